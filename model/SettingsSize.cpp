@@ -1,0 +1,42 @@
+#include "model/SettingsSize.h"
+
+#include "model/Cp1250.h"
+#include "model/Encodings.h"
+
+namespace torval {
+
+namespace {
+// Each entry is its bytes plus the terminator. Characters outside the code
+// page are stored as one "?" byte each, so the count is the code-page length.
+inline int entry(const QString& s)
+{
+    return cp1250Length(s) + 1;
+}
+template <std::size_t N>
+int entries(const std::array<QString, N>& a)
+{
+    int n = 0;
+    for (const auto& s : a)
+        n += entry(s);
+    return n;
+}
+} // namespace
+
+int settingsSize(const DeviceConfig& c)
+{
+    int n = 274; // 272 bytes before the text area and the end marker
+    n += entry(c.tabJmenoStanice) + entry(c.tabPIN) + entry(c.tabTCcentra) + entry(c.rtNotAuthorized)
+        + entry(c.rtPowerUp) + entry(c.rtPowerDown) + entry(c.rtSwitchOn) + entry(c.rtSwitchOff) + entry(c.rtBattLow);
+    n += entries(c.tabINPNazev) + entries(c.tabINPZap) + entries(c.tabINPVyp) + entries(c.tabINPLH) + entries(c.tabINPHL);
+    n += entries(c.tabOUTNazev) + entries(c.tabOUTZap) + entries(c.tabOUTVyp) + entries(c.tabOUTimpuls);
+    n += entries(c.tabAINNazev) + entries(c.tabAINStateL) + entries(c.tabAINStateM) + entries(c.tabAINStateH)
+        + entries(c.tabAINCL1Dn) + entries(c.tabAINCL1Up) + entries(c.tabAINCL2Dn) + entries(c.tabAINCL2Up);
+    n += entries(c.tabCITNazev);
+    for (const auto& tc : c.tabTC) {
+        // An empty number is stored as its terminator alone.
+        n += tc.isEmpty() ? 1 : int(encodePhoneAddress(tc).size()) + 1;
+    }
+    return n;
+}
+
+} // namespace torval
