@@ -1,0 +1,73 @@
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+
+namespace torval::cli {
+
+namespace {
+std::vector<CliCommand>& registry()
+{
+    static std::vector<CliCommand> r;
+    return r;
+}
+} // namespace
+
+bool registerCommand(CliCommand command)
+{
+    registry().push_back(std::move(command));
+    return true;
+}
+
+const std::vector<CliCommand>& commands()
+{
+    return registry();
+}
+
+void printOut(const QString& text)
+{
+    const QByteArray b = text.toUtf8();
+    std::fwrite(b.constData(), 1, std::size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+void printErr(const QString& text)
+{
+    const QByteArray b = text.toUtf8();
+    std::fwrite(b.constData(), 1, std::size_t(b.size()), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace torval::cli
+
+using namespace torval::cli;
+
+static void usage()
+{
+    QString s = QStringLiteral("Použití: torval-cli PŘÍKAZ [VOLBY]\n\nPříkazy:\n");
+    auto cmds = commands();
+    std::sort(cmds.begin(), cmds.end(), [](const auto& a, const auto& b) { return qstrcmp(a.name, b.name) < 0; });
+    for (const auto& c : cmds)
+        s += QStringLiteral("  %1\n").arg(QString::fromUtf8(c.synopsis));
+    printOut(s);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("torval-cli"));
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        usage();
+        return args.isEmpty() ? kUsage : kOk;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& c : commands())
+        if (name == QLatin1String(c.name))
+            return c.run(args);
+    printErr(QStringLiteral("Neznámý příkaz '%1'.\n").arg(name));
+    usage();
+    return kUsage;
+}
