@@ -1,0 +1,30 @@
+#pragma once
+// Reads the settings back out of an EEPROM image. The caller checks
+// imageHeaderValid first; beyond that the image is untrusted (a file or a
+// station may hold anything), so every read is bounds checked and a malformed
+// entry decodes to something harmless.
+
+#include "model/DeviceConfig.h"
+#include "model/EepromImage.h"
+
+namespace torval {
+
+class SettingsDocument;
+
+struct DecodeResult {
+    DeviceConfig config;
+    // false: a text list ran beyond address 65535 and ended the decoding;
+    // `config` holds what was filled up to that point.
+    bool complete = true;
+};
+
+// Fields the image does not hold (the analog scales) come from `current`, and
+// levels are decoded with those scales.
+[[nodiscard]] DecodeResult decodeImage(const EepromImage& image, const DeviceConfig& current);
+
+// Decodes into the editor's document: raises suppressFieldChecks, assigns
+// every image field through the document (so the battery tie and the size
+// recomputation run), lowers it again. Returns DecodeResult::complete.
+[[nodiscard]] bool decodeImageInto(SettingsDocument& doc, const EepromImage& image);
+
+} // namespace torval
