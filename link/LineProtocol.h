@@ -1,0 +1,67 @@
+#pragma once
+// The station's line protocol over an abstract line and event pump: opening
+// the port, sending a frame, receiving one reply frame with its time-out and
+// the six commands.
+
+#include "link/FrameCodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace torval {
+
+class SerialLine;
+class EventPump;
+class Prompts;
+
+namespace cmd {
+inline constexpr std::uint8_t Hello = 0x01;
+inline constexpr std::uint8_t Identify = 0x02;
+inline constexpr std::uint8_t MemoryInfo = 0x03;
+inline constexpr std::uint8_t ReadBlock = 0x04;
+inline constexpr std::uint8_t WriteBlock = 0x05;
+inline constexpr std::uint8_t Leave = 0x06;
+inline constexpr std::uint8_t ReplyBit = 0x80;
+} // namespace cmd
+
+// A received frame: the payload of a valid frame, or empty when no valid
+// frame arrived (time-out, bad checksum, lone CR, overlong burst).
+struct LineFrame {
+    QByteArray data;
+    [[nodiscard]] int length() const { return int(data.size()); }
+    [[nodiscard]] bool valid() const { return !data.isEmpty(); }
+};
+
+class LineProtocol {
+public:
+    // Bytes the receive buffer keeps; anything beyond is drained and dropped.
+    static constexpr int kMaxStored = 101;
+
+    LineProtocol(SerialLine& line, EventPump& pump, Prompts& prompts);
+
+    // Opens portText ("COM 3", a device path, ...). On failure shows
+    // "Nelze otevřít port " + portText + "." and returns false.
+    [[nodiscard]] bool openPort(const QString& portText);
+    void closePort();
+    [[nodiscard]] bool isOpen() const;
+
+    // Reads and discards whatever is waiting (at least one read).
+    void flushInput();
+    void sendFrame(const QByteArray& payload);
+    // Waits up to timeoutMs for one frame. Bytes after the frame stay in the
+    // line for the next receive.
+    [[nodiscard]] LineFrame receiveFrame(int timeoutMs);
+    // sendFrame + receiveFrame; the reply counts only when it is valid and
+    // starts with command + 0x80.
+    [[nodiscard]] LineFrame exchange(const QByteArray& payload, int timeoutMs);
+
+    EventPump& pump() { return m_pump; }
+
+private:
+    SerialLine& m_line;
+    EventPump& m_pump;
+    Prompts& m_prompts;
+};
+
+} // namespace torval

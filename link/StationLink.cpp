@@ -1,0 +1,159 @@
+#include "link/StationLink.h"
+
+#include "link/EventPump.h"
+#include "link/LinkMessages.h"
+#include "link/Prompts.h"
+#include "link/SerialLine.h"
+#include "model/EepromImage.h"
+
+namespace torval {
+
+StationLink::StationLink(SerialLine& line, EventPump& pump, Prompts& prompts, BusyIndicator& busy)
+    : m_prompts(prompts), m_busy(busy), m_protocol(line, pump, prompts), m_transfer(m_protocol, busy)
+{
+}
+
+void StationLink::setStateListener(std::function<void(LinkState, const DeviceInfo&)> listener)
+{
+    m_listener = std::move(listener);
+}
+
+void StationLink::showLinkState(LinkState s)
+{
+    m_state = s;
+    if (s == LinkState::Inactive)
+        m_info = DeviceInfo{};
+    if (m_listener)
+        m_listener(m_state, m_info);
+    if (s == LinkState::ActiveWrongDevice)
+        m_busy.hideBusy();
+}
+
+void StationLink::failActivation()
+{
+    showLinkState(LinkState::Inactive);
+    m_busy.hideBusy();
+    m_prompts.message(QString::fromUtf8(linkmsg::kActivationFailed), Icon::Error);
+    m_protocol.closePort();
+}
+
+LinkState StationLink::activateLink(const QString& portText)
+{
+    m_protocol.closePort();
+    if (!m_protocol.openPort(portText)) {
+        m_busy.hideBusy();
+        return m_state;
+    }
+    m_prompts.message(QString::fromUtf8(linkmsg::kInstruction1) + QStringLiteral("\r\n")
+                          + QString::fromUtf8(linkmsg::kInstruction2) + QStringLiteral("\r\n")
+                          + QString::fromUtf8(linkmsg::kInstruction3),
+                      Icon::Information);
+    m_protocol.flushInput();
+    m_busy.showBusy(QString::fromUtf8(linkmsg::kConnecting), true);
+
+    // The station answers only once it is in its programming state; the user
+    // may take as long as needed, and Storno is the only way out.
+    for (;;) {
+        if (m_protocol.exchange(QByteArray(1, char(cmd::Hello)), kHelloWaitMs).valid())
+            break;
+        if (m_busy.cancelRequested())
+            break;
+    }
+    if (m_busy.cancelRequested()) {
+        failActivation();
+        return m_state;
+    }
+
+    const LineFrame id = m_protocol.exchange(QByteArray(1, char(cmd::Identify)), kReplyWaitMs);
+    std::array<int, 5> v{};
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        const auto b = id.valid() ? hexByteAt(id.data, 1 + 2 * int(k)) : std::nullopt;
+        if (!b) {
+            // A short or garbled identification is no identification.
+            failActivation();
+            return m_state;
+        }
+        v[k] = *b;
+    }
+    DeviceInfo info;
+    const int productCode = v[0] + 256 * v[1] + 65536 * v[2];
+    if (const auto name = productName(productCode))
+        info.product = *name;
+    info.version = QString::number(v[4]) + QLatin1Char('.') + QString::number(v[3]);
+
+    bool supported = true;
+    if (info.product == QLatin1String("?")) {
+        m_prompts.message(QString::fromUtf8(linkmsg::kUnknownDevice), Icon::Information);
+    } else if (info.product != QLatin1String(linkmsg::kSupportedProduct)) {
+        m_prompts.message(QString::fromUtf8(linkmsg::kOnlyProduct) + QLatin1String(linkmsg::kSupportedProduct)
+                              + QLatin1Char('.'),
+                          Icon::Error);
+        supported = false;
+    } else if (QString::fromLatin1(linkmsg::kMinimumVersion).toDouble() > info.version.toDouble()) {
+        m_prompts.message(QString::fromUtf8(linkmsg::kOnlyVersion) + QLatin1String(linkmsg::kMinimumVersion)
+                              + QString::fromUtf8(linkmsg::kOnlyVersionEnd),
+                          Icon::Error);
+        supported = false;
+    }
+
+    const LineFrame mem = m_protocol.exchange(QByteArray(1, char(cmd::MemoryInfo)), kReplyWaitMs);
+    const auto memCode = mem.valid() ? hexByteAt(mem.data, 1) : std::nullopt;
+    const auto modemCode = mem.valid() ? hexByteAt(mem.data, 3) : std::nullopt;
+    if (!memCode || !modemCode) {
+        failActivation();
+        return m_state;
+    }
+    if (const auto t = memorySizeText(*memCode))
+        info.memorySize = *t;
+    if (const auto t = modemName(*modemCode))
+        info.modem = *t;
+
+    m_info = info;
+    showLinkState(supported ? LinkState::Active : LinkState::ActiveWrongDevice);
+    m_busy.hideBusy();
+    return m_state;
+}
+
+LinkState StationLink::deactivateLink()
+{
+    m_protocol.flushInput();
+    QByteArray leave;
+    leave.append(char(cmd::Leave)).append(char(0xAA)).append(char(0x55));
+    if (m_protocol.exchange(leave, kReplyWaitMs).valid()
+        || m_prompts.question(QString::fromUtf8(linkmsg::kDeactivationFailed), Icon::Error, Buttons::YesNo)
+            == Answer::Yes) {
+        showLinkState(LinkState::Inactive);
+        m_protocol.closePort();
+    }
+    return m_state;
+}
+
+bool StationLink::confirmExit(ExitKind kind)
+{
+    if (!isUp())
+        return true;
+    const Answer a = m_prompts.question(QString::fromUtf8(linkmsg::kExitQuestion), Icon::Question,
+                                        kind == ExitKind::ExitButton ? Buttons::YesNoCancel : Buttons::YesNo);
+    if (a == Answer::Cancel && kind == ExitKind::ExitButton)
+        return false;
+    if (a == Answer::Yes)
+        (void)deactivateLink();
+    return true;
+}
+
+TransferOutcome StationLink::readEeprom(EepromImage& image)
+{
+    const auto size = m_info.memorySizeBytes();
+    if (!size) {
+        m_prompts.message(QString::fromUtf8(linkmsg::kUnknownMemorySize), Icon::Error);
+        return TransferOutcome::Failed;
+    }
+    return m_transfer.readEeprom(image, *size);
+}
+
+TransferOutcome StationLink::writeEeprom(EepromImage& image, int settingsSize, bool verify)
+{
+    return m_transfer.writeEeprom(image, settingsSize, verify);
+}
+
+} // namespace torval
