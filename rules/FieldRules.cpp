@@ -1,0 +1,355 @@
+#include "rules/FieldRules.h"
+
+#include "rules/CharacterSets.h"
+#include "rules/KeywordRule.h"
+#include "rules/NumberRules.h"
+
+#include <cstring>
+#include <vector>
+
+namespace torval {
+
+namespace {
+
+enum class CheckKind {
+    Chars,           // only characters of `set`
+    CharsNotEmpty,   // only characters of `set`, and at least one
+    Keyword,         // passesKeywordRule with ReservedKeywords
+    NotEqualPartner, // pair: a non-empty text must differ from the partner, ignoring case
+    PrefixPartner,   // pair: neither text may begin the other, ignoring case
+};
+
+struct Check {
+    CheckKind kind;
+    QStringView set; // Chars, CharsNotEmpty
+    int partner;     // pair checks: index into RuleInput::partners
+    QString message; // the text of the message; sets and keywords are appended by message()
+    bool appendSet = false; // character checks of names and texts tell which characters are allowed
+};
+
+QString message(const Check& c)
+{
+    switch (c.kind) {
+    case CheckKind::Chars:
+    case CheckKind::CharsNotEmpty:
+        return c.appendSet ? c.message + c.set.toString() : c.message;
+    case CheckKind::Keyword:
+        return c.message + ReservedKeywords.toString();
+    case CheckKind::NotEqualPartner:
+    case CheckKind::PrefixPartner:
+        return c.message;
+    }
+    return c.message;
+}
+
+bool isPair(const Check& c)
+{
+    return c.kind == CheckKind::NotEqualPartner || c.kind == CheckKind::PrefixPartner;
+}
+
+Check chars(QStringView set, const char16_t* text)
+{
+    return {CheckKind::Chars, set, -1, QString::fromUtf16(text), true};
+}
+// Numbers name no set: their message says the value is wrong.
+Check plainChars(QStringView set, const char16_t* text)
+{
+    return {CheckKind::Chars, set, -1, QString::fromUtf16(text), false};
+}
+Check charsNotEmpty(QStringView set, const char16_t* text)
+{
+    return {CheckKind::CharsNotEmpty, set, -1, QString::fromUtf16(text)};
+}
+Check keyword(const char16_t* text)
+{
+    return {CheckKind::Keyword, {}, -1, QString::fromUtf16(text)};
+}
+Check notEqual(int partner, const char16_t* text)
+{
+    return {CheckKind::NotEqualPartner, {}, partner, QString::fromUtf16(text)};
+}
+Check prefix(int partner, const char16_t* text)
+{
+    return {CheckKind::PrefixPartner, {}, partner, QString::fromUtf16(text)};
+}
+
+// The checks of every rule, in the order they run.
+std::vector<Check> checksOf(RuleId rule)
+{
+    static const char16_t* const onChars = u"Název 'Zapnuto' může obsahovat pouze tyto znaky: ";
+    static const char16_t* const offChars = u"Název 'Vypnuto' může obsahovat pouze tyto znaky: ";
+    static const char16_t* const impulseChars = u"Název 'Impuls' může obsahovat pouze tyto znaky: ";
+    static const char16_t* const onKeyword =
+        u"Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ";
+    static const char16_t* const offKeyword =
+        u"Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ";
+    static const char16_t* const onEqual = u"Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.";
+    static const char16_t* const offEqual = u"Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.";
+
+    switch (rule) {
+    case RuleId::None:
+    case RuleId::PowerSaveHours:
+    case RuleId::PowerSaveMinutes:
+    case RuleId::ImpulseLength:
+        return {};
+    case RuleId::Text:
+        return {chars(TextChars, u"Text může obsahovat pouze tyto znaky: ")};
+    case RuleId::InputName:
+        return {chars(NameChars, u"Název vstupu může obsahovat pouze tyto znaky: "),
+                keyword(u"Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+    case RuleId::InputStateOn:
+        return {chars(NameChars, onChars), notEqual(0, onEqual)};
+    case RuleId::InputStateOff:
+        return {chars(NameChars, offChars), notEqual(0, offEqual)};
+    case RuleId::InputTransitionLH:
+        return {chars(NameChars, u"Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: ")};
+    case RuleId::InputTransitionHL:
+        return {chars(NameChars, u"Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: ")};
+    case RuleId::DialogInputTransitionLH:
+        return {chars(NameChars, u"Název přechodu '0->1' může obsahovat pouze tyto znaky: ")};
+    case RuleId::DialogInputTransitionHL:
+        return {chars(NameChars, u"Název přechodu '1->0' může obsahovat pouze tyto znaky: ")};
+    case RuleId::OutputName:
+        return {chars(CommandChars, u"Název výstupu může obsahovat pouze tyto znaky: "),
+                keyword(u"Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+    case RuleId::OutputOn:
+        return {chars(CommandChars, onChars),
+                prefix(0, u"Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak."),
+                prefix(1, u"Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak."), keyword(onKeyword)};
+    case RuleId::OutputOff:
+        return {chars(CommandChars, offChars),
+                prefix(0, u"Název 'Vypnuto' nesmí být prefixem názvu 'Zapnuto' ani naopak."),
+                prefix(1, u"Název 'Vypnuto' nesmí být prefixem názvu 'Impuls' ani naopak."), keyword(offKeyword)};
+    case RuleId::OutputImpulse:
+        return {chars(CommandChars, impulseChars),
+                prefix(0, u"Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak."),
+                prefix(1, u"Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak."),
+                keyword(u"Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+    case RuleId::DialogOutputOn:
+        return {chars(CommandChars, onChars), notEqual(0, onEqual), keyword(onKeyword)};
+    case RuleId::DialogOutputOff:
+        return {chars(CommandChars, offChars), notEqual(0, offEqual), keyword(offKeyword)};
+    case RuleId::DialogOutputImpulse:
+        return {chars(CommandChars, impulseChars),
+                keyword(u"Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+    case RuleId::Phone:
+        return {plainChars(PhoneChars, u"Telefonní číslo je špatně zadáno.")};
+    case RuleId::ServiceCentre:
+        return {plainChars(PhoneChars, u"Telefonní číslo servisního centra je špatně zadáno.")};
+    case RuleId::Uto:
+        return {plainChars(PhoneChars, u"UTO je špatně zadáno.")};
+    case RuleId::Pin:
+        return {plainChars(DigitChars, u"PIN je špatně zadán.")};
+    case RuleId::SmsValidity:
+        return {charsNotEmpty(DigitChars,
+                              u"Doba platnosti SMS zprávy je špatně zadána. Povolená hodnota je číslo 1 až 30 včetně.")};
+    case RuleId::AnalogPercent:
+        return {charsNotEmpty(DecimalChars, u"Číslo je chybně zadáno.")};
+    }
+    return {};
+}
+
+bool checkPasses(const Check& c, const RuleInput& in)
+{
+    switch (c.kind) {
+    case CheckKind::Chars:
+        return hasOnlyAllowedChars(in.text, c.set);
+    case CheckKind::CharsNotEmpty:
+        return !in.text.isEmpty() && hasOnlyAllowedChars(in.text, c.set);
+    case CheckKind::Keyword:
+        return passesKeywordRule(in.text, ReservedKeywords);
+    case CheckKind::NotEqualPartner:
+        return in.text.isEmpty() || in.text.compare(in.partners[std::size_t(c.partner)], Qt::CaseInsensitive) != 0;
+    case CheckKind::PrefixPartner:
+        return !isPrefixOfEachOther(in.text, in.partners[std::size_t(c.partner)]);
+    }
+    return true;
+}
+
+// The rewrite of a field that passed its checks.
+void rewrite(RuleId rule, const RuleInput& in, RuleResult& r)
+{
+    switch (rule) {
+    case RuleId::Phone:
+        if (!in.text.isEmpty())
+            r.text = normalizePhoneNumber(in.text, in.uto);
+        break;
+    case RuleId::SmsValidity:
+        r.text = normalizeSmsValidity(in.text);
+        break;
+    case RuleId::AnalogPercent:
+        r.text = normalizeAnalogPercent(in.text);
+        break;
+    case RuleId::ImpulseLength:
+        r.text = normalizeImpulseLength(in.text);
+        break;
+    case RuleId::PowerSaveHours: {
+        const PowerSavePair p = leavePowerSaveHours({in.text, in.partners[0]});
+        r.text = p.hours;
+        r.partner = p.minutes;
+        break;
+    }
+    case RuleId::PowerSaveMinutes: {
+        const PowerSavePair p = leavePowerSaveMinutes({in.partners[0], in.text});
+        r.text = p.minutes;
+        r.partner = p.hours;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+RuleResult applyRule(RuleId rule, const RuleInput& input, bool& suppressFieldChecks)
+{
+    RuleResult r;
+    r.text = input.text;
+    bool hasPair = false;
+    for (const Check& c : checksOf(rule)) {
+        const bool pair = isPair(c);
+        hasPair = hasPair || pair;
+        if (pair && suppressFieldChecks)
+            continue; // the partner has just shown this message
+        if (checkPasses(c, input))
+            continue;
+        r.passed = false;
+        r.message = message(c);
+        if (pair)
+            suppressFieldChecks = true;
+        return r;
+    }
+    if (hasPair)
+        suppressFieldChecks = false;
+    rewrite(rule, input, r);
+    return r;
+}
+
+QStringList ruleMessages(RuleId rule)
+{
+    QStringList out;
+    for (const Check& c : checksOf(rule))
+        out << message(c);
+    return out;
+}
+
+namespace {
+
+struct FieldRule {
+    const char* field;
+    RuleId rule;
+    const char* partner0;
+    const char* partner1;
+};
+
+const FieldRule kFieldRules[] = {
+    {"rtNotAuthorized", RuleId::Text, nullptr, nullptr},
+    {"rtBattLow", RuleId::Text, nullptr, nullptr},
+    {"rtPowerUp", RuleId::Text, nullptr, nullptr},
+    {"rtPowerDown", RuleId::Text, nullptr, nullptr},
+    {"rtSwitchOn", RuleId::Text, nullptr, nullptr},
+    {"rtSwitchOff", RuleId::Text, nullptr, nullptr},
+    {"tabAINNazev", RuleId::Text, nullptr, nullptr},
+    {"tabAINStateL", RuleId::Text, nullptr, nullptr},
+    {"tabAINStateM", RuleId::Text, nullptr, nullptr},
+    {"tabAINStateH", RuleId::Text, nullptr, nullptr},
+    {"tabAINCL1Up", RuleId::Text, nullptr, nullptr},
+    {"tabAINCL1Dn", RuleId::Text, nullptr, nullptr},
+    {"tabAINCL2Up", RuleId::Text, nullptr, nullptr},
+    {"tabAINCL2Dn", RuleId::Text, nullptr, nullptr},
+    {"tabCITNazev", RuleId::Text, nullptr, nullptr},
+    {"tabINPNazev", RuleId::InputName, nullptr, nullptr},
+    {"tabINPZap", RuleId::InputStateOn, "tabINPVyp", nullptr},
+    {"tabINPVyp", RuleId::InputStateOff, "tabINPZap", nullptr},
+    {"tabINPLH", RuleId::InputTransitionLH, nullptr, nullptr},
+    {"tabINPHL", RuleId::InputTransitionHL, nullptr, nullptr},
+    {"tabOUTNazev", RuleId::OutputName, nullptr, nullptr},
+    {"tabOUTZap", RuleId::OutputOn, "tabOUTVyp", "tabOUTimpuls"},
+    {"tabOUTVyp", RuleId::OutputOff, "tabOUTZap", "tabOUTimpuls"},
+    {"tabOUTimpuls", RuleId::OutputImpulse, "tabOUTVyp", "tabOUTZap"},
+    {"tabOUTimpulsLEN", RuleId::ImpulseLength, nullptr, nullptr},
+    {"tabTC", RuleId::Phone, nullptr, nullptr},
+    {"tabTCcentra", RuleId::ServiceCentre, nullptr, nullptr},
+    {"tabPIN", RuleId::Pin, nullptr, nullptr},
+    {"tabDobaPlatnostiSMS", RuleId::SmsValidity, nullptr, nullptr},
+    {"tabAINCL1Level", RuleId::AnalogPercent, nullptr, nullptr},
+    {"tabAINHCL1Level", RuleId::AnalogPercent, nullptr, nullptr},
+    {"tabAINCL2Level", RuleId::AnalogPercent, nullptr, nullptr},
+    {"tabAINHCL2Level", RuleId::AnalogPercent, nullptr, nullptr},
+    {"eePSOnH", RuleId::PowerSaveHours, "eePSOnM", nullptr},
+    {"eePSOnM", RuleId::PowerSaveMinutes, "eePSOnH", nullptr},
+    {"eePSOffH", RuleId::PowerSaveHours, "eePSOffM", nullptr},
+    {"eePSOffM", RuleId::PowerSaveMinutes, "eePSOffH", nullptr},
+};
+
+const FieldRule* fieldRule(const FieldDef& field)
+{
+    for (const FieldRule& r : kFieldRules)
+        if (std::strcmp(r.field, field.name) == 0)
+            return &r;
+    return nullptr;
+}
+
+} // namespace
+
+RuleId ruleForField(const FieldDef& field)
+{
+    const FieldRule* r = fieldRule(field);
+    return r ? r->rule : RuleId::None;
+}
+
+FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig& config, const EditorSettings& editor,
+                           bool& suppressFieldChecks)
+{
+    FieldCheck out;
+    const FieldRule* fr = fieldRule(field);
+    if (!fr || field.kind != FieldKind::Text || index < 0 || index >= field.count)
+        return out;
+
+    RuleInput in;
+    in.text = textOf(config, field, index);
+    in.uto = editor;
+    const FieldDef* partner0 = fr->partner0 ? findField(fr->partner0) : nullptr;
+    if (partner0)
+        in.partners[0] = textOf(config, *partner0, index);
+    if (fr->partner1)
+        if (const FieldDef* p1 = findField(fr->partner1))
+            in.partners[1] = textOf(config, *p1, index);
+
+    // The battery input must report falling below CL1 whenever there is a
+    // battery text to send, even while that text still holds a bad character.
+    if (std::strcmp(field.name, "rtBattLow") == 0 && !in.text.isEmpty())
+        out.tickBatteryCl1Down = true;
+
+    const RuleResult r = applyRule(fr->rule, in, suppressFieldChecks);
+    if (!r.passed) {
+        out.passed = false;
+        out.message = r.message;
+        out.tab = field.tabFor(index);
+        return out;
+    }
+    if (r.text != in.text)
+        out.rewrites.push_back({&field, index, r.text});
+    if (r.partner && partner0 && *r.partner != in.partners[0])
+        out.rewrites.push_back({partner0, index, *r.partner});
+    if (fr->rule == RuleId::Phone && in.text.isEmpty())
+        out.phoneRights = checkPhoneNumberRights(in.text, config.tabTCPrijem[std::size_t(index)],
+                                                 config.tabTCUdalost[std::size_t(index)], suppressFieldChecks);
+    return out;
+}
+
+FieldCheck checkUtoLeave(const QString& text)
+{
+    FieldCheck out;
+    bool noPairs = false;
+    const RuleResult r = applyRule(RuleId::Uto, {text, {}, {}}, noPairs);
+    if (!r.passed) {
+        out.passed = false;
+        out.message = r.message;
+        out.tab = kPhoneTab;
+    }
+    return out;
+}
+
+} // namespace torval
