@@ -1,0 +1,53 @@
+#pragma once
+// What the four edit dialogs share: the "&Ok" and "&Storno" buttons, leaving
+// without OK (Storno, Esc, close box) that never checks the field being left,
+// and the check that runs when a text field loses the focus to another
+// control of the dialog, with the focus put back when the check rejects it.
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+
+namespace torval {
+
+class EditDialogFrame : public QDialog {
+    Q_OBJECT
+public:
+    explicit EditDialogFrame(QWidget* parent);
+
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* stornoButton() const { return m_storno; }
+
+    // OK closes the dialog only when `handler` agrees (the analog dialog
+    // refuses inconsistent levels). Cancelling runs `onCancel` before the
+    // dialog hides, so that no field check runs afterwards.
+    void setOkHandler(std::function<bool()> handler) { m_onOk = std::move(handler); }
+    void setCancelHandler(std::function<void()> handler) { m_onCancel = std::move(handler); }
+
+    // `onLeave` runs when `edit` has lost the focus to another control of this
+    // dialog; when it returns false the focus goes back into `edit`. The
+    // field selects its whole text whenever it gets the focus.
+    void watchField(QLineEdit* edit, std::function<bool()> onLeave);
+    // Selects the whole text on focus only (fields without a check).
+    void selectAllOnFocus(QLineEdit* edit);
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void runLeave(QLineEdit* edit);
+
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_storno = nullptr;
+    std::function<bool()> m_onOk;
+    std::function<void()> m_onCancel;
+    std::vector<std::pair<QLineEdit*, std::function<bool()>>> m_fields;
+    bool m_cancelling = false;
+};
+
+} // namespace torval

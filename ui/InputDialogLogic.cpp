@@ -1,0 +1,80 @@
+#include "ui/InputDialogLogic.h"
+
+#include "model/SettingsDocument.h"
+#include "ui/DialogFieldCheck.h"
+
+namespace torval {
+
+namespace {
+constexpr std::array<const char*, 5> kTextFields{"tabINPNazev", "tabINPZap", "tabINPVyp", "tabINPLH", "tabINPHL"};
+constexpr std::array<const char*, 6> kFlagFields{"tabINPZpr", "tabINPLHEvent", "tabINPHLEvent",
+                                                 "tabINPNeg", "eeMaskDInLHAlarm", "eeMaskDInHLAlarm"};
+} // namespace
+
+InputDialogLogic::InputDialogLogic(SettingsDocument& doc, Prompts& prompts)
+    : m_doc(doc)
+    , m_prompts(prompts)
+{
+}
+
+void InputDialogLogic::open(int row)
+{
+    m_row = row;
+    const DeviceConfig& c = m_doc.config();
+    for (std::size_t i = 0; i < kTextFields.size(); ++i)
+        m_texts[i] = textOf(c, dialogField(kTextFields[i]), row);
+    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
+        m_flags[i] = flagOf(c, dialogField(kFlagFields[i]), row);
+    checkEnabled();
+    m_cancelRequested = false;
+}
+
+QString InputDialogLogic::caption() const
+{
+    return QStringLiteral("Vstup ") + inputLabel(m_row);
+}
+
+void InputDialogLogic::setFlag(Flag f, bool on)
+{
+    m_flags[static_cast<int>(f)] = on;
+    if (f == Flag::LHEvent || f == Flag::HLEvent)
+        checkEnabled();
+}
+
+void InputDialogLogic::checkEnabled()
+{
+    const bool powerSaving = m_doc.config().opEnablePS1;
+    m_lhAlarmEnabled = flag(Flag::LHEvent) && powerSaving;
+    m_hlAlarmEnabled = flag(Flag::HLEvent) && powerSaving;
+}
+
+bool InputDialogLogic::leave(Text t)
+{
+    if (m_cancelRequested)
+        return true;
+    switch (t) {
+    case Text::Nazev:
+        return leaveDialogField(m_doc, m_prompts, RuleId::InputName, at(t));
+    case Text::Zap:
+        return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOn, at(t), text(Text::Vyp));
+    case Text::Vyp:
+        return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOff, at(t), text(Text::Zap));
+    case Text::LH:
+        return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionLH, at(t));
+    case Text::HL:
+        return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionHL, at(t));
+    }
+    return true;
+}
+
+void InputDialogLogic::finish()
+{
+    if (m_cancelRequested)
+        return;
+    for (std::size_t i = 0; i < kTextFields.size(); ++i)
+        m_doc.setText(dialogField(kTextFields[i]), m_row, m_texts[i]);
+    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
+        m_doc.setFlag(dialogField(kFlagFields[i]), m_row, m_flags[i]);
+}
+
+} // namespace torval

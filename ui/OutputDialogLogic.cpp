@@ -1,0 +1,114 @@
+#include "ui/OutputDialogLogic.h"
+
+#include "model/SettingsDocument.h"
+#include "rules/NumberRules.h"
+#include "ui/DialogFieldCheck.h"
+
+namespace torval {
+
+namespace {
+constexpr std::array<const char*, 5> kTextFields{"tabOUTNazev", "tabOUTZap", "tabOUTVyp", "tabOUTimpuls",
+                                                 "tabOUTimpulsLEN"};
+constexpr std::array<const char*, 2> kFlagFields{"tabOUTZpr", "tabOUTNeg"};
+constexpr std::uint8_t kModemStateBit = 0x01;     // O1 shows the modem state
+constexpr std::uint8_t kPowerSaveStateBit = 0x02; // O2 shows the power-saving state
+} // namespace
+
+OutputDialogLogic::OutputDialogLogic(SettingsDocument& doc, Prompts& prompts)
+    : m_doc(doc)
+    , m_prompts(prompts)
+{
+}
+
+void OutputDialogLogic::open(int row)
+{
+    m_row = row;
+    const DeviceConfig& c = m_doc.config();
+    for (std::size_t i = 0; i < kTextFields.size(); ++i)
+        m_texts[i] = textOf(c, dialogField(kTextFields[i]), row);
+    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
+        m_flags[i] = flagOf(c, dialogField(kFlagFields[i]), row);
+    m_function = OutputFunction::Standard;
+    if (row == 0 && (c.eeMaskDOutFnc & kModemStateBit))
+        m_function = OutputFunction::ModemState;
+    else if (row == 1 && (c.eeMaskDOutFnc & kPowerSaveStateBit))
+        m_function = OutputFunction::PowerSaveState;
+    m_functionChosen = false;
+    m_cancelRequested = false;
+}
+
+QString OutputDialogLogic::caption() const
+{
+    return QStringLiteral("Výstup ") + outputLabel(m_row);
+}
+
+bool OutputDialogLogic::functionAvailable(OutputFunction f) const
+{
+    switch (f) {
+    case OutputFunction::Standard:
+        return functionShown();
+    case OutputFunction::ModemState:
+        return m_row == 0;
+    case OutputFunction::PowerSaveState:
+        return m_row == 1;
+    }
+    return false;
+}
+
+void OutputDialogLogic::chooseFunction(OutputFunction f)
+{
+    if (!functionAvailable(f))
+        return;
+    m_function = f;
+    m_functionChosen = true;
+}
+
+bool OutputDialogLogic::leave(Text t)
+{
+    if (t == Text::ImpulsLen) {
+        // Rewritten even after a cancel: it never shows a message.
+        at(t) = normalizeImpulseLength(at(t));
+        return true;
+    }
+    if (m_cancelRequested)
+        return true;
+    switch (t) {
+    case Text::Nazev:
+        return leaveDialogField(m_doc, m_prompts, RuleId::OutputName, at(t));
+    case Text::Zap:
+        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOn, at(t), text(Text::Vyp));
+    case Text::Vyp:
+        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOff, at(t), text(Text::Zap));
+    case Text::Impuls:
+        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputImpulse, at(t));
+    case Text::ImpulsLen:
+        break;
+    }
+    return true;
+}
+
+void OutputDialogLogic::finish()
+{
+    if (m_cancelRequested)
+        return;
+    for (std::size_t i = 0; i < kTextFields.size(); ++i) {
+        // A hidden impulse length goes back exactly as it came in.
+        if (i == static_cast<std::size_t>(Text::ImpulsLen) && !impulseLengthShown())
+            continue;
+        m_doc.setText(dialogField(kTextFields[i]), m_row, m_texts[i]);
+    }
+    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
+        m_doc.setFlag(dialogField(kFlagFields[i]), m_row, m_flags[i]);
+
+    if (m_functionChosen) {
+        std::uint8_t mask = m_doc.config().eeMaskDOutFnc;
+        if (m_row == 0)
+            mask = m_function == OutputFunction::ModemState ? (mask | kModemStateBit) : static_cast<std::uint8_t>(mask & ~kModemStateBit);
+        else if (m_row == 1)
+            mask = m_function == OutputFunction::PowerSaveState ? (mask | kPowerSaveStateBit)
+                                                                : static_cast<std::uint8_t>(mask & ~kPowerSaveStateBit);
+        m_doc.setByte(dialogField("eeMaskDOutFnc"), 0, mask);
+    }
+}
+
+} // namespace torval
