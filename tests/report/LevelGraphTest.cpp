@@ -1,6 +1,8 @@
 #include "report/LevelGraph.h"
 #include "report/RecordingSurface.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,0 +1,72 @@
+#pragma once
+// The page primitives of the printed report: bordered text cells, the line
+// advance with its page break, the page header box and the section titles.
+// All sizes are twips on the page; the position is a cursor that the cells
+// move, like a printer's current point.
+
+#include "report/Surface.h"
+
+#include <QString>
+#include <functional>
+
+namespace torval {
+
+enum class Align { Left = 0, Right = 1, Centre = 2 };
+
+class PageLayout {
+public:
+    static constexpr int kLeftMargin = 1000;
+    static constexpr int kHeaderTop = 1500;
+    static constexpr int kHeaderHeight = 400;
+    static constexpr int kHeaderGap = 200;
+    static constexpr int kBottomReserve = 1500;
+    static constexpr int kTextPadding = 50;
+    static constexpr int kStationNameChars = 20;
+
+    // Called with the number of each page that starts after the first (the
+    // caller updates its progress text).
+    using PageStarted = std::function<void(int page)>;
+
+    // Starts on page 1 of the surface's document at the top left margin, in
+    // the report's font; the header of page 1 is printed by the caller.
+    PageLayout(Surface& page, QString stationName, PageStarted pageStarted = {});
+
+    [[nodiscard]] Surface& surface() { return m_page; }
+    [[nodiscard]] int pageWidth() const { return m_page.width(); }
+    [[nodiscard]] int pageHeight() const { return m_page.height(); }
+    [[nodiscard]] int pageNumber() const { return m_pageNumber; }
+    [[nodiscard]] int currentX() const { return m_x; }
+    [[nodiscard]] int currentY() const { return m_y; }
+    void setCurrentX(int x) { m_x = x; }
+    // Width from the current position to the right margin.
+    [[nodiscard]] int restOfLine() const { return pageWidth() - kLeftMargin - m_x; }
+    // Width of a box across the page between the margins.
+    [[nodiscard]] int fullWidth() const { return pageWidth() - 2 * kLeftMargin; }
+
+    void setFontSize(double points);
+    void setLineWidth(int dots) { m_page.setLineWidth(dots); }
+
+    // A bordered cell with its top left corner at the current position. A
+    // text as tall as the cell is left out (the border is drawn); a text as
+    // wide as the cell is cut to the longest beginning narrower than it.
+    void printCell(const QString& text, int width, int height, Align align, bool advance, bool endLine);
+    // Down by h to the left margin; a new page with its header when less than
+    // the bottom reserve would remain below.
+    void advanceLine(int h);
+    void printPageHeader();
+    void printSectionTitle(const QString& text);
+
+    // The text as printed in a cell of this width in the current font.
+    [[nodiscard]] QString fitText(const QString& text, int width) const;
+
+private:
+    Surface& m_page;
+    QString m_stationName;
+    PageStarted m_pageStarted;
+    int m_x = kLeftMargin;
+    int m_y = 0;
+    int m_pageNumber = 1;
+    bool m_inHeader = false;
+};
+
+} // namespace torval

@@ -1,0 +1,48 @@
+#include "report/PrintJob.h"
+
+#include "link/Prompts.h"
+#include "report/PageLayout.h"
+#include "report/PrinterDevice.h"
+#include "report/ReportSections.h"
+#include "report/Surface.h"
+
+namespace torval {
+
+QString printProgressText(int page, int copy, int copies)
+{
+    return QStringLiteral("Tisk ") + QString::number(page) + QStringLiteral(". stránky") + QStringLiteral("\r\n") +
+           QString::number(copy) + QStringLiteral(". kopie z ") + QString::number(copies);
+}
+
+PrintOutcome printSettings(const DeviceConfig& config, PrinterDevice& printer, BusyIndicator& busy)
+{
+    const std::optional<int> chosen = printer.choosePrinter();
+    if (!chosen)
+        return PrintOutcome::Cancelled;
+    // The copy counter of the progress text is 16-bit; nothing sensible asks
+    // for more copies than that, and none at all prints nothing.
+    const int copies = *chosen;
+    if (copies < 1 || copies > 32767)
+        return PrintOutcome::Cancelled;
+
+    busy.showBusy(QStringLiteral("Příprava tisku ..."), true);
+    for (int copy = 1; copy <= copies; ++copy) {
+        Surface* surface = printer.beginDocument();
+        if (!surface) {
+            busy.hideBusy();
+            return PrintOutcome::Failed;
+        }
+        busy.setBusyText(printProgressText(1, copy, copies));
+        PageLayout page(*surface, config.tabJmenoStanice,
+                        [&](int pageNumber) { busy.setBusyText(printProgressText(pageNumber, copy, copies)); });
+        printReport(page, config);
+        if (!printer.endDocument()) {
+            busy.hideBusy();
+            return PrintOutcome::Failed;
+        }
+    }
+    busy.hideBusy();
+    return PrintOutcome::Printed;
+}
+
+} // namespace torval
