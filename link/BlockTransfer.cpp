@@ -140,8 +140,9 @@ bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool 
 {
     bool ok = false;
     for (int n = 1; n <= kWriteAttempts && !ok; ++n) {
-        if (n > 1)
-            m_protocol.flushInput();
+        // Drain before every attempt: a late reply to the previous block or
+        // attempt must not pass for this one's answer.
+        m_protocol.flushInput();
         ok = writeBlock(image, address, (n + 1) * 100);
     }
     if (ok && verify && !m_busy.cancelRequested())
@@ -161,8 +162,7 @@ TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
     for (;;) {
         bool ok = false;
         for (int n = 0; n < kReadAttempts && !ok; ++n) {
-            if (n > 0)
-                m_protocol.flushInput();
+            m_protocol.flushInput();
             ok = readBlock(image, address, (n + 1) * 100);
         }
         if (!ok) {

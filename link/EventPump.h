@@ -4,6 +4,7 @@
 // never spins the CPU. The Qt pump sleeps in the event loop; the simulated
 // pump of the tests advances a virtual clock instead of waiting.
 
+#include <QtGlobal>
 #include <functional>
 
 namespace torval {
