@@ -1,0 +1,241 @@
+#include "link/StationLink.h"
+#include "model/EepromImage.h"
+#include "station/SimulatedEventPump.h"
+#include "station/StationCore.h"
+#include "station/VirtualSerialLine.h"
+#include "LinkFakes.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace torval;
+using namespace torval::test;
+
+namespace {
+
+struct TransferFixture : ::testing::Test {
+    SimulatedEventPump pump;
+    StationCore station;
+    VirtualSerialLine line{station, pump};
+    FakePrompts prompts;
+    FakeBusy busy;
+    StationLink link{line, pump, prompts, busy};
+    EepromImage image;
+
+    void up(int memoryCode = 4)
+    {
+        station.setIdentity({{130, 211, 25}, 1, 0, memoryCode, 4});
+        ASSERT_EQ(link.activateLink(QStringLiteral("COM 1")), LinkState::Active);
+        station.clearRequests();
+    }
+    std::vector<int> addresses(std::uint8_t command) const
+    {
+        std::vector<int> a;
+        for (const auto& r : station.requests())
+            if (r.command == command)
+                a.push_back(r.address);
+        return a;
+    }
+    // An image with a valid header and recognisable bytes everywhere.
+    void fillImage(std::uint32_t seed)
+    {
+        std::mt19937 rng(seed);
+        for (auto& b : image.bytes())
+            b = std::uint8_t(rng() % 250);
+        ASSERT_TRUE(image.writeImageWord(9602, 46));
+        image.bytes()[48] = headerChecksum(image);
+        ASSERT_TRUE(imageHeaderValid(image));
+    }
+};
+
+TEST_F(TransferFixture, ReadCopiesTheWholeMemoryInOrder)
+{
+    up(4);
+    EXPECT_EQ(link.readEeprom(image), TransferOutcome::Completed);
+    const auto reads = addresses(0x04);
+    ASSERT_EQ(reads.size(), 248u);
+    for (std::size_t i = 0; i < reads.size(); ++i)
+        ASSERT_EQ(reads[i], int(i) * 8);
+    for (int a = 0; a < 1984; ++a)
+        ASSERT_EQ(image.at(a), station.memory()[std::size_t(a)]) << a;
+    EXPECT_EQ(image.at(1984), 0);
+    EXPECT_EQ(busy.texts.last(), QStringLiteral("Načítám data z EEPROM do PC."));
+    EXPECT_EQ(busy.progress.back(), std::make_pair(248, 248));
+    EXPECT_FALSE(busy.visible);
+}
+
+TEST_F(TransferFixture, ReadOfTheLargestStationGoesAbove32767)
+{
+    up(9);
+    for (std::size_t a = 0; a < station.memory().size(); ++a)
+        station.memory()[a] = std::uint8_t(a * 31 + (a >> 8));
+    EXPECT_EQ(link.readEeprom(image), TransferOutcome::Completed);
+    const auto reads = addresses(0x04);
+    ASSERT_EQ(reads.size(), 8184u);
+    EXPECT_EQ(reads.back(), 65464);
+    for (int a = 32760; a < 65472; ++a)
+        ASSERT_EQ(image.at(a), station.memory()[std::size_t(a)]) << a;
+}
+
+TEST_F(TransferFixture, StornoAtBlock72EndsAfterThatBlock)
+{
+    up(4);
+    station.onRequest = [this](const StationCore::Request& r) {
+        if (r.command == 0x04 && r.address == 72)
+            busy.cancel = true;
+    };
+    EXPECT_EQ(link.readEeprom(image), TransferOutcome::Cancelled);
+    EXPECT_EQ(addresses(0x04).back(), 72);
+    for (int a = 0; a < 80; ++a)
+        ASSERT_EQ(image.at(a), station.memory()[std::size_t(a)]);
+    EXPECT_EQ(image.at(80), 0);
+}
+
+TEST_F(TransferFixture, UnknownMemorySizeRefusesTheRead)
+{
+    up(10);
+    EXPECT_EQ(link.readEeprom(image), TransferOutcome::Failed);
+    EXPECT_TRUE(station.requests().empty());
+    EXPECT_EQ(prompts.shown.back().text,
+              QStringLiteral("Velikost paměti připojeného zařízení není známa, data z EEPROM proto nelze načíst."));
+    EXPECT_EQ(prompts.shown.back().icon, Icon::Error);
+}
+
+TEST_F(TransferFixture, ReadRetriesTwelveTimesThenFails)
+{
+    up(4);
+    station.faults().hangAfter = station.framesReceived() + 3;
+    const qint64 t0 = pump.elapsedMs();
+    EXPECT_EQ(link.readEeprom(image), TransferOutcome::Failed);
+    const auto reads = addresses(0x04);
+    ASSERT_EQ(reads.size(), 3u + 12u);
+    // Waits of 100, 200, ... 1200 ms for the block that gets no answer.
+    EXPECT_EQ(pump.elapsedMs() - t0, 7800);
+}
+
+TEST_F(TransferFixture, WriteOrderAndDataAreaBound)
+{
+    up(4);
+    fillImage(1);
+    const EepromImage before = image;
+    EXPECT_EQ(link.writeEeprom(image, 276, false), TransferOutcome::Completed);
+    std::vector<int> expected;
+    for (int a = 0; a <= 56; a += 8)
+        expected.push_back(a);
+    for (int a = 128; a <= 264; a += 8)
+        expected.push_back(a);
+    expected.push_back(272);
+    expected.push_back(280);
+    for (int a = 128; a <= 264; a += 8)
+        expected.push_back(a);
+    for (int a = 0; a <= 56; a += 8)
+        expected.push_back(a);
+    EXPECT_EQ(addresses(0x05), expected);
+    EXPECT_TRUE(addresses(0x04).empty()); // no verification asked
+    EXPECT_EQ(image, before);
+    for (int a = 0; a < 288; ++a) {
+        if (a >= 64 && a < 128)
+            continue;
+        ASSERT_EQ(station.memory()[std::size_t(a)], before.at(a)) << a;
+    }
+    for (int a = 64; a < 128; ++a)
+        ASSERT_EQ(station.memory()[std::size_t(a)], std::uint8_t(a * 7 + 3)); // the station's own bytes
+    EXPECT_EQ(busy.texts.last(), QStringLiteral("Ukládám data z PC do EEPROM."));
+    EXPECT_EQ(busy.progress.back(), std::make_pair(54, 54));
+}
+
+TEST_F(TransferFixture, DataAreaEndsAtTheFirstBlockNotBelowTheSize)
+{
+    up(4);
+    fillImage(2);
+    struct Case {
+        int size;
+        int last;
+    } cases[] = {{272, 272}, {273, 280}, {280, 280}, {300, 304}, {1984, 1984}};
+    for (const auto& c : cases) {
+        station.clearRequests();
+        EXPECT_EQ(link.writeEeprom(image, c.size, true), TransferOutcome::Completed);
+        auto w = addresses(0x05);
+        std::vector<int> data;
+        for (int a : w)
+            if (a >= 272)
+                data.push_back(a);
+        ASSERT_FALSE(data.empty());
+        EXPECT_EQ(data.front(), 272);
+        EXPECT_EQ(data.back(), c.last) << c.size;
+        EXPECT_EQ(int(data.size()), (c.last - 272) / 8 + 1);
+    }
+}
+
+TEST_F(TransferFixture, ReadBackMismatchWritesOnceReadsNineTimesThenFails)
+{
+    up(4);
+    fillImage(3);
+    const EepromImage before = image;
+    station.faults().badReadback = 1;
+    EXPECT_EQ(link.writeEeprom(image, 300, true), TransferOutcome::Failed);
+    EXPECT_EQ(addresses(0x05), std::vector<int>{0});
+    EXPECT_EQ(addresses(0x04), std::vector<int>(9, 0));
+    // Waits 200 .. 1000 ms do not matter here (the station answers at once),
+    // but nothing it returned reaches the image: the header comes back whole.
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(TransferFixture, CancelledWriteRestoresTheHeaderIntoTheImage)
+{
+    up(4);
+    fillImage(4);
+    const EepromImage before = image;
+    station.onRequest = [this](const StationCore::Request& r) {
+        if (r.command == 0x05 && r.address == 280)
+            busy.cancel = true;
+    };
+    EXPECT_EQ(link.writeEeprom(image, 400, true), TransferOutcome::Cancelled);
+    EXPECT_EQ(addresses(0x05).back(), 280);
+    EXPECT_EQ(addresses(0x04).back(), 272); // the cancelled block is not verified
+    EXPECT_EQ(image, before);
+    EXPECT_FALSE(busy.visible);
+}
+
+TEST_F(TransferFixture, WriteRetriesTenTimesWithGrowingWaits)
+{
+    up(4);
+    fillImage(5);
+    const EepromImage before = image;
+    station.faults().hangAfter = station.framesReceived() + 2;
+    const qint64 t0 = pump.elapsedMs();
+    EXPECT_EQ(link.writeEeprom(image, 300, false), TransferOutcome::Failed);
+    EXPECT_EQ(addresses(0x05).size(), 2u + 10u);
+    EXPECT_EQ(pump.elapsedMs() - t0, 200 + 300 + 400 + 500 + 600 + 700 + 800 + 900 + 1000 + 1100);
+    EXPECT_EQ(image, before);
+}
+
+TEST(BlockTransferScripted, ShortOrGarbledReadRepliesAreRetriedNeverStored)
+{
+    SimulatedEventPump pump;
+    ScriptedLine line(pump);
+    int reads = 0;
+    line.answer = [&](const QByteArray& p) {
+        if (p[0] != 0x04)
+            return QByteArray();
+        ++reads;
+        if (reads == 1)
+            return wire(QByteArray("\x84" "1122", 5));              // short
+        if (reads == 2)
+            return wire(QByteArray("\x84" "11223344556677Z8", 17)); // not hex
+        return wire(QByteArray("\x84" "1020304050607080", 17));
+    };
+    FakePrompts prompts;
+    FakeBusy busy;
+    LineProtocol protocol{line, pump, prompts};
+    BlockTransfer transfer{protocol, busy};
+    EepromImage image;
+    ASSERT_TRUE(protocol.openPort(QStringLiteral("COM 1")));
+    EXPECT_EQ(transfer.readEeprom(image, 8), TransferOutcome::Completed);
+    EXPECT_EQ(reads, 3);
+    const std::uint8_t expected[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(image.at(k), expected[k]);
+}
+
+} // namespace
