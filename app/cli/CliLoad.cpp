@@ -1,0 +1,72 @@
+#include "CliLoad.h"
+
+#include "CliCommand.h"
+#include "storage/SettingsFile.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define TORVAL_ISATTY _isatty
+#define TORVAL_FILENO _fileno
+#else
+#include <unistd.h>
+#define TORVAL_ISATTY isatty
+#define TORVAL_FILENO fileno
+#endif
+
+namespace torval::cli {
+
+QString loadFailedMessage(const QString& path)
+{
+    return QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.");
+}
+
+QString notAnImageMessage(const QString& path)
+{
+    return QStringLiteral("Data v souboru '") + path
+        + QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.");
+}
+
+QString saveFailedMessage(const QString& path)
+{
+    return QStringLiteral("Při ukládání nastavení programu do souboru '") + path + QStringLiteral("' nastala chyba.");
+}
+
+bool loadImageFile(const QString& path, EepromImage& image, QString& error)
+{
+    if (!readSettingsFile(path, image)) {
+        error = loadFailedMessage(path);
+        return false;
+    }
+    if (!imageHeaderValid(image)) {
+        error = notAnImageMessage(path);
+        return false;
+    }
+    return true;
+}
+
+void TerminalPrompts::message(const QString& text, Icon)
+{
+    printErr(text + QLatin1Char('\n'));
+}
+
+Answer TerminalPrompts::question(const QString& text, Icon, Buttons buttons)
+{
+    if (m_force)
+        return Answer::Yes;
+    if (!TORVAL_ISATTY(TORVAL_FILENO(stdin))) {
+        m_refused = true;
+        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+    }
+    printErr(text + QStringLiteral(" [a/n] "));
+    QTextStream in(stdin);
+    const QString reply = in.readLine().trimmed().toLower();
+    if (reply == QLatin1String("a") || reply == QLatin1String("ano") || reply == QLatin1String("y")
+        || reply == QLatin1String("yes"))
+        return Answer::Yes;
+    return Answer::No;
+}
+
+} // namespace torval::cli

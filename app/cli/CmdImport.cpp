@@ -1,0 +1,88 @@
+// torval-cli import FILE.json -o FILE.eep [--force]: turns JSON settings into
+// a settings file exactly as the window's "save to file" would write it.
+
+#include "CliCommand.h"
+#include "CliLoad.h"
+
+#include "model/ConfigJson.h"
+#include "model/ImageEncoder.h"
+#include "model/SettingsSize.h"
+#include "storage/SettingsFile.h"
+
+#include <QFile>
+
+namespace torval::cli {
+
+namespace {
+
+int usage()
+{
+    printErr(QStringLiteral("Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"));
+    return kUsage;
+}
+
+int runImport(const QStringList& args)
+{
+    QString input;
+    QString output;
+    bool force = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--force")) {
+            force = true;
+        } else if (a == QLatin1String("-o")) {
+            if (i + 1 >= args.size() || !output.isEmpty())
+                return usage();
+            output = args[++i];
+        } else if (input.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
+            input = a;
+        } else {
+            return usage();
+        }
+    }
+    if (input.isEmpty() || output.isEmpty())
+        return usage();
+
+    QFile file(input);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printErr(loadFailedMessage(input) + QLatin1Char('\n'));
+        return kFailed;
+    }
+    const QByteArray json = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        printErr(loadFailedMessage(input) + QLatin1Char('\n'));
+        return kFailed;
+    }
+    const JsonImport imported = configFromJson(json);
+    if (!imported.config) {
+        printErr(QStringLiteral("Soubor '") + input + QStringLiteral("': ") + imported.error + QLatin1Char('\n'));
+        return kFailed;
+    }
+    const DeviceConfig& config = *imported.config;
+
+    // A fresh image, as in a program that has loaded nothing.
+    EepromImage image;
+    if (encodeImage(config, image) != EncodeError::None || !imageHeaderValid(image)) {
+        printErr(QStringLiteral("Nastala chyba při převodu dat.\n"));
+        return kFailed;
+    }
+    TerminalPrompts prompts(force);
+    if (!writeSettingsFile(output, image, settingsSize(config), prompts)) {
+        printErr(saveFailedMessage(output) + QLatin1Char('\n'));
+        return kFailed;
+    }
+    if (prompts.refused()) {
+        printErr(QStringLiteral("Soubor '") + output
+                 + QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
+                                  "Přepsání povolí volba --force.\n"));
+        return kFailed;
+    }
+    return kOk;
+}
+
+} // namespace
+
+TORVAL_CLI_COMMAND(import, "import", "import SOUBOR.json -o SOUBOR.eep [--force]   uloží nastavení z JSON do souboru",
+                   runImport)
+
+} // namespace torval::cli

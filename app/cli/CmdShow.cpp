@@ -1,0 +1,90 @@
+// torval-cli show FILE.eep [--json]: the settings a file holds, grouped like
+// the window's tabs, or as the JSON that import reads.
+
+#include "CliCommand.h"
+#include "CliLoad.h"
+
+#include "model/ConfigFields.h"
+#include "model/ConfigJson.h"
+#include "model/ImageDecoder.h"
+
+#include <QJsonDocument>
+
+namespace torval::cli {
+
+namespace {
+
+QString readable(const DeviceConfig& c)
+{
+    QString out;
+    const QStringList& tabs = tabCaptions();
+    for (int tab = 0; tab < tabs.size(); ++tab) {
+        out += QStringLiteral("[%1]\n").arg(tabs[tab]);
+        for (const FieldDef& f : configFields()) {
+            for (int i = 0; i < f.count; ++i) {
+                if (f.tabFor(i) != tab)
+                    continue;
+                QString name = QString::fromLatin1(f.name);
+                if (f.count > 1)
+                    name += QStringLiteral(" ") + f.label(i);
+                QString value;
+                switch (f.kind) {
+                case FieldKind::Text:
+                    value = QLatin1Char('"') + textOf(c, f, i) + QLatin1Char('"');
+                    break;
+                case FieldKind::Flag:
+                    value = flagOf(c, f, i) ? QStringLiteral("ano") : QStringLiteral("ne");
+                    break;
+                case FieldKind::Byte:
+                    value = QString::number(byteOf(c, f, i));
+                    break;
+                }
+                out += QStringLiteral("  %1 = %2\n").arg(name, value);
+            }
+        }
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+int runShow(const QStringList& args)
+{
+    QString path;
+    bool json = false;
+    bool bad = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json"))
+            json = true;
+        else if (path.isEmpty() && !a.startsWith(QLatin1Char('-')))
+            path = a;
+        else
+            bad = true;
+    }
+    if (bad || path.isEmpty()) {
+        printErr(QStringLiteral("Použití: torval-cli show SOUBOR.eep [--json]\n"));
+        return kUsage;
+    }
+    EepromImage image;
+    QString error;
+    if (!loadImageFile(path, image, error)) {
+        printErr(error + QLatin1Char('\n'));
+        return kFailed;
+    }
+    const DecodeResult decoded = decodeImage(image, DeviceConfig{});
+    if (!decoded.complete) {
+        printErr(QStringLiteral("Data v souboru '") + path
+                 + QStringLiteral("' se nepodařilo převést celá: text v nich vede za konec paměti EEPROM.\n"));
+        return kFailed;
+    }
+    if (json)
+        printOut(QString::fromUtf8(QJsonDocument(configToJson(decoded.config)).toJson(QJsonDocument::Indented)));
+    else
+        printOut(readable(decoded.config));
+    return kOk;
+}
+
+} // namespace
+
+TORVAL_CLI_COMMAND(show, "show", "show SOUBOR.eep [--json]   vypíše nastavení uložené v souboru", runShow)
+
+} // namespace torval::cli
