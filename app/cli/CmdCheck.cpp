@@ -1,0 +1,96 @@
+// torval-cli check FILE: every objection the editor would raise against a
+// settings file, so a batch can be checked before the stations are programmed.
+
+#include "CliCommand.h"
+
+#include "model/ConfigJson.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
+#include "rules/SettingsCheck.h"
+#include "storage/SettingsFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace torval::cli {
+
+namespace {
+
+struct Loaded {
+    std::optional<DeviceConfig> config;
+    QString error;
+    bool incomplete = false;
+};
+
+Loaded loadEep(const QString& path)
+{
+    auto image = std::make_unique<EepromImage>();
+    if (!readSettingsFile(path, *image))
+        return {std::nullopt,
+                QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.")};
+    if (!imageHeaderValid(*image))
+        return {std::nullopt, QStringLiteral("Data v souboru '") + path
+                                  + QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.")};
+    DecodeResult decoded = decodeImage(*image, DeviceConfig{});
+    return {std::move(decoded.config), {}, !decoded.complete};
+}
+
+Loaded loadJson(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt,
+                QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.")};
+    JsonImport imported = configFromJson(file.readAll());
+    if (!imported.config)
+        return {std::nullopt, QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error};
+    return {std::move(imported.config), {}};
+}
+
+int runCheck(const QStringList& args)
+{
+    if (args.size() != 1) {
+        printErr(QStringLiteral("Použití: torval-cli check SOUBOR.eep|SOUBOR.json\n"));
+        return kUsage;
+    }
+    const QString path = args.front();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    Loaded loaded;
+    if (suffix == QLatin1String("eep"))
+        loaded = loadEep(path);
+    else if (suffix == QLatin1String("json"))
+        loaded = loadJson(path);
+    else {
+        printErr(QStringLiteral("Soubor musí mít příponu .eep nebo .json: ") + path + QLatin1Char('\n'));
+        return kUsage;
+    }
+    if (!loaded.config) {
+        printErr(loaded.error + QLatin1Char('\n'));
+        return kFailed;
+    }
+
+    const auto findings = checkSettings(*loaded.config);
+    QString report;
+    if (loaded.incomplete)
+        report += QStringLiteral("Data v souboru '") + path
+            + QStringLiteral("' nejsou úplná: seznam textů přesahuje konec paměti EEPROM. Kontrolují se jen načtené "
+                             "hodnoty.\n");
+    for (const SettingsFinding& f : findings) {
+        report += f.label;
+        if (f.field && f.field->count > 1)
+            report += QLatin1Char(' ') + QString::fromLatin1(f.field->name);
+        report += QStringLiteral(": ") + f.message + QLatin1Char('\n');
+    }
+    if (findings.empty() && !loaded.incomplete) {
+        printOut(QStringLiteral("Nastavení je v pořádku.\n"));
+        return kOk;
+    }
+    printOut(report);
+    return kFailed;
+}
+
+} // namespace
+
+TORVAL_CLI_COMMAND(check, "check", "check SOUBOR.eep|SOUBOR.json  kontrola všech polí podle pravidel editoru", runCheck)
+
+} // namespace torval::cli

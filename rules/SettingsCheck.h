@@ -1,0 +1,29 @@
+#pragma once
+// All field rules over a whole set of settings at once, for a technician who
+// checks a settings file before programming a batch of stations.
+
+#include "model/ConfigFields.h"
+#include "model/DeviceConfig.h"
+
+#include <QString>
+#include <vector>
+
+namespace torval {
+
+struct SettingsFinding {
+    const FieldDef* field = nullptr; // nullptr only for the analog band check of a whole input
+    int index = 0;
+    QString label;   // row label ("O3", "BAT") or, for single fields, the field name
+    QString message; // Czech
+};
+
+// Every text longer than its field allows (a JSON file can hold them), every
+// field its leave rule rejects (each field judged on its own, without the
+// latch), rights of rows without a number, analog inputs whose bands do not
+// fit their scale, then the first failure of the output cross-check.
+[[nodiscard]] std::vector<SettingsFinding> checkSettings(const DeviceConfig& config);
+
+// Message for a text over its field's typing limit.
+[[nodiscard]] QString tooLongMessage(int length, int maxLength);
+
+} // namespace torval
