@@ -114,4 +114,19 @@ QString normalizeAnalogPercent(const QString& text)
     return tenthsText(v);
 }
 
+QString dialogLevelText(const QString& text, const AnalogScale& scale)
+{
+    const auto b = levelToByte(scale, text);
+    const auto v = b ? byteToLevel(scale, *b) : std::nullopt;
+    return v ? numberText(*v) : text;
+}
+
+QString dialogHysteresisText(const QString& text, const AnalogScale& scale)
+{
+    const QString limited = normalizeNumber(text, 0, std::fabs(scale.max - scale.min), scale.decimals);
+    const auto b = hystToByte(scale, limited);
+    const auto v = b ? byteToHyst(scale, *b) : std::nullopt;
+    return v ? numberText(*v) : text;
+}
+
 } // namespace torval

@@ -49,4 +49,10 @@ struct PowerSavePair {
 // one decimal (the window works in percent of no particular scale).
 [[nodiscard]] QString normalizeAnalogPercent(const QString& text);
 
+// Analog dialog: a level or hysteresis becomes exactly what the station will
+// store (the 255-step grid of the input's range, at the scale's decimals).
+// A scale without span leaves the text as typed.
+[[nodiscard]] QString dialogLevelText(const QString& text, const AnalogScale& scale);
+[[nodiscard]] QString dialogHysteresisText(const QString& text, const AnalogScale& scale);
+
 } // namespace torval

@@ -109,3 +109,35 @@ TEST(NumberRules, SingleFieldRewrites)
 
 } // namespace
 } // namespace torval
+
+namespace torval {
+namespace {
+
+TEST(NumberRules, DialogLevelsLandOnTheStoredGrid)
+{
+    const AnalogScale percent;
+    const AnalogScale battery{0.0, 27.0, 1, QStringLiteral("V")};
+    const AnalogScale flat{5.0, 5.0, 1, QStringLiteral("V")};
+    struct Case {
+        bool hysteresis;
+        const AnalogScale* scale;
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {false, &percent, "20", "20"},  {false, &percent, "150", "100"}, {false, &percent, "-3", "0"},
+        {false, &percent, "33,3", "33,3"}, {false, &battery, "12", "12"}, {false, &flat, "7", "7"},
+        {true, &percent, "2", "2"},     {true, &percent, "80", "49,8"},    {true, &flat, "1", "1"},
+    };
+    for (const Case& c : cases) {
+        const QString in = QString::fromLatin1(c.in);
+        const QString out = c.hysteresis ? dialogHysteresisText(in, *c.scale) : dialogLevelText(in, *c.scale);
+        EXPECT_EQ(out, QString::fromLatin1(c.out)) << c.in << (c.hysteresis ? " hyst" : " level");
+        // Leaving the field again changes nothing: the text is what the station stores.
+        const QString again = c.hysteresis ? dialogHysteresisText(out, *c.scale) : dialogLevelText(out, *c.scale);
+        EXPECT_EQ(again, out) << c.in;
+    }
+}
+
+} // namespace
+} // namespace torval
