@@ -1,9 +1,11 @@
 #include "CliCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace torval::cli {
 
@@ -56,9 +58,18 @@ static void usage()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Drawing the printed report needs fonts and painting, which only a
+    // QGuiApplication provides; it needs no display on the offscreen platform.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("torval-cli"));
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         usage();
         return args.isEmpty() ? kUsage : kOk;
