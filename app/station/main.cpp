@@ -1,0 +1,151 @@
+// torval-station: a simulated station on a pseudo-terminal, for trying the
+// program without hardware and for reliability tests with injected faults.
+
+#include "station/PtyStation.h"
+#include "station/StationCore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace torval;
+
+namespace {
+
+PtyStation* g_station = nullptr;
+
+extern "C" void onSignal(int)
+{
+    if (g_station)
+        g_station->stop();
+}
+
+int usageError(const QString& text)
+{
+    std::fprintf(stderr, "torval-station: %s\n", text.toUtf8().constData());
+    return 2;
+}
+
+bool parseProbability(const QString& text, double& out)
+{
+    bool ok = false;
+    out = text.toDouble(&ok);
+    return ok && out >= 0 && out <= 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("torval-station"));
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral("Simulovaná stanice TORVAL na pseudoterminálu."));
+    p.addHelpOption();
+    const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Symbolický odkaz na zařízení."), QStringLiteral("PATH"));
+    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("Počáteční obsah paměti."), QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"), QStringLiteral("Paměť se uloží po každém zápisu."), QStringLiteral("FILE"));
+    const QCommandLineOption product(QStringLiteral("product"), QStringLiteral("Kód výrobku B2,B1,B0."), QStringLiteral("B2,B1,B0"), QStringLiteral("25,211,130"));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Verze procesoru."), QStringLiteral("MAJOR.MINOR"), QStringLiteral("1.0"));
+    const QCommandLineOption memory(QStringLiteral("memory-code"), QStringLiteral("Kód velikosti paměti."), QStringLiteral("N"), QStringLiteral("4"));
+    const QCommandLineOption modem(QStringLiteral("modem-code"), QStringLiteral("Kód typu modemu."), QStringLiteral("N"), QStringLiteral("4"));
+    const QCommandLineOption helloAfter(QStringLiteral("hello-after"), QStringLiteral("Odpoví na Hello až od N-tého pokusu (0: nikdy)."), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Časování bajtů jako na lince této rychlosti."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt"), QStringLiteral("Pravděpodobnost poškozené odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption drop(QStringLiteral("drop"), QStringLiteral("Pravděpodobnost chybějící odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption badReadback(QStringLiteral("bad-readback"), QStringLiteral("Pravděpodobnost chybných dat při čtení."), QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption hangAfter(QStringLiteral("hang-after"), QStringLiteral("Po N rámcích přestane odpovídat."), QStringLiteral("N"), QStringLiteral("-1"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
+    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, seed});
+    p.process(app);
+
+    StationIdentity id;
+    const QStringList pb = p.value(product).split(QLatin1Char(','));
+    bool ok = pb.size() == 3;
+    for (int i = 0; ok && i < 3; ++i) {
+        const int v = pb[i].trimmed().toInt(&ok);
+        ok = ok && v >= 0 && v <= 255;
+        if (ok)
+            id.product[std::size_t(2 - i)] = std::uint8_t(v);
+    }
+    if (!ok)
+        return usageError(QStringLiteral("--product wants B2,B1,B0 (0..255)"));
+    const QStringList vp = p.value(version).split(QLatin1Char('.'));
+    bool okMajor = false, okMinor = false;
+    id.versionMajor = vp.value(0).toInt(&okMajor);
+    id.versionMinor = vp.value(1).toInt(&okMinor);
+    if (vp.size() != 2 || !okMajor || !okMinor || id.versionMajor < 0 || id.versionMajor > 255 || id.versionMinor < 0
+        || id.versionMinor > 255)
+        return usageError(QStringLiteral("--version wants MAJOR.MINOR"));
+    bool okMem = false, okModem = false;
+    id.memoryCode = p.value(memory).toInt(&okMem);
+    id.modemCode = p.value(modem).toInt(&okModem);
+    if (!okMem || !okModem || id.memoryCode < 0 || id.memoryCode > 255 || id.modemCode < 0 || id.modemCode > 255)
+        return usageError(QStringLiteral("--memory-code and --modem-code want 0..255"));
+
+    bool okSeed = false;
+    StationCore core(id, p.value(seed).toUInt(&okSeed));
+    if (!okSeed)
+        return usageError(QStringLiteral("--seed wants a number"));
+    StationFaults& f = core.faults();
+    bool okNum = false;
+    f.helloAfter = p.value(helloAfter).toInt(&okNum);
+    if (!okNum)
+        return usageError(QStringLiteral("--hello-after wants a number"));
+    f.hangAfter = p.value(hangAfter).toInt(&okNum);
+    if (!okNum)
+        return usageError(QStringLiteral("--hang-after wants a number"));
+    if (!parseProbability(p.value(corrupt), f.corrupt) || !parseProbability(p.value(drop), f.drop)
+        || !parseProbability(p.value(badReadback), f.badReadback))
+        return usageError(QStringLiteral("probabilities are 0..1"));
+    const int baudRate = p.value(baud).toInt(&okNum);
+    if (!okNum || baudRate < 0)
+        return usageError(QStringLiteral("--baud wants a number"));
+
+    if (p.isSet(image)) {
+        QFile in(p.value(image));
+        if (!in.open(QIODevice::ReadOnly))
+            return usageError(QStringLiteral("cannot read %1").arg(p.value(image)));
+        const QByteArray b = in.read(qint64(core.memory().size()));
+        std::copy(b.begin(), b.end(), core.memory().begin());
+    }
+    if (p.isSet(save)) {
+        const QString path = p.value(save);
+        core.onWrite = [&core, path] {
+            // Written whole and renamed into place: a reader never sees half a memory.
+            QSaveFile out(path);
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(reinterpret_cast<const char*>(core.memory().data()), qint64(core.memory().size()));
+                (void)out.commit();
+            }
+        };
+    }
+
+    PtyStation station(core);
+    if (!station.open()) {
+        std::fprintf(stderr, "torval-station: %s\n", station.errorText().toUtf8().constData());
+        return 1;
+    }
+    station.setBaud(baudRate);
+    if (p.isSet(link)) {
+        const QByteArray l = QFile::encodeName(p.value(link));
+        ::unlink(l.constData());
+        if (::symlink(QFile::encodeName(station.devicePath()).constData(), l.constData()) != 0)
+            return usageError(QStringLiteral("cannot create link %1").arg(p.value(link)));
+    }
+    std::printf("%s\n", station.devicePath().toUtf8().constData());
+    std::fflush(stdout);
+
+    g_station = &station;
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    station.serve();
+    g_station = nullptr;
+    if (p.isSet(link))
+        ::unlink(QFile::encodeName(p.value(link)).constData());
+    return 0;
+}
