@@ -3,9 +3,10 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace torval {
 
@@ -20,6 +21,10 @@ EditDialogFrame::EditDialogFrame(QWidget* parent)
     // edited and check it, and cancelling never shows a character message.
     m_storno->setFocusPolicy(Qt::NoFocus);
     connect(m_ok, &QPushButton::clicked, this, [this] {
+        // Clicking OK takes the focus from the field being edited; its check
+        // comes first, and a rejected field keeps the dialog open.
+        if (!flushPendingLeave())
+            return;
         if (!m_onOk || m_onOk())
             accept();
     });
@@ -61,27 +66,32 @@ bool EditDialogFrame::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             // Checked once the focus move is complete: the check may show a
             // modal message and move the focus back.
-            QPointer<QLineEdit> guard(edit);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (guard)
-                    runLeave(guard);
-            });
+            m_pendingLeave = edit;
+            QTimer::singleShot(0, this, [this] { flushPendingLeave(); });
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void EditDialogFrame::runLeave(QLineEdit* edit)
+bool EditDialogFrame::flushPendingLeave()
+{
+    QLineEdit* edit = std::exchange(m_pendingLeave, nullptr);
+    return edit ? runLeave(edit) : true;
+}
+
+bool EditDialogFrame::runLeave(QLineEdit* edit)
 {
     if (m_cancelling || !isVisible())
-        return;
+        return true;
     for (auto& [field, onLeave] : m_fields) {
         if (field == edit && onLeave) {
-            if (!onLeave())
-                edit->setFocus(Qt::OtherFocusReason);
-            return;
+            if (onLeave())
+                return true;
+            edit->setFocus(Qt::OtherFocusReason);
+            return false;
         }
     }
+    return true;
 }
 
 } // namespace torval

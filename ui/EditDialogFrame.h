@@ -40,13 +40,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runLeave(QLineEdit* edit);
+    // Runs the check of the field that lost the focus last, if it has not run
+    // yet; false when the field was rejected.
+    bool flushPendingLeave();
+    bool runLeave(QLineEdit* edit);
 
     QPushButton* m_ok = nullptr;
     QPushButton* m_storno = nullptr;
     std::function<bool()> m_onOk;
     std::function<void()> m_onCancel;
     std::vector<std::pair<QLineEdit*, std::function<bool()>>> m_fields;
+    QLineEdit* m_pendingLeave = nullptr;
     bool m_cancelling = false;
 };
 

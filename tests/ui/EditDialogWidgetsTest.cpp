@@ -1,0 +1,254 @@
+// The four dialogs' widgets offscreen: OK copies the row back, Storno, Esc
+// and the close box copy nothing and never show a field message. Set
+// TORVAL_SCREENSHOT_DIR to also save a picture of each dialog.
+
+#include "model/SettingsDocument.h"
+#include "ui/AnalogDialog.h"
+#include "ui/DialogTestPrompts.h"
+#include "ui/GraphWidget.h"
+#include "ui/InputDialog.h"
+#include "ui/OutputDialog.h"
+#include "ui/PhoneDialog.h"
+#include "ui/PhoneDialogLogic.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace torval;
+using test::DialogTestPrompts;
+
+namespace {
+
+void showAndActivate(QDialog& d)
+{
+    d.show();
+    QApplication::setActiveWindow(&d);
+    QCoreApplication::processEvents();
+}
+
+void typeInto(QLineEdit* e, const QString& text)
+{
+    e->setFocus(Qt::TabFocusReason);
+    e->selectAll();
+    QTest::keyClicks(e, text);
+}
+
+// Moves the focus on (the field is left) and lets the deferred check run.
+void leave(QWidget* next)
+{
+    next->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void screenshot(QWidget& w, const char* name)
+{
+    const QByteArray dir = qgetenv("TORVAL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name))));
+}
+
+} // namespace
+
+TEST(PhoneDialogWidget, OkCopiesTheNormalisedNumberStornoNothing)
+{
+    SettingsDocument doc;
+    DialogTestPrompts prompts;
+    PhoneDialogLogic logic(doc, prompts);
+    logic.open(2);
+    {
+        PhoneDialog d(logic, nullptr);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Telefonní číslo T3"));
+        showAndActivate(d);
+        typeInto(d.numberEdit(), "0602111222");
+        leave(d.receiveBox());
+        EXPECT_EQ(d.numberEdit()->text(), "+420602111222");
+        d.receiveBox()->setChecked(true);
+        screenshot(d, "dialog-phone.png");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabTC[2], "+420602111222");
+    EXPECT_TRUE(doc.config().tabTCPrijem[2]);
+
+    // Storno while a bad number is in the field: no message, nothing copied.
+    logic.open(2);
+    {
+        PhoneDialog d(logic, nullptr);
+        showAndActivate(d);
+        typeInto(d.numberEdit(), "12 34");
+        QTest::mouseClick(d.stornoButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabTC[2], "+420602111222");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
+{
+    SettingsDocument doc;
+    DeviceConfig c = doc.config();
+    c.opEnablePS1 = true;
+    doc.assignAll(c);
+    DialogTestPrompts prompts;
+    InputDialogLogic logic(doc, prompts);
+    using T = InputDialogLogic::Text;
+    using F = InputDialogLogic::Flag;
+
+    logic.open(3);
+    {
+        InputDialog d(logic, nullptr);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Vstup I4"));
+        showAndActivate(d);
+        EXPECT_FALSE(d.box(F::LHAlarm)->isEnabled());
+        d.box(F::LHEvent)->setChecked(true);
+        EXPECT_TRUE(d.box(F::LHAlarm)->isEnabled());
+        d.box(F::LHAlarm)->setChecked(true);
+        typeInto(d.edit(T::Zap), "ZAP");
+        typeInto(d.edit(T::Vyp), "zap");
+        leave(d.edit(T::LH));
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'."));
+        EXPECT_TRUE(d.edit(T::Vyp)->hasFocus());
+        d.edit(T::Vyp)->setText("VYP");
+        typeInto(d.edit(T::Nazev), "DVERE");
+        screenshot(d, "dialog-input.png");
+        QTest::keyClick(d.edit(T::Nazev), Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabINPNazev[3], "DVERE");
+    EXPECT_EQ(doc.config().tabINPVyp[3], "VYP");
+    EXPECT_TRUE(doc.config().eeMaskDInLHAlarm[3]);
+
+    prompts.messages.clear();
+    logic.open(3);
+    {
+        InputDialog d(logic, nullptr);
+        showAndActivate(d);
+        typeInto(d.edit(T::Nazev), "st"); // a keyword prefix, but the dialog is being cancelled
+        QTest::keyClick(d.edit(T::Nazev), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(d.isVisible());
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabINPNazev[3], "DVERE");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(OutputDialogWidget, OkCopiesTheRowAndChosenFunctionCloseBoxNothing)
+{
+    SettingsDocument doc;
+    DialogTestPrompts prompts;
+    OutputDialogLogic logic(doc, prompts);
+    using T = OutputDialogLogic::Text;
+
+    logic.open(0);
+    {
+        OutputDialog d(logic, nullptr);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Výstup O1"));
+        showAndActivate(d);
+        EXPECT_TRUE(d.edit(T::ImpulsLen)->isVisible());
+        EXPECT_TRUE(d.functionButton(OutputFunction::Standard)->isChecked());
+        EXPECT_FALSE(d.functionButton(OutputFunction::PowerSaveState)->isEnabled());
+        typeInto(d.edit(T::ImpulsLen), "30");
+        leave(d.edit(T::Nazev));
+        EXPECT_EQ(d.edit(T::ImpulsLen)->text(), "25,5");
+        d.functionButton(OutputFunction::ModemState)->click();
+        typeInto(d.edit(T::Nazev), "CERPADLO");
+        screenshot(d, "dialog-output.png");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabOUTNazev[0], "CERPADLO");
+    EXPECT_EQ(doc.config().tabOUTimpulsLEN[0], "25,5");
+    EXPECT_EQ(doc.config().eeMaskDOutFnc, 0x01);
+
+    logic.open(1);
+    {
+        OutputDialog d(logic, nullptr);
+        showAndActivate(d);
+        EXPECT_FALSE(d.edit(T::ImpulsLen)->isVisible());
+        typeInto(d.edit(T::Impuls), "NO");
+        d.close(); // the close box
+        QCoreApplication::processEvents();
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabOUTimpuls[1], "");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
+{
+    SettingsDocument doc;
+    DeviceConfig c = doc.config();
+    c.eeMaskAInAlarm[0] = 0xF0;
+    doc.assignAll(c);
+    DialogTestPrompts prompts;
+    AnalogDialogLogic logic(doc, prompts);
+    using T = AnalogDialogLogic::Text;
+    using F = AnalogDialogLogic::Flag;
+
+    logic.open(0);
+    {
+        AnalogDialog d(logic, nullptr);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Analogový vstup A1"));
+        showAndActivate(d);
+        typeInto(d.edit(T::Nazev), "TLAK");
+        typeInto(d.edit(T::CL1Level), "12,34");
+        leave(d.edit(T::HCL1Level));
+        EXPECT_EQ(d.edit(T::CL1Level)->text(), "12,2");
+        for (auto [t, v] : {std::pair{T::CL1Level, "40"}, {T::HCL1Level, "20"}, {T::CL2Level, "60"}, {T::HCL2Level, "20"}})
+            d.edit(t)->setText(v);
+        d.edit(T::StateL)->setText("nizky");
+        d.edit(T::StateM)->setText("normal");
+        d.edit(T::StateH)->setText("vysoky");
+        screenshot(d, "dialog-analog-overlap.png");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány."));
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(d.edit(T::CL1Level)->hasFocus());
+
+        for (auto [t, v] : {std::pair{T::CL1Level, "20"}, {T::HCL1Level, "2"}, {T::CL2Level, "80"}, {T::HCL2Level, "2"}})
+            d.edit(t)->setText(v);
+        d.box(F::CL1UpEvent)->setChecked(true);
+        d.box(F::AlarmCL1Up)->setChecked(true);
+        EXPECT_FALSE(d.box(F::AlarmCL1Up)->isEnabled()); // power saving is off
+        screenshot(d, "dialog-analog.png");
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabAINNazev[0], "TLAK");
+    EXPECT_EQ(doc.config().tabAINCL2Level[0], "80");
+    EXPECT_EQ(doc.config().eeMaskAInAlarm[0], 0xF1);
+
+    prompts.messages.clear();
+    logic.open(0);
+    {
+        AnalogDialog d(logic, nullptr);
+        showAndActivate(d);
+        typeInto(d.edit(T::Nazev), QStringLiteral("Tlak \"P1\""));
+        d.edit(T::CL2Level)->setText("10");
+        QTest::mouseClick(d.stornoButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    logic.finish();
+    EXPECT_EQ(doc.config().tabAINNazev[0], "TLAK");
+    EXPECT_EQ(doc.config().tabAINCL2Level[0], "80");
+    EXPECT_TRUE(prompts.messages.empty());
+}

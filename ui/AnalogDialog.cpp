@@ -1,0 +1,205 @@
+#include "ui/AnalogDialog.h"
+
+#include "ui/GraphWidget.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace torval {
+
+using T = AnalogDialogLogic::Text;
+using F = AnalogDialogLogic::Flag;
+
+namespace {
+
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// Places `w` at a twips position; controls never get less height than their
+// style needs, so a larger system font does not clip them.
+template <typename W>
+W* place(W* w, int x, int y, int width, int height)
+{
+    w->setGeometry(px(x), px(y), px(width), std::max(px(height), w->sizeHint().height() - 2));
+    return w;
+}
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* l = new QLabel(text, parent);
+    l->move(px(x), px(y));
+    l->adjustSize();
+    return l;
+}
+
+bool isLevelField(T t)
+{
+    return t == T::CL1Level || t == T::HCL1Level || t == T::CL2Level || t == T::HCL2Level;
+}
+
+} // namespace
+
+AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
+    : EditDialogFrame(parent)
+    , m_logic(logic)
+{
+    setWindowTitle(logic.caption());
+    setFixedSize(px(8670), px(6210));
+
+    auto* general = new QGroupBox(this);
+    general->setGeometry(px(120), 0, px(3495), px(1455));
+    auto* names = new QGroupBox(QStringLiteral("Názvy stavů"), this);
+    names->setGeometry(px(120), px(1560), px(3495), px(1455));
+    auto* levels = new QGroupBox(QStringLiteral("Úrovně"), this);
+    levels->setGeometry(px(3720), 0, px(4815), px(5655));
+
+    // Parent, position, size and tooltip of every text field, in the order of Text.
+    struct EditSpec {
+        QWidget* parent;
+        int x, y, w;
+        const char* tip;
+    };
+    const EditSpec edits[AnalogDialogLogic::kTextCount] = {
+        {general, 120, 315, 3255, "Název analogového vstupu"},
+        {names, 1920, 960, 1455, "Název stavu LOW (nízká)"},
+        {names, 1920, 600, 1455, "Název stavu MEDIUM (normální)"},
+        {names, 1920, 240, 1455, "Název stavu HIGH (vysoká)"},
+        {levels, 735, 750, 645, "Hodnota úrovně CL1"},
+        {levels, 735, 1275, 645, "Hodnota  hystereze CL1"},
+        {levels, 735, 3045, 645, "Hodnota úrovně CL2"},
+        {levels, 735, 3570, 645, "Hodnota  hystereze CL2"},
+        {levels, 2160, 960, 2415, nullptr},
+        {levels, 2160, 1935, 2415, nullptr},
+        {levels, 2160, 3240, 2415, nullptr},
+        {levels, 2160, 4230, 2415, nullptr},
+    };
+    for (int i = 0; i < AnalogDialogLogic::kTextCount; ++i) {
+        const auto t = static_cast<T>(i);
+        const EditSpec& s = edits[i];
+        auto* e = place(new QLineEdit(logic.text(t), s.parent), s.x, s.y, s.w, 285);
+        if (s.tip)
+            e->setToolTip(QString::fromUtf8(s.tip));
+        if (isLevelField(t)) {
+            e->setMaxLength(4);
+            e->setAlignment(Qt::AlignRight);
+        } else {
+            e->setMaxLength(100);
+        }
+        m_edits[i] = e;
+        connect(e, &QLineEdit::textChanged, this, [this, t](const QString& text) {
+            m_logic.setText(t, text);
+            if (isLevelField(t))
+                refreshGraph();
+        });
+        watchField(e, [this, t, e] {
+            const bool passed = m_logic.leave(t);
+            if (e->text() != m_logic.text(t))
+                e->setText(m_logic.text(t));
+            return passed;
+        });
+    }
+
+    struct BoxSpec {
+        QWidget* parent;
+        int x, y, w, h;
+        const char* caption;
+    };
+    const BoxSpec boxes[AnalogDialogLogic::kFlagCount] = {
+        {levels, 1920, 750, 2745, 225, "Hlásit přechod nahoru přes CL1"},
+        {levels, 1890, 1725, 2745, 225, "Hlásit přechod dolu přes CL1"},
+        {levels, 1890, 3045, 2745, 225, "Hlásit přechod nahoru přes CL2"},
+        {levels, 1890, 4020, 2745, 225, "Hlásit přechod dolu přes CL2"},
+        {levels, 240, 5160, 4455, 225, "Negace vstupu (neguje se ihned po vzorkování)"},
+        {general, 120, 1080, 3255, 225, "Uvádět ve zprávě o stavu jméno stavu"},
+        {general, 120, 720, 3255, 225, "Uvádět ve zprávě o stavu hodnotu"},
+        {levels, 2160, 1320, 1335, 195, "odeslat ihned"},
+        {levels, 2160, 2280, 1335, 195, "odeslat ihned"},
+        {levels, 2160, 3600, 1335, 195, "odeslat ihned"},
+        {levels, 2160, 4560, 1335, 195, "odeslat ihned"},
+    };
+    for (int i = 0; i < AnalogDialogLogic::kFlagCount; ++i) {
+        const auto f = static_cast<F>(i);
+        const BoxSpec& s = boxes[i];
+        auto* b = place(new QCheckBox(QString::fromUtf8(s.caption), s.parent), s.x, s.y, s.w, s.h);
+        b->setChecked(logic.flag(f));
+        m_boxes[i] = b;
+        connect(b, &QCheckBox::toggled, this, [this, f](bool on) {
+            m_logic.setFlag(f, on);
+            syncEnabled();
+            if (f == F::Neg)
+                refreshGraph();
+        });
+    }
+
+    label(general, QStringLiteral("Název:"), 120, 120);
+    label(names, QStringLiteral("HIGH (vysoká) .............."), 120, 300);
+    label(names, QStringLiteral("MEDIUM (střední) ........"), 120, 660);
+    label(names, QStringLiteral("LOW (nízká) ................."), 120, 1020);
+
+    // The CL1 and CL2 blocks differ only in their vertical position.
+    struct Block {
+        const char* name;
+        const char* meaning;
+        int nameX, top, level, hyst, unitLevel, unitHyst;
+    };
+    const Block blocks[2] = {
+        {"CL1", "(hranice stavů LOW a MEDIUM)", 120, 420, 855, 1380, 810, 1320},
+        {"CL2", "(hranice stavů MEDIUM a HIGH)", 105, 2715, 3150, 3675, 3120, 3630},
+    };
+    for (const Block& b : blocks) {
+        QLabel* caption = label(levels, QString::fromUtf8(b.name), b.nameX, b.top - 15);
+        QFont bold = caption->font();
+        bold.setBold(true);
+        caption->setFont(bold);
+        caption->adjustSize();
+        label(levels, QString::fromUtf8(b.meaning), 600, b.top);
+        auto* line = new QFrame(levels);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setGeometry(px(120), px(b.top + 210) - 1, px(3000 - 120), 2);
+        label(levels, QStringLiteral("úroveň"), 105, b.level - 30);
+        label(levels, QStringLiteral("hyster."), 105, b.hyst - 30);
+        label(levels, logic.scale().unit, 1440, b.unitLevel);
+        label(levels, logic.scale().unit, 1440, b.unitHyst);
+    }
+
+    m_graph = new GraphWidget(this);
+    m_graph->move(px(120), px(3120));
+
+    place(okButton(), 3015, 5760, 1095, 375);
+    place(stornoButton(), 4560, 5760, 1095, 375);
+
+    syncEnabled();
+    refreshGraph();
+    edit(T::Nazev)->setFocus(Qt::OtherFocusReason);
+
+    setOkHandler([this] {
+        if (m_logic.ok())
+            return true;
+        edit(T::CL1Level)->setFocus(Qt::OtherFocusReason);
+        return false;
+    });
+    setCancelHandler([this] { m_logic.cancel(); });
+}
+
+void AnalogDialog::refreshGraph()
+{
+    m_graph->setGraph(m_logic.scale(), m_logic.text(T::CL1Level), m_logic.text(T::HCL1Level),
+                      m_logic.text(T::CL2Level), m_logic.text(T::HCL2Level), m_logic.flag(F::Neg));
+}
+
+void AnalogDialog::syncEnabled()
+{
+    for (F f : {F::AlarmCL1Up, F::AlarmCL1Down, F::AlarmCL2Up, F::AlarmCL2Down})
+        box(f)->setEnabled(m_logic.alarmEnabled(f));
+}
+
+} // namespace torval

@@ -1,0 +1,97 @@
+#include "ui/InputDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace torval {
+
+using T = InputDialogLogic::Text;
+using F = InputDialogLogic::Flag;
+
+InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
+    : EditDialogFrame(parent)
+    , m_logic(logic)
+{
+    setWindowTitle(logic.caption());
+
+    for (int i = 0; i < 5; ++i) {
+        auto* e = new QLineEdit(logic.text(static_cast<T>(i)), this);
+        e->setMaxLength(100);
+        m_edits[i] = e;
+        connect(e, &QLineEdit::textChanged, this, [this, i](const QString& t) { m_logic.setText(static_cast<T>(i), t); });
+        watchField(e, [this, i, e] {
+            const bool passed = m_logic.leave(static_cast<T>(i));
+            if (e->text() != m_logic.text(static_cast<T>(i)))
+                e->setText(m_logic.text(static_cast<T>(i)));
+            return passed;
+        });
+    }
+    const QString captions[6] = {
+        QStringLiteral("Uvádět tento vstup ve zprávě o stavu"),
+        QStringLiteral("Poslat zprávu při změně stavu 0->1"),
+        QStringLiteral("Poslat zprávu při změně stavu 1->0"),
+        QStringLiteral("Negace vstupu (neguje se ihned po vzorkování - teprve poté se analyzuje)"),
+        QStringLiteral("odeslat ihned"),
+        QStringLiteral("odeslat ihned"),
+    };
+    for (int i = 0; i < 6; ++i) {
+        auto* b = new QCheckBox(captions[i], this);
+        b->setChecked(logic.flag(static_cast<F>(i)));
+        m_boxes[i] = b;
+        connect(b, &QCheckBox::toggled, this, [this, i](bool on) {
+            m_logic.setFlag(static_cast<F>(i), on);
+            syncEnabled();
+        });
+    }
+
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel(QStringLiteral("Název:"), this), 0, 0);
+    top->addWidget(edit(T::Nazev), 0, 1);
+    top->addWidget(box(F::Zpr), 1, 1);
+
+    auto* states = new QGroupBox(QStringLiteral("Stavy"), this);
+    auto* g = new QGridLayout(states);
+    g->addWidget(new QLabel(QStringLiteral("Název stavu zapnuto (1):"), states), 0, 0);
+    g->addWidget(edit(T::Zap), 0, 1, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Název stavu vypnuto (0):"), states), 1, 0);
+    g->addWidget(edit(T::Vyp), 1, 1, 1, 2);
+    g->addWidget(box(F::LHEvent), 2, 0, 1, 3);
+    g->addWidget(edit(T::LH), 3, 1);
+    g->addWidget(box(F::LHAlarm), 3, 2);
+    g->addWidget(box(F::HLEvent), 4, 0, 1, 3);
+    g->addWidget(edit(T::HL), 5, 1);
+    g->addWidget(box(F::HLAlarm), 5, 2);
+    g->addWidget(box(F::Neg), 6, 0, 1, 3);
+    g->setColumnMinimumWidth(1, 220);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton());
+    buttons->addWidget(stornoButton());
+
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(top);
+    v->addWidget(states);
+    v->addLayout(buttons);
+
+    syncEnabled();
+    setOkHandler([this] {
+        m_logic.ok();
+        return true;
+    });
+    setCancelHandler([this] { m_logic.cancel(); });
+}
+
+void InputDialog::syncEnabled()
+{
+    box(F::LHAlarm)->setEnabled(m_logic.lhAlarmEnabled());
+    box(F::HLAlarm)->setEnabled(m_logic.hlAlarmEnabled());
+}
+
+} // namespace torval
