@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace torval {
 
@@ -28,7 +29,14 @@ constexpr int px(int twips)
 template <typename W>
 W* place(W* w, int x, int y, int width, int height)
 {
-    w->setGeometry(px(x), px(y), px(width), std::max(px(height), w->sizeHint().height() - 2));
+    int wide = px(width);
+    if constexpr (std::is_same_v<W, QCheckBox>) {
+        // A caption may need more room than it had in the original font; it
+        // may take it up to the edge of its group.
+        if (const QWidget* parent = w->parentWidget())
+            wide = std::max(wide, std::min(w->sizeHint().width(), parent->width() - px(x) - 4));
+    }
+    w->setGeometry(px(x), px(y), wide, std::max(px(height), w->sizeHint().height() - 2));
     return w;
 }
 
@@ -53,6 +61,11 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 {
     setWindowTitle(logic.caption());
     setFixedSize(px(8670), px(6210));
+    // The twips layout was drawn for an 8-point dialog font; a larger desktop
+    // font would clip the captions of the fixed-size controls.
+    QFont small = font();
+    small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
+    setFont(small);
 
     auto* general = new QGroupBox(this);
     general->setGeometry(px(120), 0, px(3495), px(1455));
