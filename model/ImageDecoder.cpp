@@ -208,6 +208,10 @@ DecodeResult decodeImage(const EepromImage& image, const DeviceConfig& current)
 bool decodeImageInto(SettingsDocument& doc, const EepromImage& image)
 {
     const DecodeResult r = decodeImage(image, doc.config());
+    // Half old and half new settings would be worse than either: an image whose
+    // texts run off its end leaves the editor as it was.
+    if (!r.complete)
+        return false;
     doc.setSuppressFieldChecks(true);
     doc.assignImageFields(r.config);
     doc.setSuppressFieldChecks(false);

@@ -24,7 +24,8 @@ struct DecodeResult {
 
 // Decodes into the editor's document: raises suppressFieldChecks, assigns
 // every image field through the document (so the battery tie and the size
-// recomputation run), lowers it again. Returns DecodeResult::complete.
+// recomputation run), lowers it again. Returns DecodeResult::complete; an
+// incomplete decoding changes nothing in the document.
 [[nodiscard]] bool decodeImageInto(SettingsDocument& doc, const EepromImage& image);
 
 } // namespace torval

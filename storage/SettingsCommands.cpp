@@ -1,0 +1,201 @@
+#include "storage/SettingsCommands.h"
+
+#include "link/Prompts.h"
+#include "link/StationLink.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
+#include "model/ImageEncoder.h"
+#include "model/SettingsDocument.h"
+#include "rules/OutputCommands.h"
+#include "storage/CommandMessages.h"
+#include "storage/SettingsFile.h"
+
+namespace torval {
+
+namespace {
+
+constexpr int kFirstTab = 0;
+
+QString quoted(const char* before, const QString& path, const char* after)
+{
+    return QString::fromUtf8(before) + path + QString::fromUtf8(after);
+}
+
+void say(CommandContext& ctx, const char* text, Icon icon)
+{
+    ctx.prompts.message(QString::fromUtf8(text), icon);
+}
+
+void showTab(CommandContext& ctx, int tab)
+{
+    if (ctx.view)
+        ctx.view->showTab(tab);
+}
+
+// Decodes the loaded image into the editor. A decoding that runs off the end
+// of the image would leave the editor half old and half new, so the editor is
+// only changed when every field could be read.
+[[nodiscard]] bool decodeIntoEditor(CommandContext& ctx)
+{
+    showTab(ctx, kFirstTab);
+    ctx.busy.showBusy(QString::fromUtf8(cmdmsg::kConverting), false);
+    const bool complete = decodeImageInto(ctx.document, ctx.image);
+    ctx.busy.hideBusy();
+    return complete;
+}
+
+// Passes everything through and remembers whether a question was answered No.
+class OverwriteAnswer : public Prompts {
+public:
+    explicit OverwriteAnswer(Prompts& inner) : m_inner(inner) {}
+    void message(const QString& text, Icon icon) override { m_inner.message(text, icon); }
+    Answer question(const QString& text, Icon icon, Buttons buttons) override
+    {
+        const Answer a = m_inner.question(text, icon, buttons);
+        declined = declined || a == Answer::No;
+        return a;
+    }
+    std::optional<QString> openFileName() override { return m_inner.openFileName(); }
+    std::optional<QString> saveFileName() override { return m_inner.saveFileName(); }
+    bool declined = false;
+
+private:
+    Prompts& m_inner;
+};
+
+} // namespace
+
+CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> path)
+{
+    if (!path)
+        path = ctx.prompts.openFileName();
+    if (!path)
+        return CommandOutcome::Declined;
+
+    ctx.busy.showBusy(quoted(cmdmsg::kLoadingFile, *path, "'."), false);
+    if (!readSettingsFile(*path, ctx.image)) {
+        ctx.busy.hideBusy();
+        ctx.prompts.message(quoted(cmdmsg::kFileLoadError, *path, cmdmsg::kFileErrorEnd), Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    if (!imageHeaderValid(ctx.image)) {
+        ctx.busy.hideBusy();
+        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kFileInvalidEnd), Icon::Information);
+        return CommandOutcome::Failed;
+    }
+    if (!decodeIntoEditor(ctx)) {
+        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kDecodeBeyondEnd), Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    ctx.prompts.message(quoted(cmdmsg::kFileLoaded, *path, cmdmsg::kFileLoadedEnd), Icon::Information);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> path)
+{
+    if (!path)
+        path = ctx.prompts.saveFileName();
+    if (!path)
+        return CommandOutcome::Declined;
+
+    ctx.busy.showBusy(quoted(cmdmsg::kSavingFile, *path, "'."), false);
+    if (encodeImage(ctx.document.config(), ctx.image) != EncodeError::None || !imageHeaderValid(ctx.image)) {
+        ctx.busy.hideBusy();
+        say(ctx, cmdmsg::kConversionError, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    // The overwrite question is asked while the busy window is up. A declined
+    // overwrite is a success for the file code; the caller still wants to know.
+    OverwriteAnswer prompts(ctx.prompts);
+    if (!writeSettingsFile(*path, ctx.image, ctx.document.settingsSize(), prompts)) {
+        ctx.busy.hideBusy();
+        ctx.prompts.message(quoted(cmdmsg::kFileSaveError, *path, cmdmsg::kFileErrorEnd), Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    ctx.busy.hideBusy();
+    return prompts.declined ? CommandOutcome::Declined : CommandOutcome::Done;
+}
+
+CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
+{
+    if (!ctx.link || ctx.link->state() != LinkState::Active) {
+        say(ctx, cmdmsg::kNoActiveLink, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    switch (ctx.link->readEeprom(ctx.image)) {
+    case TransferOutcome::Failed:
+        ctx.busy.hideBusy();
+        say(ctx, cmdmsg::kDeviceLoadFailed, Icon::Error);
+        return CommandOutcome::Failed;
+    case TransferOutcome::Cancelled:
+        ctx.busy.hideBusy();
+        say(ctx, cmdmsg::kDeviceLoadCancelled, Icon::Information);
+        return CommandOutcome::Cancelled;
+    case TransferOutcome::Completed:
+        break;
+    }
+    if (!imageHeaderValid(ctx.image)) {
+        ctx.busy.hideBusy();
+        say(ctx, cmdmsg::kDeviceNotProgrammed, Icon::Warning);
+        return CommandOutcome::Failed;
+    }
+    if (!decodeIntoEditor(ctx)) {
+        say(ctx, cmdmsg::kDeviceDecodeBeyondEnd, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    say(ctx, cmdmsg::kDeviceLoaded, Icon::Information);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome saveSettingsToDevice(CommandContext& ctx)
+{
+    if (!ctx.link || ctx.link->state() != LinkState::Active) {
+        say(ctx, cmdmsg::kNoActiveLink, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    // The station finds an output in a command message by its name and its
+    // command words, so they must not collide before anything is written.
+    if (const auto failure = checkOutputCommands(ctx.document.config())) {
+        showTab(ctx, kOutputsTab);
+        ctx.prompts.message(failure->message, Icon::Error);
+        if (ctx.view && failure->field)
+            ctx.view->focusField(*failure->field, failure->output);
+        return CommandOutcome::Rejected;
+    }
+
+    const int size = ctx.document.settingsSize();
+    const DeviceInfo& info = ctx.link->deviceInfo();
+    const auto memory = info.memorySizeBytes();
+    // A station whose memory size is unknown gets nothing: there is no number
+    // to prove the settings fit.
+    if (!memory || *memory < size) {
+        ctx.busy.hideBusy();
+        ctx.prompts.message(QString::fromUtf8(cmdmsg::kTooLarge) + QString::number(size) + QStringLiteral(" byte")
+                                + QString::fromUtf8(cmdmsg::kTooLargeMiddle) + info.memorySize
+                                + QString::fromUtf8(cmdmsg::kTooLargeEnd),
+                            Icon::Error);
+        return CommandOutcome::Rejected;
+    }
+
+    if (encodeImage(ctx.document.config(), ctx.image) != EncodeError::None || !imageHeaderValid(ctx.image)) {
+        ctx.busy.hideBusy();
+        say(ctx, cmdmsg::kDeviceConversionError, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    const TransferOutcome outcome = ctx.link->writeEeprom(ctx.image, size, ctx.verifyWrites);
+    ctx.busy.hideBusy();
+    switch (outcome) {
+    case TransferOutcome::Failed:
+        say(ctx, cmdmsg::kDeviceSaveFailed, Icon::Error);
+        return CommandOutcome::Failed;
+    case TransferOutcome::Cancelled:
+        say(ctx, cmdmsg::kDeviceSaveCancelled, Icon::Information);
+        return CommandOutcome::Cancelled;
+    case TransferOutcome::Completed:
+        break;
+    }
+    say(ctx, cmdmsg::kDeviceSaved, Icon::Information);
+    return CommandOutcome::Done;
+}
+
+} // namespace torval
