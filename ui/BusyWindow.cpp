@@ -1,0 +1,87 @@
+#include "ui/BusyWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace torval {
+
+BusyWindow::BusyWindow(QWidget* owner)
+    // A tool window owned by the main window stays above it without being modal.
+    : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    , m_napis(new QLabel(this))
+    , m_progress(new QProgressBar(this))
+    , m_storno(new QPushButton(QStringLiteral("Storno"), this))
+{
+    setObjectName(QStringLiteral("Info"));
+    setWindowTitle(QStringLiteral("TORVAL"));
+    m_napis->setObjectName(QStringLiteral("Napis"));
+    m_napis->setWordWrap(true);
+    m_napis->setMinimumWidth(360);
+    m_napis->setTextFormat(Qt::PlainText);
+    m_progress->setObjectName(QStringLiteral("Prubeh"));
+    m_progress->hide();
+    m_storno->setObjectName(QStringLiteral("Storno"));
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(m_napis);
+    box->addWidget(m_progress);
+    box->addWidget(m_storno, 0, Qt::AlignHCenter);
+    connect(m_storno, &QPushButton::clicked, this, &BusyWindow::storno);
+}
+
+void BusyWindow::showBusy(const QString& text, bool withStorno)
+{
+    m_cancel = false;
+    setWindowTitle(QStringLiteral("TORVAL"));
+    m_storno->setVisible(withStorno);
+    m_progress->hide();
+    m_napis->setText(text);
+    adjustSize();
+    show();
+    raise();
+    // Paint it now: the operation that follows may keep the loop busy.
+    QApplication::processEvents();
+}
+
+void BusyWindow::setBusyText(const QString& text)
+{
+    m_napis->setText(text);
+}
+
+void BusyWindow::setProgress(int done, int total)
+{
+    if (total <= 0) {
+        m_progress->hide();
+        return;
+    }
+    m_progress->setRange(0, total);
+    m_progress->setValue(std::clamp(done, 0, total));
+    if (m_progress->isHidden()) {
+        m_progress->show();
+        adjustSize();
+    }
+}
+
+void BusyWindow::hideBusy()
+{
+    hide();
+    if (QWidget* owner = parentWidget())
+        owner->activateWindow();
+    QApplication::processEvents();
+}
+
+QString BusyWindow::text() const
+{
+    return m_napis->text();
+}
+
+void BusyWindow::storno()
+{
+    // The running operation notices the request at its next test.
+    m_cancel = true;
+    hide();
+}
+
+} // namespace torval

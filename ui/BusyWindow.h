@@ -1,0 +1,38 @@
+#pragma once
+// The busy window "Info": what the program is doing, a Storno button for the
+// operations that can be cancelled and, during EEPROM transfers, how many
+// blocks are done. It never blocks the main window and stays above it.
+
+#include "link/Prompts.h"
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace torval {
+
+class BusyWindow : public QWidget, public BusyIndicator {
+    Q_OBJECT
+public:
+    explicit BusyWindow(QWidget* owner);
+
+    void showBusy(const QString& text, bool withStorno) override;
+    void setBusyText(const QString& text) override;
+    void setProgress(int done, int total) override;
+    void hideBusy() override;
+    bool cancelRequested() const override { return m_cancel; }
+
+    QString text() const;
+
+private:
+    void storno();
+
+    QLabel* m_napis;
+    QProgressBar* m_progress;
+    QPushButton* m_storno;
+    bool m_cancel = false;
+};
+
+} // namespace torval

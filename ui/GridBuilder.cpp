@@ -1,0 +1,240 @@
+#include "ui/GridBuilder.h"
+
+#include "model/ConfigFields.h"
+#include "model/DeviceConfig.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace torval {
+
+namespace {
+
+using K = ColumnKind;
+
+const GridColumn kInputColumns[] = {
+    {"tabINPNazev", K::Text, "Název digitálního vstupu", 0, 1},
+    {"tabINPVyp", K::Text, "Název stavu 'VYPNUTO' pro tento digitální vstup", 0, 2},
+    {"tabINPZap", K::Text, "Název stavu 'ZAPNUTO' pro tento digitální vstup", 0, 3},
+    {"tabINPLHEvent", K::Check, "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 4},
+    {"tabINPLH", K::Text, "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 5},
+    {"tabINPHLEvent", K::Check, "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 6},
+    {"tabINPHL", K::Text, "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 7},
+    {"tabINPNeg", K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 8},
+    {"tabINPZpr", K::Check, "Uvádět ve zprávě informace o tonto digitálním vstupu", 0, 9},
+    {nullptr, K::Button, "", 0, 10},
+};
+const GridHeading kInputHeadings[] = {
+    {"Název", 0, 1, 1},
+    {"Stav 0 'Vypnuto'", 0, 2, 1},
+    {"Stav 1 'Zapnuto'", 0, 3, 1},
+    {"SMS zprávy při přechodu (zda zasílat + text zprávy)", 0, 4, 4},
+    {"0->1", 1, 4, 2},
+    {"1->0", 1, 6, 2},
+    {"Negace", 0, 8, 1},
+    {"Uvádět ve zprávě", 0, 9, 1},
+};
+
+const GridColumn kOutputColumns[] = {
+    {"tabOUTNazev", K::Text, "Název digitálního výstupu", 0, 1},
+    {"tabOUTVyp", K::Text, "Název stavu 'VYPNUTO' pro tento digitální výstup", 0, 2},
+    {"tabOUTZap", K::Text, "Název stavu 'ZAPNUTO' pro tento digitální výstup", 0, 3},
+    {"tabOUTNeg", K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 4},
+    {"tabOUTimpuls", K::Text, "", 0, 5},
+    {"tabOUTimpulsLEN", K::Text, "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)", 0, 6},
+    {"tabOUTZpr", K::Check, "Uvádět ve zprávě informace o tonto digitálním výstupu", 0, 7},
+    {nullptr, K::Button, "", 0, 8},
+};
+const GridHeading kOutputHeadings[] = {
+    {"Název", 0, 1, 1},
+    {"Stav 0 'Vypnuto'", 0, 2, 1},
+    {"Stav 1 'Zapnuto'", 0, 3, 1},
+    {"Negace", 0, 4, 1},
+    {"Impuls, Název + délka (v sekundách)", 0, 5, 2},
+    {"Uvádět ve zprávě", 0, 7, 1},
+};
+
+const GridColumn kAnalogColumns[] = {
+    {"tabAINNazev", K::Text, "Název analogového vstupu", 0, 1},
+    {"tabAINStateL", K::Text, "Název stavu LOW (nízká)", 1, 1},
+    {"tabAINStateM", K::Text, "Název stavu MEDIUM (normální)", 0, 2},
+    {"tabAINStateH", K::Text, "Název stavu HIGH (vysoká)", 1, 2},
+    {"tabAINCL1Level", K::Text, "Hodnota úrovně CL1", 0, 3},
+    {"tabAINHCL1Level", K::Text, "Hodnota  hystereze CL1", 1, 3},
+    {"tabAINCL1UpEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL1 nahoru", 0, 4},
+    {"tabAINCL1Up", K::Text, "Text SMS zprávy při přechodu přes CL1 nahoru", 0, 5},
+    {"tabAINCL1DnEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL1 dolu", 1, 4},
+    {"tabAINCL1Dn", K::Text, "Text SMS zprávy při přechodu přes CL1 dolu", 1, 5},
+    {"tabAINCL2Level", K::Text, "Hodnota úrovně CL2", 0, 6},
+    {"tabAINHCL2Level", K::Text, "Hodnota  hystereze CL2", 1, 6},
+    {"tabAINCL2UpEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL2 nahoru", 0, 7},
+    {"tabAINCL2Up", K::Text, "Text SMS zprávy při přechodu přes CL2 nahoru", 0, 8},
+    {"tabAINCL2DnEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL2 dolu", 1, 7},
+    {"tabAINCL2Dn", K::Text, "Text SMS zprávy při přechodu přes CL2 dolu", 1, 8},
+    {"tabAINNeg", K::Check, "", 0, 9},
+    {"tabAINPrc", K::Check, "Po hodnotě uvádět hodnotu", 0, 10},
+    {"tabAINZpr", K::Check, "Po hodnotě uvádět jméno stavu", 0, 11},
+    {nullptr, K::Button, "", 0, 12},
+};
+const GridHeading kAnalogHeadings[] = {
+    {"Název\nStav LOW", 0, 1, 1},
+    {"Stav MEDIUM\nStav HIGH", 0, 2, 1},
+    {"CL1", 0, 3, 3},
+    {"úroveň\nhyster.", 1, 3, 1},
+    {"přechod up\npřechod down", 1, 4, 2},
+    {"CL2", 0, 6, 3},
+    {"úroveň\nhyster.", 1, 6, 1},
+    {"přechod up\npřechod down", 1, 7, 2},
+    {"Negace", 0, 9, 1},
+    {"Uvádět\nhodnotu", 0, 10, 1},
+    {"Uvádět\nstav", 0, 11, 1},
+};
+
+const GridColumn kPhoneColumns[] = {
+    {"tabTC", K::Text, "Telefonní číslo", 0, 1},
+    {"tabTCPrijem", K::Check, "Přijímat příkazy z tohoto tel. čísla", 0, 2},
+    {"tabTCUdalost", K::Check, "Odesílat zprávy o událostech na toto tel. číslo", 0, 3},
+    {nullptr, K::Button, "", 0, 4},
+};
+const GridHeading kPhoneHeadings[] = {
+    {"Telefonní číslo", 0, 1, 1},
+    {"Příjem příkazů", 0, 2, 1},
+    {"Odesílání zpráv o událostech", 0, 3, 1},
+};
+
+const GridColumn kCounterColumns[] = {
+    {"tabCITNazev", K::Text, "Název čítače", 0, 1},
+    {"tabCITZpr", K::Check, "Uvádět ve zprávě informace o tonto čítači", 0, 2},
+};
+const GridHeading kCounterHeadings[] = {
+    {"Název čítače", 0, 1, 1},
+    {"Uvádět ve zprávě", 0, 2, 1},
+};
+
+QLabel* heading(const char* text)
+{
+    auto* l = new QLabel(QString::fromUtf8(text));
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    // The station's headings are blue so they stand apart from the fields.
+    l->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    return l;
+}
+
+} // namespace
+
+QString widgetName(const char* field, int index)
+{
+    const FieldDef* f = findField(field);
+    if (f && f->count == 1)
+        return QString::fromLatin1(field);
+    return QStringLiteral("%1_%2").arg(QLatin1String(field)).arg(index);
+}
+
+int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb)
+{
+    int headingLines = 0;
+    for (const GridHeading& h : spec.headings)
+        headingLines = std::max(headingLines, h.line + 1);
+    for (const GridHeading& h : spec.headings)
+        layout->addWidget(heading(h.text), h.line, h.column, 1, h.span);
+
+    int maxColumn = 0;
+    for (const GridColumn& c : spec.columns) {
+        maxColumn = std::max(maxColumn, c.column);
+        if (c.kind == ColumnKind::Text)
+            layout->setColumnStretch(c.column, 1);
+    }
+
+    for (int r = 0; r < spec.rowCount; ++r) {
+        const int index = spec.firstRow + r;
+        const int top = headingLines + r * spec.linesPerRow;
+        auto* label = new QLabel(spec.rowLabel(index));
+        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(spec.rowLabelName)).arg(index));
+        label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        layout->addWidget(label, top, 0, spec.linesPerRow, 1);
+        if (cb.rowLabel)
+            cb.rowLabel(index, label);
+        for (const GridColumn& c : spec.columns) {
+            QWidget* w = nullptr;
+            switch (c.kind) {
+            case ColumnKind::Text: {
+                const FieldDef* f = findField(c.field);
+                auto* e = new QLineEdit;
+                if (f && f->maxLength > 0)
+                    e->setMaxLength(f->maxLength);
+                // Short numeric fields need not grow with the window.
+                if (f && f->maxLength > 0 && f->maxLength <= 5)
+                    e->setMaximumWidth(60);
+                w = e;
+                break;
+            }
+            case ColumnKind::Check:
+                w = new QCheckBox;
+                break;
+            case ColumnKind::Button:
+                w = new QPushButton(QString::fromUtf8(spec.buttonCaption));
+                break;
+            }
+            if (c.tooltip && *c.tooltip)
+                w->setToolTip(QString::fromUtf8(c.tooltip));
+            const int row = top + c.line;
+            if (c.kind == ColumnKind::Check)
+                layout->addWidget(w, row, c.column, Qt::AlignCenter);
+            else
+                layout->addWidget(w, row, c.column);
+            if (c.kind == ColumnKind::Button) {
+                w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(spec.buttonName)).arg(index));
+                if (spec.buttonTooltip && *spec.buttonTooltip)
+                    w->setToolTip(QString::fromUtf8(spec.buttonTooltip));
+                if (cb.button)
+                    cb.button(index, w);
+            } else {
+                w->setObjectName(widgetName(c.field, index));
+                if (const FieldDef* f = findField(c.field); f && cb.field)
+                    cb.field(*f, index, w);
+            }
+        }
+    }
+    (void)maxColumn;
+    return headingLines + spec.rowCount * spec.linesPerRow;
+}
+
+const GridSpec& inputGrid()
+{
+    static const GridSpec s{"tabINPjmeno", &inputLabel, 0, kInputCount, kInputColumns, kInputHeadings,
+                            "tabINPbt", "Možnosti", "", 1};
+    return s;
+}
+
+const GridSpec& outputGrid()
+{
+    static const GridSpec s{"tabOUTjmeno", &outputLabel, 0, kOutputCount, kOutputColumns, kOutputHeadings,
+                            "tabOUTbt", "Možnosti", "", 1};
+    return s;
+}
+
+GridSpec analogGrid(int firstRow)
+{
+    return GridSpec{"tabAINJmeno", &analogLabel, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
+                    "Možnosti", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu", 2};
+}
+
+const GridSpec& phoneGrid()
+{
+    static const GridSpec s{"tabTCjmeno", &phoneLabel, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
+                            "tabTCZmenit", "Změnit", "", 1};
+    return s;
+}
+
+const GridSpec& counterGrid()
+{
+    static const GridSpec s{"tabCITJmeno", &counterLabel, 0, kCounterCount, kCounterColumns, kCounterHeadings,
+                            "", "", "", 1};
+    return s;
+}
+
+} // namespace torval

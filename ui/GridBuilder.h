@@ -1,0 +1,70 @@
+#pragma once
+// The settings grids of the main window (inputs, outputs, analog inputs,
+// telephone numbers, counters) are described by column tables and built by one
+// routine, so the eight rows of a grid cannot drift apart.
+
+#include <QString>
+#include <functional>
+#include <span>
+
+class QWidget;
+class QGridLayout;
+
+namespace torval {
+
+struct FieldDef;
+
+enum class ColumnKind { Text, Check, Button };
+
+// Which dialog a row's button and double clicks open.
+enum class RowDialog { None, Phone, Input, Output, Analog };
+
+struct GridColumn {
+    const char* field;   // name in the field table; nullptr for the row's button
+    ColumnKind kind;
+    const char* tooltip; // may be empty
+    int line;            // analog rows take two lines: 0 upper, 1 lower
+    int column;          // layout column, 1-based (column 0 holds the row label)
+};
+
+struct GridHeading {
+    const char* text;
+    int line;  // heading line above the grid: 0 or 1
+    int column;
+    int span;
+};
+
+struct GridSpec {
+    const char* rowLabelName;           // "tabINPjmeno": object name stem of the row labels
+    QString (*rowLabel)(int index);     // "I1", "BAT"
+    int firstRow;
+    int rowCount;
+    std::span<const GridColumn> columns;
+    std::span<const GridHeading> headings;
+    const char* buttonName;             // "tabINPbt"
+    const char* buttonCaption;          // "Možnosti", "Změnit"
+    const char* buttonTooltip;
+    int linesPerRow;
+};
+
+// What the builder hands back for every widget it made, so the window can bind it.
+struct GridCallbacks {
+    std::function<void(const FieldDef&, int index, QWidget*)> field;
+    std::function<void(int index, QWidget* button)> button;
+    std::function<void(int index, QWidget* rowLabel)> rowLabel;
+};
+
+// Fills `layout` with headings and rows; returns the first free layout row.
+int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb);
+
+// The column tables of the five grids.
+const GridSpec& inputGrid();
+const GridSpec& outputGrid();
+GridSpec analogGrid(int firstRow); // rows 0..3 on one tab, 4..7 on the next
+const GridSpec& phoneGrid();
+const GridSpec& counterGrid();
+
+// Object name of a grid widget: "tabINPNazev_3"; single fields keep their name.
+QString widgetName(const char* field, int index);
+
+} // namespace torval

@@ -1,0 +1,152 @@
+#pragma once
+// The main window "Hlavni": the frame (port and link controls, the load/save
+// and print buttons, the device information panel, exit and about) around
+// eight tabs of settings grids. Every field is bound to the SettingsDocument:
+// edits go into it, its change signals come back into the widgets, so values
+// set by the program (loading, dialogs, rule rewrites) behave like typed ones.
+
+#include "link/LinkTypes.h"
+#include "link/Prompts.h"
+#include "storage/SettingsCommands.h"
+#include "ui/GridBuilder.h"
+
+#include <QHash>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class QGroupBox;
+
+namespace torval {
+
+class SettingsDocument;
+class EepromImage;
+class StationLink;
+class BusyWindow;
+class AboutWindow;
+class QtPrompts;
+struct FieldDef;
+
+class MainWindow : public QWidget, public CommandView {
+    Q_OBJECT
+public:
+    // The port item that serves the built-in simulated station.
+    static QString virtualStationPort();
+
+    MainWindow(SettingsDocument& document, EepromImage& image, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Message boxes and the file dialog; the window's own Qt dialogs unless replaced (tests).
+    Prompts& prompts() { return *m_prompts; }
+    void setPrompts(Prompts& prompts) { m_prompts = &prompts; }
+    BusyIndicator& busy();
+    // The link is made after the window because it asks through the window's prompts.
+    void setLink(StationLink* link);
+
+    // The port list: "COM 1".."COM 4", the system's serial ports, the virtual station.
+    void addPort(const QString& portName, bool select);
+    void selectPort(const QString& portName);
+    [[nodiscard]] QString selectedPort() const;
+
+    void showLinkState(LinkState state, const DeviceInfo& info);
+    void updateMemoryUsage();
+    void checkEnabled();
+
+    // CommandView
+    void showTab(int tab) override;
+    void focusField(const FieldDef& field, int index) override;
+
+    // The item dialogs of one grid row.
+    void EditPhoneNumber(int row);
+    void EditDigitalInput(int row);
+    void EditDigitalOutput(int row);
+    void EditAnalogInput(int row);
+
+    // The widget bound to field(index); nullptr for fields the window does not show.
+    [[nodiscard]] QWidget* fieldWidget(const FieldDef& field, int index) const;
+
+signals:
+    // btKonec decided to end the program; main ends the event loop.
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Binding {
+        const FieldDef* field = nullptr;
+        int index = 0;
+        RowDialog dialog = RowDialog::None;
+    };
+
+    QWidget* buildFrame();
+    QWidget* buildGeneralTab();
+    QWidget* buildSmsTab();
+    QWidget* buildGridTab(const GridSpec& spec, RowDialog dialog, QWidget* below = nullptr);
+    QWidget* buildPhoneTab();
+    QWidget* buildCounterTab();
+    void applyInitialAvailability();
+    void fillPortList();
+
+    QLineEdit* textField(const char* name);
+    QCheckBox* checkField(const char* name, const QString& caption);
+    void bindText(const FieldDef& f, int index, QLineEdit* edit, RowDialog dialog = RowDialog::None);
+    void bindCheck(const FieldDef& f, int index, QCheckBox* box);
+    void registerBinding(QWidget* w, const Binding& b);
+    void syncWidget(const FieldDef& f, int index);
+    void onFieldChanged(const FieldDef* f, int index);
+    void onEditorSettingsChanged();
+
+    void fieldLeft(QObject* widget);
+    void rejectField(const QString& message, int tab, QWidget* widget);
+    void checkPhoneNumberRights(int row);
+    void setReportTextsEnabled(const char* option);
+    void openRowDialog(RowDialog dialog, int row);
+
+    void onActivateClicked();
+    void onExitClicked();
+    // The load/save and print buttons (MainWindowCommands.cpp).
+    void wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print);
+
+    SettingsDocument& m_doc;
+    EepromImage& m_image;
+    std::unique_ptr<QtPrompts> m_ownPrompts;
+    Prompts* m_prompts = nullptr;
+    BusyWindow* m_busy = nullptr;
+    AboutWindow* m_about = nullptr;
+    StationLink* m_link = nullptr;
+    LinkState m_linkState = LinkState::Inactive;
+    bool m_exiting = false;
+
+    QTabWidget* m_tabs = nullptr;
+    QComboBox* m_port = nullptr;
+    QLabel* m_linkLabel = nullptr;
+    QPushButton* m_btDEA = nullptr;
+    QToolButton* m_btEEPROMLoad = nullptr;
+    QToolButton* m_btEEPROMSave = nullptr;
+    QCheckBox* m_checkWrite = nullptr;
+    QLabel* m_infoModem = nullptr;
+    QLabel* m_infoPamSize = nullptr;
+    QLabel* m_infoProdukt = nullptr;
+    QLabel* m_infoVerze = nullptr;
+    QLabel* m_infoPamFree = nullptr;
+    QLabel* m_infoPamUsage = nullptr;
+    QRadioButton* m_ps0 = nullptr;
+    QRadioButton* m_ps1 = nullptr;
+    QCheckBox* m_utoEnable = nullptr;
+    QLineEdit* m_uto = nullptr;
+
+    std::map<std::pair<const FieldDef*, int>, QWidget*> m_widgets;
+    QHash<QObject*, Binding> m_bindings;
+};
+
+} // namespace torval

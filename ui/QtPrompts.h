@@ -1,0 +1,31 @@
+#pragma once
+// Message boxes, questions and the one shared file dialog of the window.
+
+#include "link/Prompts.h"
+
+#include <QPointer>
+
+class QWidget;
+class QFileDialog;
+
+namespace torval {
+
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* owner);
+    ~QtPrompts() override;
+
+    void message(const QString& text, Icon icon) override;
+    Answer question(const QString& text, Icon icon, Buttons buttons) override;
+    std::optional<QString> openFileName() override;
+    std::optional<QString> saveFileName() override;
+
+private:
+    std::optional<QString> runFileDialog(bool save);
+
+    QPointer<QWidget> m_owner;
+    QPointer<QFileDialog> m_dialog; // shared by opening and saving, like one common dialog
+    QString m_last;                 // the file chosen last; offered the next time
+};
+
+} // namespace torval
