@@ -56,6 +56,17 @@ void screenshot(QWidget& w, const char* name)
     ASSERT_TRUE(w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name))));
 }
 
+// The colour of the plot near its left edge (clear of the centred state
+// names) at the value 50 of a 0..100 input: the plot spans x 1600..3395 and
+// y 200..2335 twips, 15 twips a pixel.
+QColor plotColourAt50(GraphWidget& graph)
+{
+    const QImage image = graph.grab().toImage();
+    const int x = (1600 + 300) / 15;
+    const int y = (2335 - 2135 / 2) / 15;
+    return image.pixelColor(x * image.width() / graph.width(), y * image.height() / graph.height());
+}
+
 } // namespace
 
 TEST(PhoneDialogWidget, OkCopiesTheNormalisedNumberStornoNothing)
@@ -217,6 +228,9 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
         d.edit(T::StateM)->setText("normal");
         d.edit(T::StateH)->setText("vysoky");
         screenshot(d, "dialog-analog-overlap.png");
+        // The graph follows the fields as they are typed: the bands overlap
+        // around 50 %, drawn red across the middle of the plot.
+        EXPECT_EQ(plotColourAt50(*d.graph()), QColor(Qt::red));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány."));
@@ -229,6 +243,7 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
         d.box(F::AlarmCL1Up)->setChecked(true);
         EXPECT_FALSE(d.box(F::AlarmCL1Up)->isEnabled()); // power saving is off
         screenshot(d, "dialog-analog.png");
+        EXPECT_EQ(plotColourAt50(*d.graph()), QColor(Qt::blue));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }
