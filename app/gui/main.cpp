@@ -1,0 +1,62 @@
+// torval-init: the desktop program. Without options it opens exactly as the
+// technicians know it (COM 1 selected); --port adds and selects a port, and
+// "--port simulator" selects the built-in virtual station.
+
+#include "link/StationLink.h"
+#include "model/EepromImage.h"
+#include "model/SettingsDocument.h"
+#include "platform/QtEventPump.h"
+#include "platform/QtSerialLine.h"
+#include "station/StationCore.h"
+#include "station/VirtualSerialLine.h"
+#include "ui/MainWindow.h"
+#include "ui/PortRouterLine.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+using namespace torval;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("torval-init"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
+        QStringLiteral("PATH"));
+    parser.addOption(portOption);
+    parser.process(app);
+
+    SettingsDocument document;
+    EepromImage image;
+    MainWindow window(document, image);
+
+    QtEventPump pump;
+    QtSerialLine hardware;
+    StationCore station;
+    VirtualSerialLine virtualStation(station, pump);
+    PortRouterLine line(hardware, virtualStation, MainWindow::virtualStationPort());
+    StationLink link(line, pump, window.prompts(), window.busy());
+    window.setLink(&link);
+
+    if (parser.isSet(portOption)) {
+        const QString port = parser.value(portOption);
+        if (port == QLatin1String("simulator"))
+            window.selectPort(MainWindow::virtualStationPort());
+        else
+            window.addPort(port, true);
+    }
+
+    QObject::connect(&window, &MainWindow::exitRequested, &app, [&app] { app.exit(0); });
+    window.show();
+    const int rc = app.exec();
+    // The link goes before the window; the window must no longer listen to it.
+    window.setLink(nullptr);
+    return rc;
+}
