@@ -2,6 +2,11 @@
 
 #include <QList>
 #include <array>
+#include <cstdint>
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace torval {
 
@@ -28,13 +33,29 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
+// Reverse table of the high half, built once: every code point the page
+// knows lies below U+2200, so one byte per code point of that range answers
+// in one lookup (the encoder runs on every save and the size on every key).
+const std::array<std::uint8_t, 0x2200>& reverseTable()
+{
+    static const auto table = [] {
+        std::array<std::uint8_t, 0x2200> t{};
+        for (int i = 0; i < 128; ++i)
+            t[kHigh[std::size_t(i)]] = std::uint8_t(0x80 + i);
+        return t;
+    }();
+    return table;
+}
+
 int encodeOne(char32_t cp)
 {
     if (cp >= 1 && cp < 0x80)
         return int(cp);
-    for (int i = 0; i < 128; ++i)
-        if (kHigh[std::size_t(i)] == cp)
-            return 0x80 + i;
+    if (cp < 0x2200) {
+        const std::uint8_t b = reverseTable()[cp];
+        if (b != 0)
+            return b;
+    }
     return '?';
 }
 
@@ -47,32 +68,90 @@ QChar cp1250ToUnicode(unsigned char byte)
 
 QByteArray toCp1250(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (char32_t cp : text.toUcs4())
-        out.append(char(encodeOne(cp)));
+    QByteArray out(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    const qsizetype size = text.size();
+    const QChar* p = text.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t cp = p[i].unicode();
+        // A surrogate pair is one character (and one '?'); a lone surrogate too.
+        if (p[i].isHighSurrogate() && i + 1 < size && p[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(p[i], p[i + 1]);
+            ++i;
+        }
+        out[n++] = char(encodeOne(cp));
+    }
+    out.truncate(n);
     return out;
 }
 
 QString fromCp1250(const QByteArray& bytes)
 {
-    QString out;
-    out.reserve(bytes.size());
-    for (char b : bytes)
-        out.append(cp1250ToUnicode(static_cast<unsigned char>(b)));
+    // All 256 codes in one table: decoding a full image maps some 15,000 bytes.
+    static constexpr auto kAll = [] {
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 128; ++i)
+            t[std::size_t(i)] = char16_t(i);
+        for (int i = 0; i < 128; ++i)
+            t[std::size_t(128 + i)] = kHigh[std::size_t(i)];
+        return t;
+    }();
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
+        o[i] = kAll[in[i]];
     return out;
 }
+
+namespace {
+// True when some UTF-16 unit is a surrogate (0xD800..0xDFFF). Four units at a
+// time: the size estimate runs on every keystroke over some 15,000 characters,
+// and texts almost never hold characters beyond the basic plane.
+bool hasSurrogate(const char16_t* p, qsizetype n)
+{
+    constexpr std::uint64_t kMask = 0xF800F800F800F800ull;
+    constexpr std::uint64_t kSurrogate = 0xD800D800D800D800ull;
+    constexpr std::uint64_t kOnes = 0x0001000100010001ull;
+    constexpr std::uint64_t kHighBits = 0x8000800080008000ull;
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i mask = _mm_set1_epi16(short(0xF800));
+    const __m128i surrogate = _mm_set1_epi16(short(0xD800));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 8));
+        const __m128i hit = _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(a, mask), surrogate),
+                                         _mm_cmpeq_epi16(_mm_and_si128(b, mask), surrogate));
+        if (_mm_movemask_epi8(hit) != 0)
+            return true;
+    }
+#endif
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, sizeof w);
+        const std::uint64_t y = (w & kMask) ^ kSurrogate; // a lane is 0 where the unit is a surrogate
+        if (((y - kOnes) & ~y & kHighBits) != 0)
+            return true;
+    }
+    for (; i < n; ++i)
+        if ((p[i] & 0xF800) == 0xD800)
+            return true;
+    return false;
+}
+} // namespace
 
 int cp1250Length(const QString& text)
 {
     // One byte per code point: a surrogate pair is one character.
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        ++n;
-    }
-    return n;
+    const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype size = text.size();
+    if (!hasSurrogate(p, size))
+        return int(size);
+    qsizetype pairs = 0;
+    for (qsizetype i = 1; i < size; ++i)
+        pairs += ((p[i - 1] & 0xFC00) == 0xD800) & ((p[i] & 0xFC00) == 0xDC00);
+    return int(size - pairs);
 }
 
 } // namespace torval

@@ -1,7 +1,8 @@
 #include "model/Encodings.h"
 
-#include <QRegularExpression>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace torval {
 
@@ -49,19 +50,64 @@ QString numberText(double v)
     return s;
 }
 
+namespace {
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+// Optional blanks, optional sign, digits with an optional separator and
+// fraction (or a separator and at least one digit), optional blanks. The
+// separator is "," and, when `point` is set, also ".". Hand-written rather
+// than a regular expression: it runs for every number of every encoding.
+std::optional<double> parseDecimal(const QString& text, bool point)
+{
+    const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && isBlank(p[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (p[i] == u'+' || p[i] == u'-'))
+        negative = p[i++] == u'-';
+    std::string body;
+    int whole = 0;
+    int fraction = 0;
+    while (i < n && p[i] >= u'0' && p[i] <= u'9') {
+        body.push_back(char(p[i++]));
+        ++whole;
+    }
+    if (i < n && (p[i] == u',' || (point && p[i] == u'.'))) {
+        ++i;
+        body.push_back('.');
+        while (i < n && p[i] >= u'0' && p[i] <= u'9') {
+            body.push_back(char(p[i++]));
+            ++fraction;
+        }
+        if (whole == 0 && fraction == 0)
+            return std::nullopt;
+    } else if (whole == 0) {
+        return std::nullopt;
+    }
+    while (i < n && isBlank(p[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    if (body.front() == '.')
+        body.insert(body.begin(), '0');
+    double v = 0.0;
+    const auto r = std::from_chars(body.data(), body.data() + body.size(), v);
+    if (r.ec != std::errc())
+        return std::nullopt;
+    return negative ? -v : v;
+}
+
+} // namespace
+
 std::optional<double> parseNumber(const QString& text)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*([+-]?)(\\d+(?:[.,]\\d*)?|[.,]\\d+)\\s*$"));
-    const auto m = re.match(text);
-    if (!m.hasMatch())
-        return std::nullopt;
-    QString body = m.captured(2);
-    body.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    double v = body.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return m.captured(1) == QLatin1String("-") ? -v : v;
+    return parseDecimal(text, true);
 }
 
 double leadingNumber(const QString& text)
@@ -100,9 +146,8 @@ double normalizeValue(const QString& text, double min, double max, int decimals)
     double v;
     // The Czech form first (decimal comma); anything else is read like a
     // program would read a number typed with a decimal point.
-    static const QRegularExpression czech(QStringLiteral("^\\s*[+-]?(\\d+(,\\d*)?|,\\d+)\\s*$"));
-    if (czech.match(text).hasMatch())
-        v = *parseNumber(text);
+    if (const auto czech = parseDecimal(text, false))
+        v = *czech;
     else
         v = leadingNumber(text);
     double r = cutDecimals(v, decimals);

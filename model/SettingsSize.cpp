@@ -1,7 +1,6 @@
 #include "model/SettingsSize.h"
 
 #include "model/Cp1250.h"
-#include "model/Encodings.h"
 
 namespace torval {
 
@@ -33,8 +32,15 @@ int settingsSize(const DeviceConfig& c)
         + entries(c.tabAINCL1Dn) + entries(c.tabAINCL1Up) + entries(c.tabAINCL2Dn) + entries(c.tabAINCL2Up);
     n += entries(c.tabCITNazev);
     for (const auto& tc : c.tabTC) {
-        // An empty number is stored as its terminator alone.
-        n += tc.isEmpty() ? 1 : int(encodePhoneAddress(tc).size()) + 1;
+        // An empty number is stored as its terminator alone. Otherwise the
+        // address field is the count (2), the type (2) and the digits padded
+        // to pairs, as encodePhoneAddress writes it, without building it.
+        if (tc.isEmpty()) {
+            n += 1;
+            continue;
+        }
+        const int digits = int(tc.size()) - (tc.startsWith(QLatin1Char('+')) ? 1 : 0);
+        n += 2 + 2 + (digits + 1) / 2 * 2 + 1;
     }
     return n;
 }

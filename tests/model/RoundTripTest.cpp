@@ -3,6 +3,7 @@
 #include "model/Encodings.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
+#include "model/SettingsSize.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,15 @@ TEST(ImageRoundTrip, RandomSettingsComeBack)
         EepromImage a;
         ASSERT_EQ(encodeImage(c, a), EncodeError::None) << "seed " << seed;
         ASSERT_TRUE(imageHeaderValid(a)) << "seed " << seed;
+        // The estimate is the used length plus the battery text counted twice.
+        int p = a.at(38) + 256 * a.at(39);
+        for (int k = 0; k < 8; ++k)
+            while (a.at(p++) != 0) {
+            }
+        ASSERT_EQ(a.at(p), 0xFF);
+        ASSERT_EQ(a.at(p + 1), 0xFF);
+        EXPECT_EQ(settingsSize(c), p + 2 + int(c.rtBattLow.size()) + 1) << "seed " << seed;
+
         const DecodeResult r = decodeImage(a, c);
         ASSERT_TRUE(r.complete) << "seed " << seed;
         const DeviceConfig expected = normalised(c);
