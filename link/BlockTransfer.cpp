@@ -84,15 +84,18 @@ std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::headerBlocks()
 
 std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::commitBlocks()
 {
-    // The pointer block holds the magic and the checksum; it must be the last
-    // thing written, so a write cut short anywhere leaves the header invalid
-    // rather than valid over stale flags, masks and levels.
+    // The block holding the magic (40..47) must be the very last thing
+    // written, so a write cut short anywhere, even between the checksum block
+    // and the end of the pointer blocks, leaves the header invalid rather than
+    // valid over stale flags, masks and levels.
     std::array<int, kHeaderBlockCount> a{};
     std::size_t i = 0;
     for (int addr = 128; addr <= 264; addr += kBlockSize)
         a[i++] = addr;
     for (int addr = 0; addr <= 56; addr += kBlockSize)
-        a[i++] = addr;
+        if (addr != kMagicBlock)
+            a[i++] = addr;
+    a[i++] = kMagicBlock;
     return a;
 }
 
@@ -171,6 +174,92 @@ TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
         }
         m_busy.setProgress(++done, total);
         address += kBlockSize;
+        if (address >= end || m_busy.cancelRequested())
+            break;
+    }
+    m_busy.hideBusy();
+    return m_busy.cancelRequested() ? TransferOutcome::Cancelled : TransferOutcome::Completed;
+}
+
+bool BlockTransfer::readBlockWithRetries(EepromImage& image, int address)
+{
+    for (int n = 0; n < kReadAttempts; ++n) {
+        m_protocol.flushInput();
+        if (readBlock(image, address, (n + 1) * 100))
+            return true;
+    }
+    return false;
+}
+
+BlockTransfer::UsedEnd BlockTransfer::findUsedEnd(const EepromImage& image, int readEnd)
+{
+    using Kind = UsedEnd::Kind;
+    readEnd = std::min(readEnd, EepromImage::kSize);
+    if (readEnd < layout::kTextArea)
+        return {Kind::Pending};
+    if (!imageHeaderValid(image))
+        return {Kind::Unknown};
+    // The lists follow one another without gaps and the marker follows the
+    // last of them, so the list with the highest pointer ends the used part.
+    // Counting its terminators finds the marker even where a text might hold
+    // the byte 0xFF. The words at 6 and 44 are no pointers; the counter
+    // names (pointer 36) are the one list of 2 entries.
+    int last = -1;
+    int entries = 0;
+    for (int w = 0; w <= 40; w += 2) {
+        if (w == 6)
+            continue;
+        const int p = image.at(w) | (image.at(w + 1) << 8);
+        if (p < layout::kTextArea)
+            return {Kind::Unknown};
+        if (p > last) {
+            last = p;
+            entries = w == 36 ? 2 : 8;
+        }
+    }
+    int pos = last;
+    for (int found = 0; found < entries; ++pos) {
+        if (pos >= readEnd)
+            return {pos >= EepromImage::kSize ? Kind::Unknown : Kind::Pending};
+        if (image.at(pos) == 0)
+            ++found;
+    }
+    if (pos + 1 >= readEnd)
+        return {pos + 1 >= EepromImage::kSize ? Kind::Unknown : Kind::Pending};
+    if (image.at(pos) != 0xFF || image.at(pos + 1) != 0xFF)
+        return {Kind::Unknown};
+    return {Kind::Found, pos + 2};
+}
+
+TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize)
+{
+    using Kind = UsedEnd::Kind;
+    m_protocol.flushInput();
+    m_busy.showBusy(QString::fromUtf8(linkmsg::kReading), true);
+    int end = std::clamp(memorySize, 1, EepromImage::kSize);
+    int total = (end + kBlockSize - 1) / kBlockSize;
+    int done = 0;
+    m_busy.setProgress(0, total);
+    // Judged after every block once the header is in, until the marker is
+    // found or the image turns out not to describe its used part.
+    bool judging = true;
+    for (int address = 0;;) {
+        if (!readBlockWithRetries(image, address)) {
+            m_busy.hideBusy();
+            return TransferOutcome::Failed;
+        }
+        address += kBlockSize;
+        if (judging) {
+            const UsedEnd used = findUsedEnd(image, address);
+            if (used.kind == Kind::Found && used.end <= end) {
+                end = used.end;
+                total = (end + kBlockSize - 1) / kBlockSize;
+                judging = false;
+            } else if (used.kind != Kind::Pending) {
+                judging = false; // not a used part we can trust: read it all
+            }
+        }
+        m_busy.setProgress(++done, total);
         if (address >= end || m_busy.cancelRequested())
             break;
     }

@@ -21,7 +21,10 @@ public:
     static constexpr int kHeaderBlockCount = 26;
     // Invalidating order: 0..56, then 128..264 (64..127 belong to the station).
     [[nodiscard]] static std::array<int, kHeaderBlockCount> headerBlocks();
-    // Committing order: 128..264 first, 0..56 (pointers, magic, checksum) last.
+    // The block that holds the magic word 9602.
+    static constexpr int kMagicBlock = 40;
+    // Committing order: 128..264 first, then the pointer blocks 0..56 with
+    // the magic block 40 last of all.
     [[nodiscard]] static std::array<int, kHeaderBlockCount> commitBlocks();
 
     BlockTransfer(LineProtocol& protocol, BusyIndicator& busy);
@@ -33,12 +36,29 @@ public:
 
     // Reads addresses 0 .. memorySize-1 into the image.
     [[nodiscard]] TransferOutcome readEeprom(EepromImage& image, int memorySize);
+    // Reads only the part of the memory the settings use: the header blocks,
+    // then the text area up to and including its end marker 0xFF 0xFF. A
+    // header that is not valid, or text lists that do not end in the marker,
+    // fall back to reading all of 0 .. memorySize-1. Image bytes after the
+    // marker keep what they held.
+    [[nodiscard]] TransferOutcome readUsedEeprom(EepromImage& image, int memorySize);
+    // Where the used part of a read image ends (one past the second 0xFF),
+    // judged from the bytes below readEnd: Pending while the last text list
+    // has not been read far enough, Unknown when the header or the lists do
+    // not describe a used part that ends in the marker.
+    struct UsedEnd {
+        enum class Kind { Found, Pending, Unknown } kind;
+        int end = 0;
+    };
+    [[nodiscard]] static UsedEnd findUsedEnd(const EepromImage& image, int readEnd);
+
     // Writes the header, the data area up to settingsSize and commits the
     // header. On Failed or Cancelled the saved header bytes are put back into
     // the image, so nothing the encoder does not own is lost.
     [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, bool verify);
 
 private:
+    bool readBlockWithRetries(EepromImage& image, int address);
     bool writeBlockWithRetries(EepromImage& image, int address, bool verify);
 
     LineProtocol& m_protocol;

@@ -148,7 +148,7 @@ TransferOutcome StationLink::readEeprom(EepromImage& image)
         m_prompts.message(QString::fromUtf8(linkmsg::kUnknownMemorySize), Icon::Error);
         return TransferOutcome::Failed;
     }
-    return m_transfer.readEeprom(image, *size);
+    return m_readUsedOnly ? m_transfer.readUsedEeprom(image, *size) : m_transfer.readEeprom(image, *size);
 }
 
 TransferOutcome StationLink::writeEeprom(EepromImage& image, int settingsSize, bool verify)

@@ -48,6 +48,9 @@ public:
     // Reads the station's whole memory. A station whose memory size is not
     // known is refused with linkmsg::kUnknownMemorySize (shown here) and Failed.
     [[nodiscard]] TransferOutcome readEeprom(EepromImage& image);
+    // With this set, readEeprom reads only the used part of the memory (see
+    // BlockTransfer::readUsedEeprom): the quick read of the command line.
+    void setReadUsedOnly(bool usedOnly) { m_readUsedOnly = usedOnly; }
     [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, bool verify);
 
     LineProtocol& protocol() { return m_protocol; }
@@ -62,6 +65,7 @@ private:
     LineProtocol m_protocol;
     BlockTransfer m_transfer;
     LinkState m_state = LinkState::Inactive;
+    bool m_readUsedOnly = false;
     DeviceInfo m_info;
     std::function<void(LinkState, const DeviceInfo&)> m_listener;
 };

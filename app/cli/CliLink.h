@@ -1,0 +1,48 @@
+#pragma once
+// The link of one torval-cli command: the port named by --port (a device
+// path, "COM n", or "simulator" for a station inside this process), the
+// terminal's busy line with Ctrl+C as Storno, and the Qt event pump. The
+// station is taken out of programming mode when the command ends, whatever
+// happened in between.
+
+#include "link/LinkTypes.h"
+
+#include <QString>
+#include <memory>
+
+namespace torval {
+class Prompts;
+class BusyIndicator;
+class StationLink;
+} // namespace torval
+
+namespace torval::cli {
+
+class CliLink {
+public:
+    // The port text that selects the in-process simulated station.
+    static constexpr const char* kSimulatorPort = "simulator";
+
+    CliLink(const QString& port, Prompts& prompts);
+    // Deactivates a link that is still up.
+    ~CliLink();
+    CliLink(const CliLink&) = delete;
+    CliLink& operator=(const CliLink&) = delete;
+
+    // Brings the link up: true only in the state Active (a station this
+    // program may program). A station of the wrong kind is let go again.
+    [[nodiscard]] bool activate();
+    // Takes the station out of programming mode; true when it confirmed (or
+    // the user accepted the failure). The program ends either way.
+    bool deactivate();
+
+    [[nodiscard]] StationLink& link();
+    [[nodiscard]] BusyIndicator& busy();
+
+private:
+    struct Parts;
+    QString m_port;
+    std::unique_ptr<Parts> m_parts;
+};
+
+} // namespace torval::cli

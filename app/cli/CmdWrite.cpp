@@ -1,0 +1,66 @@
+// torval-cli write --port PORT FILE.eep [--no-verify]: the window's "load
+// from file" followed by "save to EEPROM", with every check and message of
+// those two commands. Exit 0 only when the station holds the settings.
+
+#include "CliCommand.h"
+#include "CliLink.h"
+#include "CliLoad.h"
+
+#include "link/StationLink.h"
+#include "model/EepromImage.h"
+#include "model/SettingsDocument.h"
+#include "storage/SettingsCommands.h"
+
+#include <memory>
+
+namespace torval::cli {
+
+namespace {
+
+int usage()
+{
+    printErr(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify]\n"));
+    return kUsage;
+}
+
+int runWrite(const QStringList& args)
+{
+    QString port;
+    QString input;
+    bool verify = true;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--port") && i + 1 < args.size() && port.isEmpty())
+            port = args[++i];
+        else if (a == QLatin1String("--no-verify"))
+            verify = false;
+        else if (input.isEmpty() && !a.startsWith(QLatin1Char('-')))
+            input = a;
+        else
+            return usage();
+    }
+    if (port.isEmpty() || input.isEmpty())
+        return usage();
+
+    TerminalPrompts prompts(false);
+    SettingsDocument document;
+    auto image = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
+    // The file first: a broken file must not cost the technician a trip
+    // through the station's programming mode.
+    CliLink cli(port, prompts);
+    CommandContext ctx{document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify};
+    if (loadSettingsFromFile(ctx, input) != CommandOutcome::Done)
+        return kFailed;
+    if (!cli.activate())
+        return kFailed;
+    const CommandOutcome outcome = saveSettingsToDevice(ctx);
+    cli.deactivate();
+    return outcome == CommandOutcome::Done ? kOk : kFailed;
+}
+
+} // namespace
+
+} // namespace torval::cli
+
+TORVAL_CLI_COMMAND(write, "write", "write --port PORT SOUBOR.eep [--no-verify]   uloží nastavení do stanice",
+                   torval::cli::runWrite)
