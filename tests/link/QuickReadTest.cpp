@@ -1,0 +1,146 @@
+// The quick read: the header, then the text area up to its end marker, and
+// the whole memory whenever the image does not describe its used part.
+
+#include "link/StationLink.h"
+#include "model/EepromImage.h"
+#include "model/ImageEncoder.h"
+#include "station/SimulatedEventPump.h"
+#include "station/StationCore.h"
+#include "station/VirtualSerialLine.h"
+#include "LinkFakes.h"
+
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+using namespace torval;
+using namespace torval::test;
+
+namespace {
+
+constexpr int kMemory = 8128; // memory code 6
+
+// Where the encoder put the marker, found by scanning from the general texts.
+int markerEnd(const EepromImage& image)
+{
+    const int p = image.at(38) | (image.at(39) << 8);
+    int pos = p;
+    for (int zeros = 0; zeros < 8; ++pos)
+        zeros += image.at(pos) == 0;
+    return pos + 2;
+}
+
+struct QuickReadFixture : ::testing::Test {
+    SimulatedEventPump pump;
+    StationCore station;
+    VirtualSerialLine line{station, pump};
+    FakePrompts prompts;
+    FakeBusy busy;
+    StationLink link{line, pump, prompts, busy};
+    std::unique_ptr<EepromImage> settings = std::make_unique<EepromImage>();
+    int used = 0;
+
+    void SetUp() override
+    {
+        station.setIdentity({{130, 211, 25}, 1, 0, 6, 4});
+        ASSERT_EQ(link.activateLink(QStringLiteral("COM 1")), LinkState::Active);
+        DeviceConfig c;
+        c.tabJmenoStanice = QStringLiteral("STANICE 7");
+        for (int i = 0; i < 8; ++i)
+            c.tabINPNazev[std::size_t(i)] = QStringLiteral("VSTUP %1").arg(i + 1);
+        ASSERT_EQ(encodeImage(c, *settings), EncodeError::None);
+        used = markerEnd(*settings);
+        // Whatever lies after the marker is old stuff the quick read skips.
+        for (int a = 0; a < kMemory; ++a)
+            station.memory()[std::size_t(a)] = a < used ? settings->at(a) : std::uint8_t(0xA5);
+        station.clearRequests();
+    }
+    int reads() const
+    {
+        int n = 0;
+        for (const auto& r : station.requests())
+            n += r.command == 0x04;
+        return n;
+    }
+};
+
+struct Case {
+    const char* name;
+    std::function<void(std::vector<std::uint8_t>&, int used)> damage;
+    bool quick; // true: stops after the marker's block; false: reads it all
+};
+
+class QuickReadCases : public QuickReadFixture, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(QuickReadCases, ReadsUpToTheMarkerOrFallsBackToTheWholeMemory)
+{
+    GetParam().damage(station.memory(), used);
+    auto image = std::make_unique<EepromImage>();
+    ASSERT_EQ(link.transfer().readUsedEeprom(*image, kMemory), TransferOutcome::Completed);
+    const int expectedBlocks = GetParam().quick ? (used + 7) / 8 : kMemory / 8;
+    EXPECT_EQ(reads(), expectedBlocks);
+    for (int a = 0; a < expectedBlocks * 8; ++a)
+        ASSERT_EQ(image->at(a), station.memory()[std::size_t(a)]) << a;
+    EXPECT_EQ(image->at(expectedBlocks * 8), 0) << "bytes after the read keep what the image held";
+    EXPECT_EQ(busy.progress.back(), std::make_pair(expectedBlocks, expectedBlocks));
+    EXPECT_FALSE(busy.visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, QuickReadCases,
+    ::testing::Values(
+        Case{"Programmed", [](auto&, int) {}, true},
+        // 0xFF 0xFF inside a text is no marker: the terminators are counted.
+        Case{"MarkerBytesInsideAText",
+             [](auto& m, int) {
+                 const int p = m[0] | (m[1] << 8); // first input name
+                 m[std::size_t(p)] = 0xFF;
+                 m[std::size_t(p + 1)] = 0xFF;
+             },
+             true},
+        Case{"Unprogrammed", [](auto& m, int) { std::fill(m.begin(), m.end(), std::uint8_t(0)); }, false},
+        Case{"HeaderZeroedByACutWrite", [](auto& m, int) { std::fill(m.begin() + 40, m.begin() + 48, 0); }, false},
+        Case{"MarkerMissing", [](auto& m, int used) { m[std::size_t(used - 1)] = 0x20; }, false},
+        Case{"MarkerBeyondTheMemory",
+             [](auto& m, int) {
+                 // A valid header whose last list starts past the memory's end.
+                 m[38] = 0x00;
+                 m[39] = 0xF0;
+                 unsigned sum = 1;
+                 for (int a = 0; a < 48; ++a)
+                     sum += m[std::size_t(a)];
+                 m[48] = std::uint8_t((sum & 0xFF) == 13 ? 12 : sum & 0xFF);
+             },
+             false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuickReadFixture, TheLinkReadsTheUsedPartOnlyWhenAsked)
+{
+    auto image = std::make_unique<EepromImage>();
+    ASSERT_EQ(link.readEeprom(*image), TransferOutcome::Completed);
+    EXPECT_EQ(reads(), kMemory / 8);
+    station.clearRequests();
+    link.setReadUsedOnly(true);
+    ASSERT_EQ(link.readEeprom(*image), TransferOutcome::Completed);
+    EXPECT_EQ(reads(), (used + 7) / 8);
+    EXPECT_TRUE(imageHeaderValid(*image));
+}
+
+TEST_F(QuickReadFixture, StornoAndFailureEndTheQuickReadLikeTheFullOne)
+{
+    station.onRequest = [&](const StationCore::Request& r) {
+        if (r.command == 0x04 && r.address == 72)
+            busy.cancel = true;
+    };
+    auto image = std::make_unique<EepromImage>();
+    EXPECT_EQ(link.transfer().readUsedEeprom(*image, kMemory), TransferOutcome::Cancelled);
+    EXPECT_EQ(reads(), 10);
+    station.onRequest = nullptr;
+
+    station.clearRequests();
+    station.faults().hangAfter = station.framesReceived() + 50;
+    EXPECT_EQ(link.transfer().readUsedEeprom(*image, kMemory), TransferOutcome::Failed);
+    EXPECT_FALSE(busy.visible);
+}
+
+} // namespace
