@@ -1,0 +1,160 @@
+// torval-cli read and write against torval-station on a real pseudo-terminal.
+
+#include "ProgramRunner.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace torval;
+using namespace torval::test;
+
+namespace {
+
+const QString kNotProgrammed = QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována.");
+const QString kSaved = QStringLiteral("Data byla úspěšně uložena do EEPROM.");
+
+DeviceConfig sample()
+{
+    DeviceConfig c;
+    c.tabJmenoStanice = QStringLiteral("ČERPADLO 3");
+    c.tabINPNazev[0] = QStringLiteral("HLADINA");
+    c.tabOUTNazev[0] = QStringLiteral("MOTOR");
+    c.tabOUTZap[0] = QStringLiteral("ZAP");
+    c.tabOUTVyp[0] = QStringLiteral("VYP");
+    c.tabAINNazev[1] = QStringLiteral("TLAK");
+    return c;
+}
+
+struct CliFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(CliFixture, WriteThenReadGivesTheSameSettingsFileFullOrQuick)
+{
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("in.eep"), settings));
+    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("9"), QStringLiteral("--save"),
+                            file("station.eep")});
+    ASSERT_FALSE(station.port().isEmpty());
+
+    const CliResult w = runCli({QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("in.eep")});
+    ASSERT_EQ(w.exitCode, 0) << w.err.toStdString();
+    EXPECT_TRUE(w.err.contains(kSaved));
+    EXPECT_EQ(firstDifference(settings, readAll(file("station.eep"))), -1);
+
+    for (const char* out : {"full.eep", "quick.eep"}) {
+        QStringList args{QStringLiteral("read"), QStringLiteral("--port"), station.port(), QStringLiteral("-o"),
+                         file(out)};
+        if (QByteArray(out) == "quick.eep")
+            args << QStringLiteral("--used-only");
+        const CliResult r = runCli(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Data byla úspěšně načtena z EEPROM.")));
+        const QByteArray back = readAll(file(out));
+        EXPECT_EQ(back.size(), settings.size()) << out;
+        EXPECT_EQ(firstDifference(settings, back), -1) << out;
+    }
+}
+
+TEST_F(CliFixture, ReadOfAnUnprogrammedStationWritesNoFile)
+{
+    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("4")});
+    for (const char* quick : {"", "--used-only"}) {
+        QStringList args{QStringLiteral("read"), QStringLiteral("--port"), station.port(), QStringLiteral("-o"),
+                         file("x.eep")};
+        if (*quick)
+            args << QString::fromLatin1(quick);
+        const CliResult r = runCli(args);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(kNotProgrammed)) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(file("x.eep")));
+    }
+}
+
+TEST_F(CliFixture, ReadKeepsAnExistingFileUnlessForced)
+{
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("st.eep"), settings));
+    ASSERT_TRUE(writeFile(file("old.eep"), QByteArray("keep me")));
+    StationProcess station({QStringLiteral("--image"), file("st.eep")});
+    const QStringList args{QStringLiteral("read"), QStringLiteral("--port"), station.port(), QStringLiteral("-o"),
+                           file("old.eep")};
+    const CliResult refused = runCli(args);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force"))) << refused.err.toStdString();
+    EXPECT_EQ(readAll(file("old.eep")), QByteArray("keep me"));
+
+    const CliResult forced = runCli(QStringList(args) << QStringLiteral("--force"));
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(readAll(file("old.eep")), settings);
+}
+
+TEST_F(CliFixture, BadFilesAndPortsFailWithTheirMessagesAndTouchNoStation)
+{
+    ASSERT_TRUE(writeFile(file("junk.eep"), QByteArray(300, 'x')));
+    ASSERT_TRUE(writeFile(file("good.eep"), settingsFileBytes(sample())));
+    StationProcess station({QStringLiteral("--save"), file("station.eep")});
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("junk.eep")},
+         1,
+         QStringLiteral("Data v souboru '") + file("junk.eep")
+             + QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.")},
+        {{QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("missing.eep")},
+         1,
+         QStringLiteral("Při načítání nastavení programu ze souboru '") + file("missing.eep")
+             + QStringLiteral("' nastala chyba.")},
+        {{QStringLiteral("write"), QStringLiteral("--port"), file("no-such-port"), file("good.eep")},
+         1,
+         QStringLiteral("Nelze otevřít port ") + file("no-such-port") + QStringLiteral(".")},
+        {{QStringLiteral("read"), QStringLiteral("--port"), file("no-such-port"), QStringLiteral("-o"),
+          file("r.eep")},
+         1,
+         QStringLiteral("Nelze otevřít port ") + file("no-such-port") + QStringLiteral(".")},
+        {{QStringLiteral("write"), QStringLiteral("--port")}, 2, QStringLiteral("Použití")},
+        {{QStringLiteral("read"), QStringLiteral("--port"), station.port()}, 2, QStringLiteral("Použití")},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = runCli(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(' ').toStdString() << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(file("station.eep"))) << "a bad file reached the station";
+    EXPECT_FALSE(QFile::exists(file("r.eep")));
+}
+
+TEST_F(CliFixture, TooLargeSettingsAreRefusedBeforeAnythingIsSent)
+{
+    DeviceConfig c = sample();
+    for (auto& t : c.tabINPNazev)
+        t = QStringLiteral("VELMI DLOUHY NAZEV VSTUPU");
+    const QByteArray settings = settingsFileBytes(c);
+    ASSERT_GT(settings.size(), 192);
+    ASSERT_TRUE(writeFile(file("big.eep"), settings));
+    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("1"), QStringLiteral("--save"),
+                            file("station.eep")});
+    const CliResult r = runCli({QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("big.eep")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral(") je větší než je možno vložit do EEPROM (   192 byte)."))) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file("station.eep")));
+}
+
+TEST_F(CliFixture, SimulatorPortNeedsNoStationProcess)
+{
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("in.eep"), settings));
+    const CliResult w = runCli({QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("simulator"), file("in.eep")});
+    EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
+    EXPECT_TRUE(w.err.contains(kSaved));
+    // Each run meets a new, empty simulated station.
+    const CliResult r = runCli({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("simulator"),
+                                QStringLiteral("-o"), file("out.eep")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(kNotProgrammed));
+}
+
+} // namespace
