@@ -1,0 +1,536 @@
+#include "storage/Provisioning.h"
+
+#include "link/Prompts.h"
+#include "link/StationLink.h"
+#include "model/ConfigFields.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
+#include "model/ImageEncoder.h"
+#include "model/SettingsDocument.h"
+#include "rules/SettingsCheck.h"
+#include "storage/SettingsCommands.h"
+#include "storage/SettingsDiff.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace torval {
+
+namespace {
+
+// ---- the table ------------------------------------------------------------
+
+struct Record {
+    int line = 0;
+    QStringList cells;
+};
+
+// Splits spreadsheet-style CSV: cells may be quoted, a quote inside a quoted
+// cell is doubled, and a quoted cell may span lines. Each record remembers the
+// line it starts on, so problems point at the line the technician sees.
+std::vector<Record> splitRecords(const QString& text, QChar sep)
+{
+    std::vector<Record> out;
+    Record rec{1, {}};
+    QString cell;
+    bool quoted = false;
+    bool cellStarted = false;
+    int line = 1;
+    auto endCell = [&] {
+        rec.cells << cell;
+        cell.clear();
+        cellStarted = false;
+    };
+    auto endRecord = [&] {
+        endCell();
+        // A blank line is no station.
+        if (!(rec.cells.size() == 1 && rec.cells.first().trimmed().isEmpty()))
+            out.push_back(rec);
+        rec = Record{line, {}};
+    };
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (k + 1 < text.size() && text[k + 1] == QLatin1Char('"')) {
+                    cell += c;
+                    ++k;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++line;
+                cell += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"') && !cellStarted) {
+            quoted = true;
+            cellStarted = true;
+        } else if (c == sep) {
+            endCell();
+        } else if (c == QLatin1Char('\r')) {
+            // part of a CRLF line end
+        } else if (c == QLatin1Char('\n')) {
+            ++line;
+            endRecord();
+        } else {
+            cell += c;
+            cellStarted = true;
+        }
+    }
+    if (!cell.isEmpty() || !rec.cells.isEmpty() || cellStarted)
+        endRecord();
+    return out;
+}
+
+struct Column {
+    const FieldDef* field = nullptr;
+    int index = 0;
+};
+
+std::optional<bool> parseFlag(const QString& cell)
+{
+    const QString v = cell.trimmed().toLower();
+    if (v == QLatin1String("1") || v == QLatin1String("ano") || v == QLatin1String("a") || v == QLatin1String("true"))
+        return true;
+    if (v == QLatin1String("0") || v == QLatin1String("ne") || v == QLatin1String("n") || v == QLatin1String("false"))
+        return false;
+    return std::nullopt;
+}
+
+QString rowPrefix(int line)
+{
+    return QStringLiteral("Řádek %1: ").arg(line);
+}
+
+// ---- one station --------------------------------------------------------
+
+// The write sends the header blocks below 64 and from 128, then the data
+// blocks from 272 until the first block that starts at or beyond the settings
+// size; that is the range that must read back unchanged.
+int writtenEnd(int settingsSize)
+{
+    int a = layout::kTextArea;
+    do
+        a += 8;
+    while (settingsSize > a - 8);
+    return a;
+}
+
+std::optional<int> firstMismatch(const EepromImage& written, const EepromImage& back, int end)
+{
+    for (int addr = 0; addr < end; ++addr) {
+        if (addr >= 64 && addr < 128)
+            continue; // the station's own bytes, never written
+        if (written.at(addr) != back.at(addr))
+            return addr;
+    }
+    return std::nullopt;
+}
+
+QString uniquePath(const QString& dir, const QString& stem, const QString& suffix)
+{
+    QString path = QDir(dir).filePath(stem + suffix);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(dir).filePath(QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix));
+    return path;
+}
+
+// The station's memory as it was before anything is written, all of it, so an
+// unprogrammed station or bytes the settings do not own can be put back too.
+bool writeBackup(const QString& path, const EepromImage& image, int length)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto bytes = image.bytes().first(std::size_t(std::clamp(length, 0, int(EepromImage::kSize))));
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString csvCell(const QString& s)
+{
+    static const QRegularExpression special(QStringLiteral("[,;\"\\r\\n]"));
+    if (!s.contains(special))
+        return s;
+    QString q = s;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+} // namespace
+
+StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
+{
+    StationTable table;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(csv);
+    if (decoder.hasError()) {
+        table.error = QStringLiteral("Soubor se stanicemi není v kódování UTF-8.");
+        return table;
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    const QChar sep = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(','))
+        ? QLatin1Char(';')
+        : QLatin1Char(',');
+    const std::vector<Record> records = splitRecords(text, sep);
+    if (records.empty()) {
+        table.error = QStringLiteral("Soubor se stanicemi je prázdný.");
+        return table;
+    }
+
+    static const QRegularExpression headerCell(QStringLiteral("^([A-Za-z0-9_]+)(?:\\[(\\d+)\\])?$"));
+    std::vector<Column> columns;
+    const QStringList& header = records.front().cells;
+    for (int k = 0; k < header.size(); ++k) {
+        const QString name = header[k].trimmed();
+        const auto m = headerCell.match(name);
+        const FieldDef* f = m.hasMatch() ? findField(m.captured(1).toStdString()) : nullptr;
+        if (!f) {
+            table.error = QStringLiteral("Neznámý sloupec '%1' (sloupec %2 záhlaví).").arg(name).arg(k + 1);
+            return table;
+        }
+        const bool indexed = m.hasCaptured(2);
+        const int index = indexed ? m.captured(2).toInt() : 0;
+        if (indexed != (f->count > 1) || index >= f->count) {
+            table.error = f->count > 1
+                ? QStringLiteral("Sloupec '%1' potřebuje index 0 až %2, například '%3[0]'.")
+                      .arg(name)
+                      .arg(f->count - 1)
+                      .arg(QString::fromLatin1(f->name))
+                : QStringLiteral("Sloupec '%1' nemá index.").arg(name);
+            return table;
+        }
+        for (const Column& c : columns)
+            if (c.field == f && c.index == index) {
+                table.error = QStringLiteral("Sloupec '%1' je v záhlaví dvakrát.").arg(name);
+                return table;
+            }
+        columns.push_back({f, index});
+    }
+
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const Record& rec = records[r];
+        const std::size_t before = table.problems.size();
+        QString name;
+        auto problem = [&](const QString& m) { table.problems.push_back({rec.line, rowPrefix(rec.line) + m, name}); };
+        if (rec.cells.size() != qsizetype(columns.size())) {
+            problem(QStringLiteral("počet hodnot (%1) neodpovídá záhlaví (%2).").arg(rec.cells.size()).arg(columns.size()));
+            continue;
+        }
+        SettingsDocument doc;
+        doc.assignAll(templ);
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            const Column& c = columns[k];
+            const QString& cell = rec.cells[qsizetype(k)];
+            const QString where = QString::fromLatin1(c.field->name)
+                + (c.field->count > 1 ? QStringLiteral("[%1]").arg(c.index) : QString());
+            switch (c.field->kind) {
+            case FieldKind::Text:
+                doc.setText(*c.field, c.index, cell);
+                break;
+            case FieldKind::Flag:
+                if (cell.trimmed().isEmpty())
+                    break;
+                if (const auto v = parseFlag(cell))
+                    doc.setFlag(*c.field, c.index, *v);
+                else
+                    problem(QStringLiteral("%1: '%2' není ano/ne (1/0).").arg(where, cell));
+                break;
+            case FieldKind::Byte: {
+                if (cell.trimmed().isEmpty())
+                    break;
+                bool ok = false;
+                const int v = cell.trimmed().toInt(&ok);
+                if (ok && v >= 0 && v <= 255)
+                    doc.setByte(*c.field, c.index, std::uint8_t(v));
+                else
+                    problem(QStringLiteral("%1: '%2' není číslo 0 až 255.").arg(where, cell));
+                break;
+            }
+            }
+        }
+        const DeviceConfig& config = doc.config();
+        name = config.tabJmenoStanice;
+        for (std::size_t k = before; k < table.problems.size(); ++k)
+            table.problems[k].name = name;
+        // The battery text is one text in two fields; a row that sets both
+        // differently would lose one of them silently.
+        std::optional<QString> battery;
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            const std::string_view n(columns[k].field->name);
+            if (n != "rtBattLow" && !(n == "tabAINCL1Dn" && columns[k].index == kBatteryInput))
+                continue;
+            if (battery && *battery != rec.cells[qsizetype(k)])
+                problem(QStringLiteral("rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));
+            battery = rec.cells[qsizetype(k)];
+        }
+        for (const SettingsFinding& f : checkSettings(config))
+            problem(QStringLiteral("%1: %2").arg(f.label, f.message));
+        EepromImage scratch;
+        if (encodeImage(config, scratch) != EncodeError::None)
+            problem(QStringLiteral("nastavení nelze převést do formátu EEPROM."));
+        if (table.problems.size() == before)
+            table.rows.push_back({rec.line, config});
+    }
+    return table;
+}
+
+QString outcomeText(StationOutcome o)
+{
+    switch (o) {
+    case StationOutcome::Programmed:
+        return QStringLiteral("naprogramováno");
+    case StationOutcome::PdfFailed:
+        return QStringLiteral("naprogramováno, PDF neuloženo");
+    case StationOutcome::InvalidRow:
+        return QStringLiteral("neplatný řádek");
+    case StationOutcome::WrongDevice:
+        return QStringLiteral("chybné zařízení");
+    case StationOutcome::Failed:
+        return QStringLiteral("chyba");
+    case StationOutcome::Cancelled:
+        return QStringLiteral("stornováno");
+    }
+    return {};
+}
+
+QString stationFileStem(const QString& stationName, int line, const QDateTime& when)
+{
+    QString name = stationName.trimmed();
+    static const QRegularExpression unsafe(QStringLiteral("[^\\w\\-. ]"), QRegularExpression::UseUnicodePropertiesOption);
+    name.replace(unsafe, QStringLiteral("_"));
+    name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    // A name of dots alone would climb out of the directory.
+    if (name.isEmpty() || name.count(QLatin1Char('.')) == name.size())
+        name = QStringLiteral("stanice-%1").arg(line);
+    return name.left(80) + when.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
+}
+
+QString logHeader()
+{
+    return QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha");
+}
+
+QString logLine(const StationResult& r)
+{
+    const QStringList cells = {QString::number(r.line), csvCell(r.name),      csvCell(r.product),
+                               csvCell(r.memory),       csvCell(outcomeText(r.outcome)),
+                               QString::number(double(r.durationMs) / 1000.0, 'f', 1), csvCell(r.backupFile)};
+    return cells.join(QLatin1Char(','));
+}
+
+bool appendLog(const QString& path, const StationResult& r)
+{
+    QFile f(path);
+    const bool fresh = !f.exists() || f.size() == 0;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    QByteArray out;
+    if (fresh)
+        out += logHeader().toUtf8() + '\n';
+    out += logLine(r).toUtf8() + '\n';
+    return f.write(out) == out.size() && f.flush();
+}
+
+Provisioner::Provisioner(StationLink& link, Prompts& prompts, BusyIndicator& busy, ProvisionSettings settings)
+    : m_link(link), m_prompts(prompts), m_busy(busy), m_settings(std::move(settings))
+{
+}
+
+bool Provisioner::cancelRequested() const
+{
+    return m_busy.cancelRequested();
+}
+
+void Provisioner::finish(StationResult& r, StationOutcome o, const QString& message)
+{
+    r.outcome = o;
+    r.message = message;
+    // Whatever happened, the station is taken out of programming mode before
+    // the technician unplugs it.
+    if (m_link.isUp())
+        (void)m_link.deactivateLink();
+}
+
+StationResult Provisioner::programStation(const StationRow& row)
+{
+    QElapsedTimer clock;
+    clock.start();
+    StationResult r;
+    r.line = row.line;
+    r.name = row.config.tabJmenoStanice;
+    auto done = [&](StationOutcome o, const QString& message) {
+        finish(r, o, message);
+        r.durationMs = clock.elapsed();
+        return r;
+    };
+
+    m_settings.say(QStringLiteral("Připojte další stanici (řádek %1, '%2') a uveďte ji do programovacího režimu.")
+                       .arg(row.line)
+                       .arg(r.name));
+    const LinkState state = m_link.activateLink(m_settings.port);
+    if (cancelRequested())
+        return done(StationOutcome::Cancelled, QStringLiteral("Čekání na stanici bylo stornováno."));
+    if (state == LinkState::Inactive)
+        return done(StationOutcome::Failed, QStringLiteral("Spojení se stanicí se nepodařilo navázat."));
+    const DeviceInfo info = m_link.deviceInfo();
+    r.product = info.product;
+    r.memory = info.memorySize.trimmed();
+    if (state == LinkState::ActiveWrongDevice)
+        return done(StationOutcome::WrongDevice,
+                    QStringLiteral("Stanici '%1' verze %2 nelze touto verzí programu naprogramovat.")
+                        .arg(info.product, info.version));
+
+    // What the station holds now is saved before a single byte is written.
+    EepromImage image;
+    switch (m_link.readEeprom(image)) {
+    case TransferOutcome::Failed:
+        return done(StationOutcome::Failed, QStringLiteral("Paměť stanice se nepodařilo načíst; nic nebylo zapsáno."));
+    case TransferOutcome::Cancelled:
+        return done(StationOutcome::Cancelled, QStringLiteral("Načítání paměti bylo stornováno; nic nebylo zapsáno."));
+    case TransferOutcome::Completed:
+        break;
+    }
+    const int memory = info.memorySizeBytes().value_or(0);
+    if (!QDir().mkpath(m_settings.backupDir))
+        return done(StationOutcome::Failed,
+                    QStringLiteral("Adresář záloh '%1' nelze vytvořit; nic nebylo zapsáno.").arg(m_settings.backupDir));
+    const QString stem = stationFileStem(r.name, row.line, m_settings.now());
+    const QString backup = uniquePath(m_settings.backupDir, stem, QStringLiteral(".eep"));
+    if (!writeBackup(backup, image, memory))
+        return done(StationOutcome::Failed,
+                    QStringLiteral("Zálohu do souboru '%1' nelze uložit; nic nebylo zapsáno.").arg(backup));
+    r.backupFile = backup;
+    m_settings.say(QStringLiteral("Záloha: %1").arg(backup));
+
+    if (imageHeaderValid(image)) {
+        const DecodeResult current = decodeImage(image, row.config);
+        if (current.complete) {
+            const auto changes = diffConfigs(current.config, row.config);
+            SettingsDifferences d;
+            d.fields = changes;
+            m_settings.say(changes.empty() ? QStringLiteral("Nastavení stanice se nemění.")
+                                           : QStringLiteral("Změny proti stanici (%1):\n").arg(changes.size())
+                                   + formatDifferences(d).trimmed());
+        }
+    } else {
+        m_settings.say(QStringLiteral("Stanice není naprogramována; záloha obsahuje celou její paměť."));
+    }
+
+    if (cancelRequested())
+        return done(StationOutcome::Cancelled, QStringLiteral("Stornováno před zápisem; nic nebylo zapsáno."));
+    SettingsDocument doc;
+    doc.assignAll(row.config);
+    // Encoded over what the station held, so bytes the settings do not own
+    // keep the station's values, as when the window loads and saves.
+    CommandContext ctx{doc, image, m_prompts, m_busy, nullptr, &m_link, m_settings.verifyWrites};
+    switch (saveSettingsToDevice(ctx)) {
+    case CommandOutcome::Done:
+        break;
+    case CommandOutcome::Cancelled:
+        return done(StationOutcome::Cancelled,
+                    QStringLiteral("Zápis byl stornován; stanice zůstala bez platného nastavení (záloha: %1).").arg(backup));
+    case CommandOutcome::Rejected:
+        return done(StationOutcome::Failed, QStringLiteral("Nastavení se do stanice nevejde nebo neprošlo kontrolou výstupů."));
+    case CommandOutcome::Declined:
+    case CommandOutcome::Failed:
+        return done(StationOutcome::Failed, QStringLiteral("Zápis do stanice selhal (záloha: %1).").arg(backup));
+    }
+
+    // The whole written range is read back once more: a station that
+    // acknowledged a block it did not keep is caught here.
+    EepromImage back;
+    switch (m_link.readEeprom(back)) {
+    case TransferOutcome::Failed:
+        return done(StationOutcome::Failed, QStringLiteral("Kontrolní načtení po zápisu selhalo."));
+    case TransferOutcome::Cancelled:
+        return done(StationOutcome::Cancelled, QStringLiteral("Kontrolní načtení po zápisu bylo stornováno."));
+    case TransferOutcome::Completed:
+        break;
+    }
+    const int end = std::min(writtenEnd(doc.settingsSize()), memory);
+    if (const auto at = firstMismatch(image, back, end))
+        return done(StationOutcome::Failed,
+                    QStringLiteral("Kontrola po zápisu: stanice vrací na adrese %1 jiná data, než byla zapsána.").arg(*at));
+
+    if (!m_settings.pdfDir.isEmpty()) {
+        const QString pdf = uniquePath(m_settings.pdfDir, stem, QStringLiteral(".pdf"));
+        if (!QDir().mkpath(m_settings.pdfDir) || !m_settings.printPdf || !m_settings.printPdf(row.config, pdf))
+            return done(StationOutcome::PdfFailed, QStringLiteral("Protokol se nepodařilo uložit do '%1'.").arg(pdf));
+        m_settings.say(QStringLiteral("Protokol: %1").arg(pdf));
+    }
+    return done(StationOutcome::Programmed, {});
+}
+
+ProvisionSummary Provisioner::run(const StationTable& table)
+{
+    ProvisionSummary s;
+    auto log = [&](const StationResult& r) {
+        s.results.push_back(r);
+        if (!m_settings.logPath.isEmpty() && !appendLog(m_settings.logPath, r))
+            m_settings.say(QStringLiteral("Do protokolu '%1' nelze zapisovat.").arg(m_settings.logPath));
+    };
+    for (const RowProblem& p : table.problems)
+        m_settings.say(p.message);
+    // One line per invalid row, even when it has several problems.
+    std::vector<StationResult> invalid;
+    for (const RowProblem& p : table.problems) {
+        if (!invalid.empty() && invalid.back().line == p.line)
+            continue;
+        StationResult r;
+        r.line = p.line;
+        r.name = p.name;
+        r.outcome = StationOutcome::InvalidRow;
+        r.message = p.message;
+        invalid.push_back(r);
+    }
+    s.invalid = int(invalid.size());
+    if (s.invalid > 0 && m_settings.stopOnError) {
+        s.stopped = true;
+        return s;
+    }
+    for (const StationResult& r : invalid)
+        log(r);
+
+    for (const StationRow& row : table.rows) {
+        if (cancelRequested()) {
+            s.cancelled = true;
+            break;
+        }
+        const StationResult r = programStation(row);
+        log(r);
+        const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(r.line).arg(r.name, outcomeText(r.outcome));
+        m_settings.say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
+        if (r.outcome == StationOutcome::Programmed) {
+            ++s.programmed;
+            continue;
+        }
+        if (r.outcome == StationOutcome::Cancelled) {
+            s.cancelled = true;
+            break;
+        }
+        ++s.failed;
+        if (m_settings.stopOnError) {
+            s.stopped = true;
+            break;
+        }
+    }
+    return s;
+}
+
+} // namespace torval

@@ -1,0 +1,120 @@
+#pragma once
+// Programming a batch of stations from one template and a table of
+// per-station values. Every row is checked before the first station is
+// touched; then each station in turn is identified, backed up, written,
+// verified, optionally printed and logged. Nothing here talks to a terminal:
+// lines for the technician go through `say`, questions through Prompts.
+
+#include "model/DeviceConfig.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace torval {
+
+class StationLink;
+class Prompts;
+class BusyIndicator;
+
+// One station of the table: the template with the row's cells applied.
+struct StationRow {
+    int line = 0; // line of the file where the row starts (the header is line 1)
+    DeviceConfig config;
+};
+
+struct RowProblem {
+    int line = 0;
+    QString message; // Czech, starts with "Řádek N: "
+    QString name;    // the row's station name, when the row could be read
+};
+
+struct StationTable {
+    std::vector<StationRow> rows;       // rows that passed every check
+    std::vector<RowProblem> problems;   // rows that did not, one message each
+    QString error;                      // the table as a whole is unusable (header, encoding)
+};
+
+// Reads the table: a header row of field names (per-item fields as
+// "tabTC[0]"), separated by "," or ";" (whichever the header uses), cells
+// quoted as in common spreadsheet exports. A text cell replaces the
+// template's text (empty included); an empty check box or byte cell keeps the
+// template's value. Each row is then checked with the field rules, the output
+// cross-check and a trial encoding.
+[[nodiscard]] StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ);
+
+enum class StationOutcome {
+    Programmed,  // written, read back and equal
+    PdfFailed,   // programmed, but the report could not be saved
+    InvalidRow,  // the row failed its checks; no station was touched
+    WrongDevice, // refused after identification
+    Failed,      // the station could not be read, backed up, written or verified
+    Cancelled,   // Ctrl+C / Storno
+};
+[[nodiscard]] QString outcomeText(StationOutcome o);
+
+struct StationResult {
+    int line = 0;
+    QString name;
+    QString product;
+    QString memory;
+    StationOutcome outcome = StationOutcome::Failed;
+    qint64 durationMs = 0;
+    QString backupFile;
+    QString message; // why it failed, empty on success
+};
+
+struct ProvisionSettings {
+    QString port;
+    QString backupDir = QStringLiteral("backups");
+    QString pdfDir;  // empty: no report
+    QString logPath; // empty: no log
+    bool verifyWrites = true;
+    bool stopOnError = false;
+    // Prints a station's report to a PDF file; the command line supplies Qt's printer.
+    std::function<bool(const DeviceConfig&, const QString& path)> printPdf;
+    std::function<void(const QString& line)> say = [](const QString&) {};
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+};
+
+struct ProvisionSummary {
+    int programmed = 0;
+    int failed = 0;  // stations that failed, were refused or could not be printed
+    int invalid = 0; // rows skipped before any station was touched
+    bool cancelled = false;
+    bool stopped = false; // --stop-on-error ended the run
+    std::vector<StationResult> results;
+};
+
+// "<station name>-<yyyyMMdd>-<HHmmss>" with every character a file system
+// could refuse replaced by "_"; a station without a name is "stanice-<line>".
+[[nodiscard]] QString stationFileStem(const QString& stationName, int line, const QDateTime& when);
+
+// The log: a header row once, then one line per row of the table.
+[[nodiscard]] QString logHeader();
+[[nodiscard]] QString logLine(const StationResult& r);
+[[nodiscard]] bool appendLog(const QString& path, const StationResult& r);
+
+class Provisioner {
+public:
+    Provisioner(StationLink& link, Prompts& prompts, BusyIndicator& busy, ProvisionSettings settings);
+
+    // Runs the whole table; invalid rows are logged and skipped (or end the
+    // run before any station with stopOnError).
+    ProvisionSummary run(const StationTable& table);
+    // One station: connect, identify, back up, write, verify, print, leave.
+    StationResult programStation(const StationRow& row);
+
+private:
+    void finish(StationResult& r, StationOutcome o, const QString& message);
+    [[nodiscard]] bool cancelRequested() const;
+
+    StationLink& m_link;
+    Prompts& m_prompts;
+    BusyIndicator& m_busy;
+    ProvisionSettings m_settings;
+};
+
+} // namespace torval

@@ -1,0 +1,199 @@
+#include "storage/SettingsDiff.h"
+
+#include "model/EepromImage.h"
+#include "model/Encodings.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <cstring>
+
+namespace torval {
+
+namespace {
+
+bool named(const FieldDef& f, const char* name)
+{
+    return std::strcmp(f.name, name) == 0;
+}
+
+QString byteText(std::optional<std::uint8_t> b)
+{
+    return b ? QString::number(*b) : QString();
+}
+
+// The form in which the encoder stores a number field; two texts that the
+// station would hold as the same bytes are the same setting. A text the
+// encoder cannot convert compares as it is written.
+QString comparable(const DeviceConfig& c, const FieldDef& f, int i)
+{
+    // A report switched on without a text to send is stored as off.
+    if (named(f, "opNotAuthorized"))
+        return QString::number(c.opNotAuthorized && !c.rtNotAuthorized.isEmpty());
+    if (named(f, "opSwitchReport"))
+        return QString::number(c.opSwitchReport && !(c.rtSwitchOn.isEmpty() && c.rtSwitchOff.isEmpty()));
+    if (named(f, "opPowerReport"))
+        return QString::number(c.opPowerReport && !(c.rtPowerUp.isEmpty() && c.rtPowerDown.isEmpty()));
+    if (f.kind != FieldKind::Text)
+        return valueText(c, f, i);
+    const QString& t = textOf(c, f, i);
+    const AnalogScale& s = c.analogScale[std::size_t(std::clamp(i, 0, kAnalogCount - 1))];
+    QString n;
+    if (named(f, "tabDobaPlatnostiSMS"))
+        n = byteText(validityToByte(t));
+    else if (named(f, "tabOUTimpulsLEN"))
+        n = QString::number(pulseToByte(t));
+    else if (named(f, "eePSOnH") || named(f, "eePSOffH"))
+        n = normalizeNumber(t, 0, 465, 0);
+    else if (named(f, "eePSOnM") || named(f, "eePSOffM"))
+        n = normalizeNumber(t, 0, 59, 0);
+    else if (named(f, "tabAINCL1Level") || named(f, "tabAINCL2Level"))
+        n = byteText(levelToByte(s, t));
+    else if (named(f, "tabAINHCL1Level") || named(f, "tabAINHCL2Level"))
+        n = byteText(hystToByte(s, t));
+    else
+        return t;
+    return n.isEmpty() ? QStringLiteral("text:") + t : n;
+}
+
+QString shown(const FieldDef& f, const QString& value)
+{
+    switch (f.kind) {
+    case FieldKind::Text:
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    case FieldKind::Flag:
+        return value == QLatin1String("1") ? QStringLiteral("ano") : QStringLiteral("ne");
+    case FieldKind::Byte:
+        return value;
+    }
+    return value;
+}
+
+QJsonValue jsonValue(const FieldDef& f, const QString& value)
+{
+    switch (f.kind) {
+    case FieldKind::Text:
+        return value;
+    case FieldKind::Flag:
+        return value == QLatin1String("1");
+    case FieldKind::Byte:
+        return value.toInt();
+    }
+    return value;
+}
+
+} // namespace
+
+std::vector<FieldDifference> diffConfigs(const DeviceConfig& a, const DeviceConfig& b)
+{
+    std::vector<FieldDifference> out;
+    const int tabs = int(tabCaptions().size());
+    for (int tab = 0; tab < tabs; ++tab) {
+        for (const FieldDef& f : configFields()) {
+            for (int i = 0; i < f.count; ++i) {
+                if (f.tabFor(i) != tab || comparable(a, f, i) == comparable(b, f, i))
+                    continue;
+                out.push_back({&f, i, tab, f.label(i), valueText(a, f, i), valueText(b, f, i)});
+            }
+        }
+    }
+    return out;
+}
+
+std::optional<int> usedImageEnd(const EepromImage& image)
+{
+    // The general texts are the last list: eight entries, then 0xFF 0xFF.
+    const auto pointer = image.readImageWord(38);
+    if (!pointer || *pointer < layout::kTextArea)
+        return std::nullopt;
+    int p = *pointer;
+    for (int entry = 0; entry < 8; ++entry) {
+        while (p < EepromImage::kSize && image.at(p) != 0)
+            ++p;
+        if (p >= EepromImage::kSize)
+            return std::nullopt;
+        ++p;
+    }
+    return std::min(p + 2, int(EepromImage::kSize));
+}
+
+bool settingsOwnAddress(int address, int usedEnd)
+{
+    if (address < 0)
+        return false;
+    if (address < layout::kTextArea) {
+        // Header words 0..42 except the word at 6, the magic and the checksum;
+        // the fixed block except 191..239.
+        if (address <= 5 || (address >= 8 && address <= 43) || (address >= 46 && address <= 48))
+            return true;
+        return (address >= 128 && address <= 190) || (address >= 240 && address <= 256);
+    }
+    return address < usedEnd;
+}
+
+std::vector<int> diffOtherBytes(const EepromImage& a, const EepromImage& b, int length)
+{
+    const int end = std::max(usedImageEnd(a).value_or(layout::kTextArea), usedImageEnd(b).value_or(layout::kTextArea));
+    std::vector<int> out;
+    const int n = std::clamp(length, 0, int(EepromImage::kSize));
+    for (int addr = 0; addr < n; ++addr)
+        if (a.at(addr) != b.at(addr) && !settingsOwnAddress(addr, end))
+            out.push_back(addr);
+    return out;
+}
+
+QString addressRuns(const std::vector<int>& addresses)
+{
+    QStringList runs;
+    for (std::size_t k = 0; k < addresses.size();) {
+        std::size_t e = k;
+        while (e + 1 < addresses.size() && addresses[e + 1] == addresses[e] + 1)
+            ++e;
+        runs << (e == k ? QString::number(addresses[k])
+                        : QStringLiteral("%1..%2").arg(addresses[k]).arg(addresses[e]));
+        k = e + 1;
+    }
+    return runs.join(QStringLiteral(", "));
+}
+
+QString formatDifferences(const SettingsDifferences& d)
+{
+    QString out;
+    int tab = -1;
+    for (const FieldDifference& x : d.fields) {
+        if (x.tab != tab) {
+            tab = x.tab;
+            out += QStringLiteral("[%1]\n").arg(tabCaptions().value(tab));
+        }
+        const QString row = x.label.isEmpty() ? QString() : x.label + QLatin1Char(' ');
+        out += QStringLiteral("  %1%2: %3 → %4\n")
+                   .arg(row, QString::fromLatin1(x.field->name), shown(*x.field, x.before), shown(*x.field, x.after));
+    }
+    if (!d.otherBytes.empty())
+        out += QString::fromUtf8(kOtherBytesDiffer) + addressRuns(d.otherBytes) + QLatin1Char('\n');
+    return out;
+}
+
+QJsonObject differencesToJson(const SettingsDifferences& d)
+{
+    QJsonArray fields;
+    for (const FieldDifference& x : d.fields) {
+        QJsonObject o;
+        o[QStringLiteral("tab")] = tabCaptions().value(x.tab);
+        o[QStringLiteral("label")] = x.label;
+        o[QStringLiteral("field")] = QString::fromLatin1(x.field->name);
+        o[QStringLiteral("index")] = x.index;
+        o[QStringLiteral("old")] = jsonValue(*x.field, x.before);
+        o[QStringLiteral("new")] = jsonValue(*x.field, x.after);
+        fields.append(o);
+    }
+    QJsonArray other;
+    for (int a : d.otherBytes)
+        other.append(a);
+    QJsonObject root;
+    root[QStringLiteral("equal")] = d.empty();
+    root[QStringLiteral("fields")] = fields;
+    root[QStringLiteral("otherBytes")] = other;
+    return root;
+}
+
+} // namespace torval
