@@ -60,8 +60,9 @@ int main(int argc, char** argv)
 {
     // Drawing the printed report needs fonts and painting, which only a
     // QGuiApplication provides; it needs no display on the offscreen platform.
+    // Series programming prints each station's report too.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "provision") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
