@@ -1,6 +1,7 @@
 #include "CliLoad.h"
 
 #include "CliCommand.h"
+#include "storage/CommandMessages.h"
 #include "storage/SettingsFile.h"
 
 #include <QTextStream>
@@ -20,18 +21,17 @@ namespace torval::cli {
 
 QString loadFailedMessage(const QString& path)
 {
-    return QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.");
+    return QString::fromUtf8(cmdmsg::kFileLoadError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
 }
 
 QString notAnImageMessage(const QString& path)
 {
-    return QStringLiteral("Data v souboru '") + path
-        + QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.");
+    return QString::fromUtf8(cmdmsg::kFileInvalid) + path + QString::fromUtf8(cmdmsg::kFileInvalidEnd);
 }
 
 QString saveFailedMessage(const QString& path)
 {
-    return QStringLiteral("Při ukládání nastavení programu do souboru '") + path + QStringLiteral("' nastala chyba.");
+    return QString::fromUtf8(cmdmsg::kFileSaveError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
 }
 
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)

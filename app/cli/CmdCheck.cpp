@@ -2,6 +2,7 @@
 // settings file, so a batch can be checked before the stations are programmed.
 
 #include "CliCommand.h"
+#include "CliLoad.h"
 
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
@@ -26,11 +27,9 @@ Loaded loadEep(const QString& path)
 {
     auto image = std::make_unique<EepromImage>();
     if (!readSettingsFile(path, *image))
-        return {std::nullopt,
-                QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.")};
+        return {std::nullopt, loadFailedMessage(path)};
     if (!imageHeaderValid(*image))
-        return {std::nullopt, QStringLiteral("Data v souboru '") + path
-                                  + QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.")};
+        return {std::nullopt, notAnImageMessage(path)};
     DecodeResult decoded = decodeImage(*image, DeviceConfig{});
     return {std::move(decoded.config), {}, !decoded.complete};
 }
@@ -39,8 +38,7 @@ Loaded loadJson(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.")};
+        return {std::nullopt, loadFailedMessage(path)};
     JsonImport imported = configFromJson(file.readAll());
     if (!imported.config)
         return {std::nullopt, QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error};

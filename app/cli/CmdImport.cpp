@@ -5,11 +5,12 @@
 #include "CliLoad.h"
 
 #include "model/ConfigJson.h"
-#include "model/ImageEncoder.h"
-#include "model/SettingsSize.h"
-#include "storage/SettingsFile.h"
+#include "model/EepromImage.h"
+#include "model/SettingsDocument.h"
+#include "storage/SettingsCommands.h"
 
 #include <QFile>
+#include <memory>
 
 namespace torval::cli {
 
@@ -60,17 +61,17 @@ int runImport(const QStringList& args)
     }
     const DeviceConfig& config = *imported.config;
 
-    // A fresh image, as in a program that has loaded nothing.
-    EepromImage image;
-    if (encodeImage(config, image) != EncodeError::None || !imageHeaderValid(image)) {
-        printErr(QStringLiteral("Nastala chyba při převodu dat.\n"));
-        return kFailed;
-    }
+    // The window's "save to file" on a fresh image, as in a program that has
+    // loaded nothing: the same encoding, length rule and overwrite question.
+    SettingsDocument document;
+    document.assignAll(config);
+    auto image = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
     TerminalPrompts prompts(force);
-    if (!writeSettingsFile(output, image, settingsSize(config), prompts)) {
-        printErr(saveFailedMessage(output) + QLatin1Char('\n'));
+    SilentBusy busy;
+    CommandContext ctx{document, *image, prompts, busy};
+    const CommandOutcome outcome = saveSettingsToFile(ctx, output);
+    if (outcome != CommandOutcome::Done && outcome != CommandOutcome::Declined)
         return kFailed;
-    }
     if (prompts.refused()) {
         printErr(QStringLiteral("Soubor '") + output
                  + QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "

@@ -2,6 +2,7 @@
 // report as a PDF file, one copy, without any dialog.
 
 #include "CliCommand.h"
+#include "CliLoad.h"
 
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
@@ -19,17 +20,12 @@ namespace torval::cli {
 
 namespace {
 
-QString loadFailedText(const QString& path)
-{
-    return QStringLiteral("Při načítání nastavení programu ze souboru '") + path + QStringLiteral("' nastala chyba.");
-}
-
 std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            error = loadFailedText(path);
+            error = loadFailedMessage(path);
             return std::nullopt;
         }
         JsonImport imported = configFromJson(file.readAll());
@@ -40,12 +36,11 @@ std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
     // 64 KiB: kept off the stack.
     auto image = std::make_unique<EepromImage>();
     if (!readSettingsFile(path, *image)) {
-        error = loadFailedText(path);
+        error = loadFailedMessage(path);
         return std::nullopt;
     }
     if (!imageHeaderValid(*image)) {
-        error = QStringLiteral("Data v souboru '") + path +
-                QStringLiteral("' nejsou v pořádku - neodpovídají formátu EEPROM.");
+        error = notAnImageMessage(path);
         return std::nullopt;
     }
     DecodeResult decoded = decodeImage(*image, DeviceConfig{});

@@ -6,9 +6,11 @@
 
 #include "model/ConfigFields.h"
 #include "model/ConfigJson.h"
-#include "model/ImageDecoder.h"
+#include "model/SettingsDocument.h"
+#include "storage/SettingsCommands.h"
 
 #include <QJsonDocument>
+#include <memory>
 
 namespace torval::cli {
 
@@ -64,22 +66,19 @@ int runShow(const QStringList& args)
         printErr(QStringLiteral("Použití: torval-cli show SOUBOR.eep [--json]\n"));
         return kUsage;
     }
-    EepromImage image;
-    QString error;
-    if (!loadImageFile(path, image, error)) {
-        printErr(error + QLatin1Char('\n'));
+    // The window's "load from file": the same checks and messages.
+    TerminalPrompts prompts(false);
+    SilentBusy busy;
+    SettingsDocument document;
+    auto image = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
+    CommandContext ctx{document, *image, prompts, busy};
+    if (loadSettingsFromFile(ctx, path) != CommandOutcome::Done)
         return kFailed;
-    }
-    const DecodeResult decoded = decodeImage(image, DeviceConfig{});
-    if (!decoded.complete) {
-        printErr(QStringLiteral("Data v souboru '") + path
-                 + QStringLiteral("' se nepodařilo převést celá: text v nich vede za konec paměti EEPROM.\n"));
-        return kFailed;
-    }
+    const DeviceConfig& config = document.config();
     if (json)
-        printOut(QString::fromUtf8(QJsonDocument(configToJson(decoded.config)).toJson(QJsonDocument::Indented)));
+        printOut(QString::fromUtf8(QJsonDocument(configToJson(config)).toJson(QJsonDocument::Indented)));
     else
-        printOut(readable(decoded.config));
+        printOut(readable(config));
     return kOk;
 }
 
