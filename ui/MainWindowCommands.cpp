@@ -16,11 +16,11 @@ void MainWindow::wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToo
     auto context = [this] {
         return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_checkWrite->isChecked()};
     };
-    connect(fileLoad, &QToolButton::clicked, this, [this, context] {
+    connect(fileLoad, &QToolButton::clicked, this, [context] {
         CommandContext ctx = context();
         (void)loadSettingsFromFile(ctx);
     });
-    connect(fileSave, &QToolButton::clicked, this, [this, context] {
+    connect(fileSave, &QToolButton::clicked, this, [context] {
         CommandContext ctx = context();
         (void)saveSettingsToFile(ctx);
     });
