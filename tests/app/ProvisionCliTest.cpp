@@ -1,0 +1,141 @@
+// torval-cli provision end to end: the in-process virtual station for the
+// whole flow with its files, and one run against torval-station on a real
+// pseudo-terminal.
+
+#include "ProgramRunner.h"
+
+#include "model/ConfigJson.h"
+#include "model/ImageDecoder.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace torval;
+using namespace torval::test;
+
+namespace {
+
+DeviceConfig templ()
+{
+    DeviceConfig c;
+    c.tabJmenoStanice = QStringLiteral("Šablona");
+    c.tabPIN = QStringLiteral("1234");
+    c.tabOUTNazev[0] = QStringLiteral("MOTOR");
+    c.tabOUTZap[0] = QStringLiteral("ZAP");
+    c.tabOUTVyp[0] = QStringLiteral("VYP");
+    c.tabAINNazev[1] = QStringLiteral("TLAK");
+    return c;
+}
+
+const QByteArray kStations = "tabJmenoStanice,tabPIN,tabTC[0],tabTCPrijem[0]\n"
+                             "Čerpadlo 1,1111,+420601000001,ano\n"
+                             "Čerpadlo 2,12a4,+420601000002,ano\n" // a PIN of digits only
+                             "\"Vodojem, horní\",3333,,ne\n";
+
+struct ProvisionCli : ::testing::Test {
+    QTemporaryDir dir;
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeFile(file("sablona.json"), QJsonDocument(configToJson(templ())).toJson()));
+        ASSERT_TRUE(writeFile(file("stanice.csv"), kStations));
+    }
+    QStringList args(const QString& port) const
+    {
+        return {QStringLiteral("provision"), QStringLiteral("--port"), port, QStringLiteral("--template"),
+                file("sablona.json"), QStringLiteral("--stations"), file("stanice.csv"), QStringLiteral("--log"),
+                file("protokol.csv"), QStringLiteral("--backups"), file("zalohy")};
+    }
+    QStringList backups() const
+    {
+        return QDir(file("zalohy")).entryList({QStringLiteral("*.eep")}, QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(ProvisionCli, VirtualStationThreeRowsOneInvalidWithReportsAndLog)
+{
+    const CliResult r = runCli(args(QStringLiteral("simulator")) << QStringLiteral("--pdf") << file("pdf"));
+    EXPECT_EQ(r.exitCode, 1) << "an invalid row is not a clean run\n" << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán."))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Připojte další stanici (řádek 2, 'Čerpadlo 1')")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 4 ('Vodojem, horní'): naprogramováno")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("  T1 tabTC: \"+420601000001\" → \"\"")));
+    EXPECT_TRUE(r.out.endsWith(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.\n")));
+    EXPECT_EQ(r.err.count(QStringLiteral("Data byla úspěšně uložena do EEPROM.")), 2);
+
+    // Backups in the order the stations came, as the log names them.
+    const QStringList log = QString::fromUtf8(readAll(file("protokol.csv"))).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(log.size(), 4);
+    EXPECT_EQ(log[0], QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha"));
+    EXPECT_TRUE(log[1].startsWith(QStringLiteral("3,Čerpadlo 2,,,neplatný řádek,")));
+    EXPECT_TRUE(log[2].startsWith(QStringLiteral("2,Čerpadlo 1,TORVAL,65472 byte,naprogramováno,")));
+    EXPECT_TRUE(log[3].startsWith(QStringLiteral("4,\"Vodojem, horní\",TORVAL,65472 byte,naprogramováno,")));
+    EXPECT_EQ(backups().size(), 2);
+    const QString first = log[2].section(QLatin1Char(','), -1);
+    const QString second = log[3].section(QLatin1Char(','), -1);
+    EXPECT_TRUE(QFileInfo(first).fileName().startsWith(QStringLiteral("Čerpadlo_1-"))) << first.toStdString();
+    // The first station was new: its backup is its whole memory, not programmed.
+    const QByteArray blank = readAll(first);
+    EXPECT_EQ(blank.size(), 65472);
+    EXPECT_FALSE(imageHeaderValid(*imageOf(blank)));
+    // The second backup holds what the first row wrote.
+    const auto image = imageOf(readAll(second));
+    ASSERT_TRUE(imageHeaderValid(*image));
+    EXPECT_EQ(decodeImage(*image, DeviceConfig{}).config.tabJmenoStanice, QStringLiteral("Čerpadlo 1"));
+
+    const QStringList pdfs = QDir(file("pdf")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    ASSERT_EQ(pdfs.size(), 2);
+    for (const QString& p : pdfs)
+        EXPECT_TRUE(readAll(QDir(file("pdf")).filePath(p)).startsWith("%PDF")) << p.toStdString();
+}
+
+TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDiff)
+{
+    StationProcess station({QStringLiteral("--save"), file("stanice.eep")});
+    ASSERT_FALSE(station.port().isEmpty());
+    const CliResult r = runCli(args(station.port()));
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.")))
+        << r.out.toStdString() << r.err.toStdString();
+    EXPECT_EQ(backups().size(), 2);
+
+    // What the station holds now is the template with the last row, which
+    // diff confirms through the same port.
+    DeviceConfig last = templ();
+    last.tabJmenoStanice = QStringLiteral("Vodojem, horní");
+    last.tabPIN = QStringLiteral("3333");
+    ASSERT_TRUE(writeFile(file("posledni.json"), QJsonDocument(configToJson(last)).toJson()));
+    const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station.port(), file("posledni.json")});
+    EXPECT_EQ(d.exitCode, 0) << d.out.toStdString() << d.err.toStdString();
+    EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n"));
+}
+
+TEST_F(ProvisionCli, StopOnErrorAndBrokenTablesTouchNoStation)
+{
+    const CliResult stop = runCli(args(QStringLiteral("simulator")) << QStringLiteral("--stop-on-error"));
+    EXPECT_EQ(stop.exitCode, 1);
+    EXPECT_TRUE(stop.out.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán.")));
+    EXPECT_TRUE(stop.out.contains(QStringLiteral("Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.")));
+    EXPECT_FALSE(stop.out.contains(QStringLiteral("Připojte další stanici")));
+    EXPECT_FALSE(QDir(file("zalohy")).exists());
+
+    ASSERT_TRUE(writeFile(file("stanice.csv"), "tabJmenoStanice,tabPINN\nA,1\n"));
+    const CliResult broken = runCli(args(QStringLiteral("simulator")));
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("Neznámý sloupec 'tabPINN' (sloupec 2 záhlaví).")));
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("Žádná stanice nebyla programována.")));
+    EXPECT_FALSE(QFile::exists(file("protokol.csv")));
+
+    ASSERT_TRUE(writeFile(file("sablona.json"), "{\"tabPIN\": 12}"));
+    const CliResult badTemplate = runCli(args(QStringLiteral("simulator")));
+    EXPECT_EQ(badTemplate.exitCode, 1);
+    EXPECT_TRUE(badTemplate.err.contains(QStringLiteral("Soubor '") + file("sablona.json") + QStringLiteral("': ")));
+
+    const CliResult usage = runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator")});
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití: torval-cli provision")));
+}
+
+} // namespace
