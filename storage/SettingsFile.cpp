@@ -21,11 +21,15 @@ bool writeSettingsFile(const QString& path, const EepromImage& image, int settin
     // Written beside the old file and swapped in only when every byte is on
     // disk: a full disk or a pulled stick never costs the technician the old
     // settings. The replacement is complete, so a longer old file leaves no tail.
+    // Unbuffered, so that a write the disk takes only in part is seen here: a
+    // buffered device reports the whole length and the short file would be
+    // committed as if it were complete.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const auto bytes = image.bytes().first(std::size_t(length));
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size())) {
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size())
+        || file.size() != qint64(bytes.size())) {
         file.cancelWriting();
         return false;
     }

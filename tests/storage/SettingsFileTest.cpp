@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -113,6 +116,31 @@ TEST(WriteSettingsFile, FailedSaveKeepsTheOldFile)
     if (QFileInfo(dir.path()).isWritable() && written)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     EXPECT_FALSE(written);
+    EXPECT_EQ(fileBytes(path), old);
+}
+
+// A disk that fills up in the middle of the save (here: a file size limit,
+// which binds root as well) must leave the old file as it was.
+TEST(WriteSettingsFile, DiskFullMidWriteKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.eep");
+    const QByteArray old(100, 'o');
+    writeBytes(path, old);
+    ScriptedPrompts p(Answer::Yes);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 200;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeSettingsFile(path, patterned(), 429, p);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(fileBytes(path).size(), old.size());
     EXPECT_EQ(fileBytes(path), old);
 }
 
