@@ -8,6 +8,21 @@
 
 namespace torval {
 
+namespace {
+
+// The operations write their lines the way the station's tools always did,
+// ended by CR LF; a label would show the CR as a stray mark, so each line
+// break becomes one plain line feed.
+QString asLines(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
 BusyWindow::BusyWindow(QWidget* owner)
     // A tool window owned by the main window stays above it without being modal.
     : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
@@ -37,7 +52,8 @@ void BusyWindow::showBusy(const QString& text, bool withStorno)
     setWindowTitle(QStringLiteral("TORVAL"));
     m_storno->setVisible(withStorno);
     m_progress->hide();
-    m_napis->setText(text);
+    m_text = text;
+    m_napis->setText(asLines(text));
     adjustSize();
     show();
     raise();
@@ -47,7 +63,11 @@ void BusyWindow::showBusy(const QString& text, bool withStorno)
 
 void BusyWindow::setBusyText(const QString& text)
 {
-    m_napis->setText(text);
+    m_text = text;
+    m_napis->setText(asLines(text));
+    // A second line needs room the window did not have.
+    if (isVisible())
+        adjustSize();
 }
 
 void BusyWindow::setProgress(int done, int total)
@@ -73,6 +93,11 @@ void BusyWindow::hideBusy()
 }
 
 QString BusyWindow::text() const
+{
+    return m_text;
+}
+
+QString BusyWindow::shownText() const
 {
     return m_napis->text();
 }

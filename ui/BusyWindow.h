@@ -24,11 +24,14 @@ public:
     void hideBusy() override;
     bool cancelRequested() const override { return m_cancel; }
 
+    // The text as the operation gave it, and as the label shows it.
     QString text() const;
+    QString shownText() const;
 
 private:
     void storno();
 
+    QString m_text;
     QLabel* m_napis;
     QProgressBar* m_progress;
     QPushButton* m_storno;

@@ -7,6 +7,7 @@
 #include "model/SettingsDocument.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtSerialLine.h"
+#include "station/DemoStation.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 #include "ui/MainWindow.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
     QtEventPump pump;
     QtSerialLine hardware;
     StationCore station;
+    // Programmed as on site, so reading it shows a real configuration.
+    (void)programDemoStation(station);
     VirtualSerialLine virtualStation(station, pump);
     PortRouterLine line(hardware, virtualStation, MainWindow::virtualStationPort());
     StationLink link(line, pump, window.prompts(), window.busy());
