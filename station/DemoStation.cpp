@@ -17,6 +17,9 @@ DeviceConfig demoStationConfig()
     c.tabTCcentra = QStringLiteral("+420602909909");
     c.tabDobaPlatnostiSMS = QStringLiteral("3");
     c.tabOdpovidatT0 = true;
+    // The station stores the "no access" report only together with its text.
+    c.opNotAuthorized = true;
+    c.rtNotAuthorized = QStringLiteral("Nepovoleny pristup");
 
     // Mains failures matter at a pumping station; the battery tells how long it can hold.
     c.opPowerReport = true;
@@ -69,6 +72,8 @@ DeviceConfig demoStationConfig()
     c.tabOUTimpuls[0] = QStringLiteral("PROPLACH");
     c.tabOUTimpulsLEN[0] = QStringLiteral("5");
 
+    // Levels are the values the station can hold (a 255th of the range), as
+    // the analog dialog rounds them, so they read back unchanged.
     // A1: water level in the tank, alarms when it runs low or overflows.
     c.tabAINNazev[0] = QStringLiteral("Hladina vodojemu");
     c.tabAINStateL[0] = QStringLiteral("nizka");
@@ -76,7 +81,7 @@ DeviceConfig demoStationConfig()
     c.tabAINStateH[0] = QStringLiteral("vysoka");
     c.tabAINCL1Level[0] = QStringLiteral("20");
     c.tabAINHCL1Level[0] = QStringLiteral("2");
-    c.tabAINCL2Level[0] = QStringLiteral("90");
+    c.tabAINCL2Level[0] = QStringLiteral("89,8");
     c.tabAINHCL2Level[0] = QStringLiteral("2");
     c.tabAINCL1Dn[0] = QStringLiteral("Nizka hladina vodojemu");
     c.tabAINCL1DnEvent[0] = true;
@@ -89,10 +94,10 @@ DeviceConfig demoStationConfig()
     c.tabAINStateL[1] = QStringLiteral("nizky");
     c.tabAINStateM[1] = QStringLiteral("normalni");
     c.tabAINStateH[1] = QStringLiteral("vysoky");
-    c.tabAINCL1Level[1] = QStringLiteral("30");
-    c.tabAINHCL1Level[1] = QStringLiteral("3");
-    c.tabAINCL2Level[1] = QStringLiteral("85");
-    c.tabAINHCL2Level[1] = QStringLiteral("3");
+    c.tabAINCL1Level[1] = QStringLiteral("30,2");
+    c.tabAINHCL1Level[1] = QStringLiteral("3,1");
+    c.tabAINCL2Level[1] = QStringLiteral("85,1");
+    c.tabAINHCL2Level[1] = QStringLiteral("3,1");
     c.tabAINCL1Dn[1] = QStringLiteral("Pokles tlaku");
     c.tabAINCL1DnEvent[1] = true;
     c.tabAINPrc[1] = true;
@@ -100,8 +105,8 @@ DeviceConfig demoStationConfig()
     c.tabAINNazev[5] = QStringLiteral("Teplota v objektu");
     c.tabAINStateL[5] = QStringLiteral("mraz");
     c.tabAINStateM[5] = QStringLiteral("normalni");
-    c.tabAINCL1Level[5] = QStringLiteral("5");
-    c.tabAINHCL1Level[5] = QStringLiteral("1");
+    c.tabAINCL1Level[5] = QStringLiteral("5,1");
+    c.tabAINHCL1Level[5] = QStringLiteral("1,2");
     c.tabAINCL1Dn[5] = QStringLiteral("Mraz v objektu");
     c.tabAINCL1DnEvent[5] = true;
     c.tabAINZpr[5] = true;

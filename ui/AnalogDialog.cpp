@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 #include <type_traits>
 
 namespace torval {
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int px(int twips)
 {
-    return (twips + 7) / 15;
+    return (twips + kDialogTwipsPerPixel / 2) / kDialogTwipsPerPixel;
 }
 
 // Places `w` at a twips position; controls never get less height than their
@@ -48,6 +49,10 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y)
     return l;
 }
 
+// The state-name fields start further left than on the original grid, so
+// that names of the length the station's messages use fit without scrolling.
+constexpr int kStateNameX = 1500;
+
 bool isLevelField(T t)
 {
     return t == T::CL1Level || t == T::HCL1Level || t == T::CL2Level || t == T::HCL2Level;
@@ -61,11 +66,6 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 {
     setWindowTitle(logic.caption());
     setFixedSize(px(8670), px(6210));
-    // The twips layout was drawn for an 8-point dialog font; a larger desktop
-    // font would clip the captions of the fixed-size controls.
-    QFont small = font();
-    small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
-    setFont(small);
 
     auto* general = new QGroupBox(this);
     general->setGeometry(px(120), 0, px(3495), px(1455));
@@ -82,9 +82,9 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     };
     const EditSpec edits[AnalogDialogLogic::kTextCount] = {
         {general, 120, 315, 3255, "Název analogového vstupu"},
-        {names, 1920, 960, 1455, "Název stavu LOW (nízká)"},
-        {names, 1920, 600, 1455, "Název stavu MEDIUM (normální)"},
-        {names, 1920, 240, 1455, "Název stavu HIGH (vysoká)"},
+        {names, kStateNameX, 960, 3375 - kStateNameX, "Název stavu LOW (nízká)"},
+        {names, kStateNameX, 600, 3375 - kStateNameX, "Název stavu MEDIUM (normální)"},
+        {names, kStateNameX, 240, 3375 - kStateNameX, "Název stavu HIGH (vysoká)"},
         {levels, 735, 750, 645, "Hodnota úrovně CL1"},
         {levels, 735, 1275, 645, "Hodnota  hystereze CL1"},
         {levels, 735, 3045, 645, "Hodnota úrovně CL2"},
@@ -153,9 +153,11 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     }
 
     label(general, QStringLiteral("Název:"), 120, 120);
-    label(names, QStringLiteral("HIGH (vysoká) .............."), 120, 300);
-    label(names, QStringLiteral("MEDIUM (střední) ........"), 120, 660);
-    label(names, QStringLiteral("LOW (nízká) ................."), 120, 1020);
+    // The dotted leaders run up to the state-name fields and stop there.
+    for (auto [text, y] : {std::pair{"HIGH (vysoká) ..............................", 300},
+                           std::pair{"MEDIUM (střední) ..........................", 660},
+                           std::pair{"LOW (nízká) .................................", 1020}})
+        label(names, QString::fromUtf8(text), 120, y)->setFixedWidth(px(kStateNameX - 120) - 4);
 
     // The CL1 and CL2 blocks differ only in their vertical position.
     struct Block {

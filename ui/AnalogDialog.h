@@ -1,6 +1,6 @@
 #pragma once
 // The analog input dialog's widgets, laid out on the station's original
-// twips grid at 15 twips per pixel, with the level graph redrawn on every
+// twips grid (scaled so today's fonts fit), with the level graph redrawn on every
 // change of a level or hysteresis and every click of the negation box.
 
 #include "ui/AnalogDialogLogic.h"

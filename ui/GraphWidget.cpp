@@ -8,14 +8,13 @@
 namespace torval {
 
 namespace {
-// The dialog is laid out in twips at 15 twips per pixel, that is 96 dpi.
-constexpr double kTwipsDpi = 1440.0 / 15.0;
+constexpr double kTwipsDpi = 1440.0 / kDialogTwipsPerPixel;
 } // namespace
 
 GraphWidget::GraphWidget(QWidget* parent)
     : QWidget(parent)
 {
-    setFixedSize(kGraphWidth / 15, kGraphHeight / 15);
+    setFixedSize(kGraphWidth / kDialogTwipsPerPixel, kGraphHeight / kDialogTwipsPerPixel);
 }
 
 void GraphWidget::setGraph(const AnalogScale& scale, const QString& cl1, const QString& hcl1, const QString& cl2,

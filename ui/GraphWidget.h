@@ -1,6 +1,6 @@
 #pragma once
 // The analog dialog's level graph on screen: the report's graph routine drawn
-// through a painter surface at 15 twips per pixel, redrawn whenever the
+// through a painter surface at the dialog's twips scale, redrawn whenever the
 // dialog hands it new texts.
 
 #include "model/DeviceConfig.h"
@@ -8,6 +8,11 @@
 #include <QWidget>
 
 namespace torval {
+
+// The analog dialog and its graph are laid out on the original twips grid.
+// At 15 twips per pixel (96 dpi) today's desktop fonts, wider than the ones
+// it was drawn for, clip its captions; 12 gives them a quarter more room.
+inline constexpr int kDialogTwipsPerPixel = 12;
 
 class GraphWidget : public QWidget {
     Q_OBJECT

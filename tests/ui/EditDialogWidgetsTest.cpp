@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,12 +59,12 @@ void screenshot(QWidget& w, const char* name)
 
 // The colour of the plot near its left edge (clear of the centred state
 // names) at the value 50 of a 0..100 input: the plot spans x 1600..3395 and
-// y 200..2335 twips, 15 twips a pixel.
+// y 200..2335 twips, at the dialog's twips per pixel.
 QColor plotColourAt50(GraphWidget& graph)
 {
     const QImage image = graph.grab().toImage();
-    const int x = (1600 + 300) / 15;
-    const int y = (2335 - 2135 / 2) / 15;
+    const int x = (1600 + 300) / kDialogTwipsPerPixel;
+    const int y = (2335 - 2135 / 2) / kDialogTwipsPerPixel;
     return image.pixelColor(x * image.width() / graph.width(), y * image.height() / graph.height());
 }
 
@@ -266,4 +267,35 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
     EXPECT_EQ(doc.config().tabAINNazev[0], "TLAK");
     EXPECT_EQ(doc.config().tabAINCL2Level[0], "80");
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The analog dialog keeps the original fixed grid; with the desktop's own
+// font every caption must still get its full width inside its frame.
+TEST(AnalogDialogWidget, NoCaptionIsClippedWithTheDesktopFont)
+{
+    SettingsDocument doc;
+    DialogTestPrompts prompts;
+    AnalogDialogLogic logic(doc, prompts);
+    logic.open(kBatteryInput);
+    {
+        AnalogDialog d(logic, nullptr);
+        showAndActivate(d);
+        int checked = 0;
+        for (QWidget* w : d.findChildren<QWidget*>()) {
+            auto* l = qobject_cast<QLabel*>(w);
+            auto* b = qobject_cast<QCheckBox*>(w);
+            if (!l && !b)
+                continue;
+            const QString text = l ? l->text() : b->text();
+            // The dotted leaders end at their field on purpose.
+            if (text.isEmpty() || text.contains(QStringLiteral("....")))
+                continue;
+            ++checked;
+            EXPECT_GE(w->width(), w->sizeHint().width()) << text.toStdString();
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << text.toStdString();
+        }
+        EXPECT_GE(checked, 20);
+        QTest::mouseClick(d.stornoButton(), Qt::LeftButton);
+    }
+    logic.finish();
 }
