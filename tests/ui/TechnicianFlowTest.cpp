@@ -12,6 +12,7 @@
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
 #include "model/SettingsDocument.h"
+#include "platform/QtEventPump.h"
 #include "report/PrintJob.h"
 #include "rules/FieldRules.h"
 #include "rules/OutputCommands.h"
@@ -32,6 +33,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -70,7 +72,8 @@ void screenshotTabs(MainWindow& window)
     test::settle();
 }
 
-class TechnicianFlowTest : public ::testing::Test {
+// Runs on simulated time, and on the Qt event loop as the program does.
+class TechnicianFlowTest : public ::testing::TestWithParam<bool> {
 protected:
     TechnicianFlowTest()
     {
@@ -123,7 +126,9 @@ protected:
     EepromImage image;
     FilePrompts prompts;
     MainWindow window{doc, image};
-    SimulatedEventPump pump;
+    std::unique_ptr<EventPump> pumpOwner = GetParam() ? std::unique_ptr<EventPump>(std::make_unique<QtEventPump>())
+                                                      : std::make_unique<SimulatedEventPump>();
+    EventPump& pump = *pumpOwner;
     StationCore station;
     StationCore otherStation;
     VirtualSerialLine hardware{otherStation, pump};
@@ -132,7 +137,7 @@ protected:
     StationLink link{line, pump, prompts, window.busy()};
 };
 
-TEST_F(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
+TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
 {
     ASSERT_TRUE(programDemoStation(station));
     const DeviceConfig demo = demoStationConfig();
@@ -239,7 +244,7 @@ TEST_F(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
     EXPECT_EQ(prompts.shown.size(), beforeExit);
 }
 
-TEST_F(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
+TEST_P(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
 {
     // A station straight from the factory: nothing to load, the defaults stay.
     named<QPushButton>("btDEA")->click();
@@ -250,6 +255,9 @@ TEST_F(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
     EXPECT_EQ(prompts.shown.back().icon, Icon::Warning);
     EXPECT_EQ(doc.config(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Pumps, TechnicianFlowTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& p) { return p.param ? "QtEventLoop" : "SimulatedTime"; });
 
 // The demo must be a configuration the window itself would accept: every
 // field passes its rules unchanged and the outputs may be written.
