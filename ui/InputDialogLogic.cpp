@@ -21,10 +21,8 @@ void InputDialogLogic::open(int row)
 {
     m_row = row;
     const DeviceConfig& c = m_doc.config();
-    for (std::size_t i = 0; i < kTextFields.size(); ++i)
-        m_texts[i] = textOf(c, dialogField(kTextFields[i]), row);
-    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
-        m_flags[i] = flagOf(c, dialogField(kFlagFields[i]), row);
+    copyRowIn(c, kTextFields, row, m_texts);
+    copyRowIn(c, kFlagFields, row, m_flags);
     checkEnabled();
     m_cancelRequested = false;
 }
@@ -71,10 +69,8 @@ void InputDialogLogic::finish()
 {
     if (m_cancelRequested)
         return;
-    for (std::size_t i = 0; i < kTextFields.size(); ++i)
-        m_doc.setText(dialogField(kTextFields[i]), m_row, m_texts[i]);
-    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
-        m_doc.setFlag(dialogField(kFlagFields[i]), m_row, m_flags[i]);
+    copyRowBack(m_doc, kTextFields, m_row, m_texts);
+    copyRowBack(m_doc, kFlagFields, m_row, m_flags);
 }
 
 } // namespace torval

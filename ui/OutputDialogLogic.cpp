@@ -24,10 +24,8 @@ void OutputDialogLogic::open(int row)
 {
     m_row = row;
     const DeviceConfig& c = m_doc.config();
-    for (std::size_t i = 0; i < kTextFields.size(); ++i)
-        m_texts[i] = textOf(c, dialogField(kTextFields[i]), row);
-    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
-        m_flags[i] = flagOf(c, dialogField(kFlagFields[i]), row);
+    copyRowIn(c, kTextFields, row, m_texts);
+    copyRowIn(c, kFlagFields, row, m_flags);
     m_function = OutputFunction::Standard;
     if (row == 0 && (c.eeMaskDOutFnc & kModemStateBit))
         m_function = OutputFunction::ModemState;
@@ -91,14 +89,10 @@ void OutputDialogLogic::finish()
 {
     if (m_cancelRequested)
         return;
-    for (std::size_t i = 0; i < kTextFields.size(); ++i) {
-        // A hidden impulse length goes back exactly as it came in.
-        if (i == static_cast<std::size_t>(Text::ImpulsLen) && !impulseLengthShown())
-            continue;
-        m_doc.setText(dialogField(kTextFields[i]), m_row, m_texts[i]);
-    }
-    for (std::size_t i = 0; i < kFlagFields.size(); ++i)
-        m_doc.setFlag(dialogField(kFlagFields[i]), m_row, m_flags[i]);
+    // A hidden impulse length goes back exactly as it came in.
+    const auto impulse = static_cast<std::size_t>(Text::ImpulsLen);
+    copyRowBack(m_doc, kTextFields, m_row, m_texts, impulseLengthShown() ? kTextFields.size() : impulse);
+    copyRowBack(m_doc, kFlagFields, m_row, m_flags);
 
     if (m_functionChosen) {
         std::uint8_t mask = m_doc.config().eeMaskDOutFnc;
