@@ -97,27 +97,15 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     for (int i = 0; i < AnalogDialogLogic::kTextCount; ++i) {
         const auto t = static_cast<T>(i);
         const EditSpec& s = edits[i];
-        auto* e = place(new QLineEdit(logic.text(t), s.parent), s.x, s.y, s.w, 285);
+        const bool level = isLevelField(t);
+        auto* e = place(boundEdit(m_logic, t, level ? 4 : 100, s.parent,
+                                  level ? std::function<void()>([this] { refreshGraph(); }) : std::function<void()>()),
+                        s.x, s.y, s.w, 285);
         if (s.tip)
             e->setToolTip(QString::fromUtf8(s.tip));
-        if (isLevelField(t)) {
-            e->setMaxLength(4);
+        if (level)
             e->setAlignment(Qt::AlignRight);
-        } else {
-            e->setMaxLength(100);
-        }
         m_edits[i] = e;
-        connect(e, &QLineEdit::textChanged, this, [this, t](const QString& text) {
-            m_logic.setText(t, text);
-            if (isLevelField(t))
-                refreshGraph();
-        });
-        watchField(e, [this, t, e] {
-            const bool passed = m_logic.leave(t);
-            if (e->text() != m_logic.text(t))
-                e->setText(m_logic.text(t));
-            return passed;
-        });
     }
 
     struct BoxSpec {

@@ -5,10 +5,10 @@
 // control of the dialog, with the focus put back when the check rejects it.
 
 #include <QDialog>
+#include <QLineEdit>
 #include <functional>
 #include <vector>
 
-class QLineEdit;
 class QPushButton;
 
 namespace torval {
@@ -33,6 +33,28 @@ public:
     void watchField(QLineEdit* edit, std::function<bool()> onLeave);
     // Selects the whole text on focus only (fields without a check).
     void selectAllOnFocus(QLineEdit* edit);
+
+    // A text field bound to the dialog's logic: typing goes to the logic's
+    // copy, leaving runs the logic's check and shows its rewrite. `changed`
+    // runs after every keystroke (the analog dialog redraws its graph).
+    template <typename Logic, typename Key>
+    QLineEdit* boundEdit(Logic& logic, Key key, int maxLength, QWidget* parent, std::function<void()> changed = {})
+    {
+        auto* e = new QLineEdit(logic.text(key), parent);
+        e->setMaxLength(maxLength);
+        connect(e, &QLineEdit::textChanged, this, [&logic, key, changed](const QString& t) {
+            logic.setText(key, t);
+            if (changed)
+                changed();
+        });
+        watchField(e, [&logic, key, e] {
+            const bool passed = logic.leave(key);
+            if (e->text() != logic.text(key))
+                e->setText(logic.text(key));
+            return passed;
+        });
+        return e;
+    }
 
     void reject() override;
 

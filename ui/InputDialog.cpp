@@ -21,16 +21,7 @@ InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
     setWindowTitle(logic.caption());
 
     for (int i = 0; i < 5; ++i) {
-        auto* e = new QLineEdit(logic.text(static_cast<T>(i)), this);
-        e->setMaxLength(100);
-        m_edits[i] = e;
-        connect(e, &QLineEdit::textChanged, this, [this, i](const QString& t) { m_logic.setText(static_cast<T>(i), t); });
-        watchField(e, [this, i, e] {
-            const bool passed = m_logic.leave(static_cast<T>(i));
-            if (e->text() != m_logic.text(static_cast<T>(i)))
-                e->setText(m_logic.text(static_cast<T>(i)));
-            return passed;
-        });
+        m_edits[i] = boundEdit(m_logic, static_cast<T>(i), 100, this);
     }
     const QString captions[6] = {
         QStringLiteral("Uvádět tento vstup ve zprávě o stavu"),
