@@ -66,9 +66,8 @@ QChar cp1250ToUnicode(unsigned char byte)
     return byte < 0x80 ? QChar(byte) : QChar(kHigh[byte - 0x80u]);
 }
 
-QByteArray toCp1250(const QString& text)
+qsizetype writeCp1250(const QString& text, std::uint8_t* out)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
     qsizetype n = 0;
     const qsizetype size = text.size();
     const QChar* p = text.constData();
@@ -79,9 +78,15 @@ QByteArray toCp1250(const QString& text)
             cp = QChar::surrogateToUcs4(p[i], p[i + 1]);
             ++i;
         }
-        out[n++] = char(encodeOne(cp));
+        out[n++] = std::uint8_t(encodeOne(cp));
     }
-    out.truncate(n);
+    return n;
+}
+
+QByteArray toCp1250(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(writeCp1250(text, reinterpret_cast<std::uint8_t*>(out.data())));
     return out;
 }
 

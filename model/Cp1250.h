@@ -4,12 +4,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 
 namespace torval {
 
 // Characters outside the code page (and the NUL that would end a text early)
 // become '?', one byte per character.
 QByteArray toCp1250(const QString& text);
+// The same bytes written straight to `out`, which must have room for
+// text.size() bytes; returns how many were written.
+qsizetype writeCp1250(const QString& text, std::uint8_t* out);
 QString fromCp1250(const QByteArray& bytes);
 QChar cp1250ToUnicode(unsigned char byte);
 // Number of bytes toCp1250 would produce.

@@ -40,6 +40,18 @@ public:
         m_pos += int(n) + 1;
         return true;
     }
+    // One text entry written straight into the image (a full configuration
+    // has some 130 of them and the encoder runs on every save).
+    bool entry(const QString& text)
+    {
+        // A text never takes more bytes than it has UTF-16 units.
+        if (m_pos + text.size() + 1 > EepromImage::kSize)
+            return entry(toCp1250(text));
+        const qsizetype n = writeCp1250(text, m_image.bytes().data() + m_pos);
+        m_image.bytes()[std::size_t(m_pos + n)] = 0;
+        m_pos += int(n) + 1;
+        return true;
+    }
     // A list starts where the previous one ended; its pointer says where.
     bool list(int pointerAddress) { return word(m_pos, pointerAddress); }
     template <std::size_t N>
@@ -48,7 +60,7 @@ public:
         if (!list(pointerAddress))
             return false;
         for (const QString& s : items)
-            if (!entry(toCp1250(s)))
+            if (!entry(s))
                 return false;
         return true;
     }
