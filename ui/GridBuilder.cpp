@@ -134,31 +134,31 @@ QString widgetName(const char* field, int index)
     return QStringLiteral("%1_%2").arg(QLatin1String(field)).arg(index);
 }
 
-int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb)
+int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb)
 {
     int headingLines = 0;
-    for (const GridHeading& h : spec.headings)
+    for (const GridHeading& h : table.headings)
         headingLines = std::max(headingLines, h.line + 1);
-    for (const GridHeading& h : spec.headings)
+    for (const GridHeading& h : table.headings)
         layout->addWidget(heading(h.text), h.line, h.column, 1, h.span);
 
     int maxColumn = 0;
-    for (const GridColumn& c : spec.columns) {
+    for (const GridColumn& c : table.columns) {
         maxColumn = std::max(maxColumn, c.column);
         if (c.kind == ColumnKind::Text)
             layout->setColumnStretch(c.column, 1);
     }
 
-    for (int r = 0; r < spec.rowCount; ++r) {
-        const int index = spec.firstRow + r;
-        const int top = headingLines + r * spec.linesPerRow;
-        auto* label = new QLabel(spec.rowLabel(index));
-        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(spec.rowLabelName)).arg(index));
+    for (int r = 0; r < table.rowCount; ++r) {
+        const int index = table.firstRow + r;
+        const int top = headingLines + r * table.linesPerRow;
+        auto* label = new QLabel(table.rowLabel(index));
+        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.rowLabelName)).arg(index));
         label->setStyleSheet(QStringLiteral("font-weight: bold;"));
-        layout->addWidget(label, top, 0, spec.linesPerRow, 1);
+        layout->addWidget(label, top, 0, table.linesPerRow, 1);
         if (cb.rowLabel)
             cb.rowLabel(index, label);
-        for (const GridColumn& c : spec.columns) {
+        for (const GridColumn& c : table.columns) {
             QWidget* w = nullptr;
             switch (c.kind) {
             case ColumnKind::Text: {
@@ -176,7 +176,7 @@ int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb
                 w = new QCheckBox;
                 break;
             case ColumnKind::Button:
-                w = new QPushButton(QString::fromUtf8(spec.buttonCaption));
+                w = new QPushButton(QString::fromUtf8(table.buttonCaption));
                 break;
             }
             if (c.tooltip && *c.tooltip)
@@ -187,9 +187,9 @@ int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb
             else
                 layout->addWidget(w, row, c.column);
             if (c.kind == ColumnKind::Button) {
-                w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(spec.buttonName)).arg(index));
-                if (spec.buttonTooltip && *spec.buttonTooltip)
-                    w->setToolTip(QString::fromUtf8(spec.buttonTooltip));
+                w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.buttonName)).arg(index));
+                if (table.buttonTooltip && *table.buttonTooltip)
+                    w->setToolTip(QString::fromUtf8(table.buttonTooltip));
                 if (cb.button)
                     cb.button(index, w);
             } else {
@@ -200,39 +200,39 @@ int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb
         }
     }
     (void)maxColumn;
-    return headingLines + spec.rowCount * spec.linesPerRow;
+    return headingLines + table.rowCount * table.linesPerRow;
 }
 
-const GridSpec& inputGrid()
+const GridTable& inputGrid()
 {
-    static const GridSpec s{"tabINPjmeno", &inputLabel, 0, kInputCount, kInputColumns, kInputHeadings,
+    static const GridTable s{"tabINPjmeno", &inputLabel, 0, kInputCount, kInputColumns, kInputHeadings,
                             "tabINPbt", "Možnosti", "", 1};
     return s;
 }
 
-const GridSpec& outputGrid()
+const GridTable& outputGrid()
 {
-    static const GridSpec s{"tabOUTjmeno", &outputLabel, 0, kOutputCount, kOutputColumns, kOutputHeadings,
+    static const GridTable s{"tabOUTjmeno", &outputLabel, 0, kOutputCount, kOutputColumns, kOutputHeadings,
                             "tabOUTbt", "Možnosti", "", 1};
     return s;
 }
 
-GridSpec analogGrid(int firstRow)
+GridTable analogGrid(int firstRow)
 {
-    return GridSpec{"tabAINJmeno", &analogLabel, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
+    return GridTable{"tabAINJmeno", &analogLabel, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
                     "Možnosti", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu", 2};
 }
 
-const GridSpec& phoneGrid()
+const GridTable& phoneGrid()
 {
-    static const GridSpec s{"tabTCjmeno", &phoneLabel, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
+    static const GridTable s{"tabTCjmeno", &phoneLabel, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
                             "tabTCZmenit", "Změnit", "", 1};
     return s;
 }
 
-const GridSpec& counterGrid()
+const GridTable& counterGrid()
 {
-    static const GridSpec s{"tabCITJmeno", &counterLabel, 0, kCounterCount, kCounterColumns, kCounterHeadings,
+    static const GridTable s{"tabCITJmeno", &counterLabel, 0, kCounterCount, kCounterColumns, kCounterHeadings,
                             "", "", "", 1};
     return s;
 }

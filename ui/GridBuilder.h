@@ -34,7 +34,7 @@ struct GridHeading {
     int span;
 };
 
-struct GridSpec {
+struct GridTable {
     const char* rowLabelName;           // "tabINPjmeno": object name stem of the row labels
     QString (*rowLabel)(int index);     // "I1", "BAT"
     int firstRow;
@@ -55,14 +55,14 @@ struct GridCallbacks {
 };
 
 // Fills `layout` with headings and rows; returns the first free layout row.
-int buildGrid(QGridLayout* layout, const GridSpec& spec, const GridCallbacks& cb);
+int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb);
 
 // The column tables of the five grids.
-const GridSpec& inputGrid();
-const GridSpec& outputGrid();
-GridSpec analogGrid(int firstRow); // rows 0..3 on one tab, 4..7 on the next
-const GridSpec& phoneGrid();
-const GridSpec& counterGrid();
+const GridTable& inputGrid();
+const GridTable& outputGrid();
+GridTable analogGrid(int firstRow); // rows 0..3 on one tab, 4..7 on the next
+const GridTable& phoneGrid();
+const GridTable& counterGrid();
 
 // Object name of a grid widget: "tabINPNazev_3"; single fields keep their name.
 QString widgetName(const char* field, int index);

@@ -526,7 +526,7 @@ QWidget* MainWindow::buildSmsTab()
     return page;
 }
 
-QWidget* MainWindow::buildGridTab(const GridSpec& spec, RowDialog dialog, QWidget* below)
+QWidget* MainWindow::buildGridTab(const GridTable& table, RowDialog dialog, QWidget* below)
 {
     auto* page = new QWidget;
     auto* col = new QVBoxLayout(page);
@@ -543,7 +543,7 @@ QWidget* MainWindow::buildGridTab(const GridSpec& spec, RowDialog dialog, QWidge
         connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
                 [this, dialog, index] { openRowDialog(dialog, index); });
     };
-    buildGrid(grid, spec, cb);
+    buildGrid(grid, table, cb);
     col->addLayout(grid);
     if (below)
         col->addWidget(below);

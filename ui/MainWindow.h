@@ -91,7 +91,7 @@ private:
     QWidget* buildFrame();
     QWidget* buildGeneralTab();
     QWidget* buildSmsTab();
-    QWidget* buildGridTab(const GridSpec& spec, RowDialog dialog, QWidget* below = nullptr);
+    QWidget* buildGridTab(const GridTable& table, RowDialog dialog, QWidget* below = nullptr);
     QWidget* buildPhoneTab();
     QWidget* buildCounterTab();
     void applyInitialAvailability();
