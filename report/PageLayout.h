@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace torval {
 
@@ -22,6 +23,12 @@ public:
     static constexpr int kBottomReserve = 1500;
     static constexpr int kTextPadding = 50;
     static constexpr int kStationNameChars = 20;
+    // The page the layout is made for: A4's width. Narrower paper gets the
+    // whole report scaled down to its width; wider paper widens the boxes
+    // that run across the page.
+    static constexpr int kLayoutWidth = 11906;
+    // Where the body of every page starts, below the header box.
+    static constexpr int kBodyTop = kHeaderTop + kHeaderHeight + kHeaderGap;
 
     // Called with the number of each page that starts after the first (the
     // caller updates its progress text).
@@ -29,11 +36,18 @@ public:
 
     // Starts on page 1 of the surface's document at the top left margin, in
     // the report's font; the header of page 1 is printed by the caller.
+    // A surface narrower than kLayoutWidth is drawn on through a uniform
+    // scale, and the page seen here is the scaled one.
     PageLayout(Surface& page, QString stationName, PageStarted pageStarted = {});
+    ~PageLayout();
+    PageLayout(const PageLayout&) = delete;
+    PageLayout& operator=(const PageLayout&) = delete;
 
-    [[nodiscard]] Surface& surface() { return m_page; }
-    [[nodiscard]] int pageWidth() const { return m_page.width(); }
-    [[nodiscard]] int pageHeight() const { return m_page.height(); }
+    [[nodiscard]] Surface& surface() { return *m_page; }
+    // Device twips per layout twip: 1 unless the paper is narrower than the layout.
+    [[nodiscard]] double scale() const;
+    [[nodiscard]] int pageWidth() const { return m_page->width(); }
+    [[nodiscard]] int pageHeight() const { return m_page->height(); }
     [[nodiscard]] int pageNumber() const { return m_pageNumber; }
     [[nodiscard]] int currentX() const { return m_x; }
     [[nodiscard]] int currentY() const { return m_y; }
@@ -44,7 +58,7 @@ public:
     [[nodiscard]] int fullWidth() const { return pageWidth() - 2 * kLeftMargin; }
 
     void setFontSize(double points);
-    void setLineWidth(int dots) { m_page.setLineWidth(dots); }
+    void setLineWidth(int dots) { m_page->setLineWidth(dots); }
 
     // A bordered cell with its top left corner at the current position. A
     // text as tall as the cell is left out (the border is drawn); a text as
@@ -54,13 +68,31 @@ public:
     // the bottom reserve would remain below.
     void advanceLine(int h);
     void printPageHeader();
-    void printSectionTitle(const QString& text);
+    // The title box. `keepWith` is how far below the title's box the top of
+    // the last row lies that must share the title's page (0: the first row
+    // right under it); the title moves to a new page when that row would
+    // have to break there.
+    void printSectionTitle(const QString& text, int keepWith = 0);
 
-    // The text as printed in a cell of this width in the current font.
+    // Starts a new page now unless rows whose last top edge lies `span` below
+    // the current position all fit on this one by the bottom reserve of the
+    // line advance. A page that has only its header keeps the block.
+    void keepTogether(int span);
+
+    // Printed after the page header of every page the current table breaks
+    // onto (its header row); empty when no table is running.
+    void setContinuation(std::function<void()> printAgain) { m_continuation = std::move(printAgain); }
+
+    // The text as printed in a cell of this width in the current font: cut
+    // so that it ends inside the cell after its left padding.
     [[nodiscard]] QString fitText(const QString& text, int width) const;
 
 private:
-    Surface& m_page;
+    void startNewPage();
+
+    std::unique_ptr<Surface> m_scaled;
+    Surface* m_page;
+    std::function<void()> m_continuation;
     QString m_stationName;
     PageStarted m_pageStarted;
     int m_x = kLeftMargin;

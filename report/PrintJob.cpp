@@ -41,7 +41,10 @@ PrintOutcome printSettings(const DeviceConfig& config, PrinterDevice& printer, B
             return PrintOutcome::Failed;
         }
     }
+    const bool finished = printer.finishJob();
     busy.hideBusy();
+    if (!finished)
+        return PrintOutcome::Failed;
     return PrintOutcome::Printed;
 }
 

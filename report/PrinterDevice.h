@@ -22,6 +22,9 @@ public:
     // Sends the document to the printer; false when the printer failed
     // (also for a failure while its pages were drawn).
     [[nodiscard]] virtual bool endDocument() = 0;
+    // After the last copy: the job is handed over whole (a file is put in
+    // place). False when that failed; nothing of the job is left then.
+    [[nodiscard]] virtual bool finishJob() { return true; }
 };
 
 } // namespace torval

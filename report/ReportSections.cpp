@@ -4,6 +4,8 @@
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
 
+#include <vector>
+
 namespace torval {
 
 namespace {
@@ -17,7 +19,10 @@ constexpr int kDataLine = 1;
 // The analog blocks: text rows on the left, the graph beside them.
 constexpr int kAnalogTextWidth = 6500;
 constexpr int kGraphLeft = 7500;
-constexpr int kAnalogBottomReserve = 1000;
+constexpr int kAnalogRows = 8;
+// A block's rows and its graph share a page: decided by its last row, as
+// the line advance decides for every row.
+constexpr int kAnalogBlockSpan = (kAnalogRows - 1) * kRow;
 
 QString digit(bool checked)
 {
@@ -29,9 +34,11 @@ QString quoted(const QString& text)
     return QStringLiteral("'") + text + QStringLiteral("'");
 }
 
-void beginSection(PageLayout& page, const QString& title)
+// `keepWith`: see PageLayout::printSectionTitle; a table keeps its header
+// row and first data row with the title.
+void beginSection(PageLayout& page, const QString& title, int keepWith = 0)
 {
-    page.printSectionTitle(title);
+    page.printSectionTitle(title, keepWith);
     page.setFontSize(kBodyPoints);
 }
 
@@ -45,15 +52,30 @@ struct Column {
     int width; // 0: the rest of the line
 };
 
-void headerRow(PageLayout& page, std::initializer_list<Column> columns)
+void printHeaderRow(PageLayout& page, const std::vector<Column>& columns)
 {
     page.setLineWidth(kHeaderLine);
-    const auto last = columns.end() - 1;
-    for (auto c = columns.begin(); c != columns.end(); ++c) {
-        const bool end = c == last;
-        page.printCell(c->title, end ? page.restOfLine() : c->width, kRow, Align::Centre, true, end);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const bool end = i + 1 == columns.size();
+        page.printCell(columns[i].title, end ? page.restOfLine() : columns[i].width, kRow, Align::Centre, true, end);
     }
     page.setLineWidth(kDataLine);
+}
+
+// A table's header row; it is printed again at the top of every page the
+// table continues on, until endTable.
+void headerRow(PageLayout& page, std::initializer_list<Column> columns)
+{
+    std::vector<Column> kept(columns);
+    printHeaderRow(page, kept);
+    page.setContinuation([&page, kept] { printHeaderRow(page, kept); });
+}
+
+// Called before the table's last row: a page that breaks after it holds no
+// row of the table, so it gets no header row either.
+void endTable(PageLayout& page)
+{
+    page.setContinuation({});
 }
 
 void cell(PageLayout& page, const QString& text, int width, Align align = Align::Left)
@@ -120,7 +142,7 @@ void printSmsSection(PageLayout& page, const DeviceConfig& c)
 
 void printInputsSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Logické vstupy"));
+    beginSection(page, QStringLiteral("Logické vstupy"), kRow);
     headerRow(page, {{QStringLiteral("Název"), 1800},
                      {QStringLiteral("Stav 0"), 800},
                      {QStringLiteral("Stav 1"), 800},
@@ -129,6 +151,8 @@ void printInputsSection(PageLayout& page, const DeviceConfig& c)
                      {QStringLiteral("Negace"), 800},
                      {QStringLiteral("Uvádět ve zprávě"), 0}});
     for (int i = 0; i < kInputCount; ++i) {
+        if (i == kInputCount - 1)
+            endTable(page);
         cell(page, inputLabel(i), 300);
         cell(page, c.tabINPNazev[i], 1500);
         cell(page, c.tabINPVyp[i], 800);
@@ -147,7 +171,7 @@ void printInputsSection(PageLayout& page, const DeviceConfig& c)
 
 void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Logické výstupy"));
+    beginSection(page, QStringLiteral("Logické výstupy"), kRow);
     headerRow(page, {{QStringLiteral("Název"), 1800},
                      {QStringLiteral("Stav 0"), 800},
                      {QStringLiteral("Stav 1"), 800},
@@ -157,6 +181,8 @@ void printOutputsSection(PageLayout& page, const DeviceConfig& c)
     // The report lists the outputs the window shows, O1..O4; O5..O8 are
     // stored in the image but never printed.
     for (int i = 0; i < 4; ++i) {
+        if (i == 3)
+            endTable(page);
         cell(page, outputLabel(i), 300);
         cell(page, c.tabOUTNazev[i], 1500);
         cell(page, c.tabOUTVyp[i], 800);
@@ -171,16 +197,16 @@ void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 
 void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Analogové vstupy"));
+    // The title goes with the gap and the whole first block.
+    beginSection(page, QStringLiteral("Analogové vstupy"), kRow + kAnalogBlockSpan);
     page.setLineWidth(kHeaderLine);
     const auto textRow = [&page](const QString& text) {
         page.printCell(text, kAnalogTextWidth, kRow, Align::Left, false, true);
     };
     for (int i = 0; i < kAnalogCount; ++i) {
         page.advanceLine(kRow);
-        // A graph is never split across pages.
-        if (page.pageHeight() - kAnalogBottomReserve - page.currentY() < kGraphHeight)
-            page.advanceLine(kGraphHeight);
+        // Rows and graph are never split across pages.
+        page.keepTogether(kAnalogBlockSpan);
 
         Surface& surface = page.surface();
         RecordingSurface graph(kGraphWidth, kGraphHeight, kWhite, surface);
@@ -232,11 +258,13 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 
 void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Telefonní čísla"));
+    beginSection(page, QStringLiteral("Telefonní čísla"), kRow);
     headerRow(page, {{QStringLiteral("Telefonní číslo"), 2300},
                      {QStringLiteral("Příjem příkazů"), 2000},
                      {QStringLiteral("Odesílání zpráv"), 0}});
     for (int i = 0; i < kPhoneCount; ++i) {
+        if (i == kPhoneCount - 1)
+            endTable(page);
         cell(page, phoneLabel(i), 300);
         cell(page, c.tabTC[i], 2000);
         cell(page, digit(c.tabTCPrijem[i]), 2000, Align::Centre);
@@ -247,8 +275,9 @@ void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 
 void printCountersSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Čítače"));
+    beginSection(page, QStringLiteral("Čítače"), kRow);
     headerRow(page, {{QStringLiteral("Název"), 2300}, {QStringLiteral("Uvádět ve zprávě"), 0}});
+    endTable(page);
     // The report lists counter C1 only, whatever C2 holds.
     cell(page, counterLabel(0), 300);
     cell(page, c.tabCITNazev[0], 2000);

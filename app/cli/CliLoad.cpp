@@ -34,6 +34,13 @@ QString saveFailedMessage(const QString& path)
     return QString::fromUtf8(cmdmsg::kFileSaveError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
 }
 
+QString overwriteRefusedMessage(const QString& path)
+{
+    return QStringLiteral("Soubor '") + path +
+           QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
+                          "Přepsání povolí volba --force.");
+}
+
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)
 {
     if (!readSettingsFile(path, image)) {

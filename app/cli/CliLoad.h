@@ -14,6 +14,8 @@ namespace torval::cli {
 QString loadFailedMessage(const QString& path);
 QString notAnImageMessage(const QString& path);
 QString saveFailedMessage(const QString& path);
+// An existing output file that nobody could allow to be overwritten.
+QString overwriteRefusedMessage(const QString& path);
 
 // Reads a *.eep file into `image` and checks its header. On failure `error`
 // holds the message to show.

@@ -73,9 +73,7 @@ int runImport(const QStringList& args)
     if (outcome != CommandOutcome::Done && outcome != CommandOutcome::Declined)
         return kFailed;
     if (prompts.refused()) {
-        printErr(QStringLiteral("Soubor '") + output
-                 + QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
-                                  "Přepsání povolí volba --force.\n"));
+        printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
         return kFailed;
     }
     return kOk;

@@ -1,5 +1,7 @@
-// torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf: the printed settings
-// report as a PDF file, one copy, without any dialog.
+// torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper P]
+// [--landscape] [--force]: the printed settings report as a PDF file, one
+// copy, without any dialog. The file is written whole or not at all; an
+// existing file is replaced only when allowed, the input file never.
 
 #include "CliCommand.h"
 #include "CliLoad.h"
@@ -53,23 +55,69 @@ std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
     return std::move(decoded.config);
 }
 
+int usage()
+{
+    printErr(QStringLiteral("Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
+                            "[--paper A4|A5|Letter|Legal|Tabloid] [--landscape] [--force]\n"));
+    return kUsage;
+}
+
+std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
+{
+    const struct {
+        const char* name;
+        QPageSize::PageSizeId id;
+    } papers[] = {{"A4", QPageSize::A4},
+                  {"A5", QPageSize::A5},
+                  {"Letter", QPageSize::Letter},
+                  {"Legal", QPageSize::Legal},
+                  {"Tabloid", QPageSize::Tabloid}};
+    for (const auto& p : papers)
+        if (name.compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0)
+            return p.id;
+    return std::nullopt;
+}
+
+// The same file under another name (a link, "./", "..") is the same file.
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
 int runPrint(const QStringList& args)
 {
     QString input;
     QString output;
-    bool bad = false;
+    PaperChoice paper;
+    bool force = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("-o") && i + 1 < args.size() && output.isEmpty())
+        if (a == QLatin1String("-o") && i + 1 < args.size() && output.isEmpty()) {
             output = args[++i];
-        else if (input.isEmpty() && !a.startsWith(QLatin1Char('-')))
+        } else if (a == QLatin1String("--paper") && i + 1 < args.size()) {
+            const std::optional<QPageSize::PageSizeId> size = paperNamed(args[++i]);
+            if (!size)
+                return usage();
+            paper.size = *size;
+        } else if (a == QLatin1String("--landscape")) {
+            paper.orientation = QPageLayout::Landscape;
+        } else if (a == QLatin1String("--force")) {
+            force = true;
+        } else if (input.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
             input = a;
-        else
-            bad = true;
+        } else {
+            return usage();
+        }
     }
-    if (bad || input.isEmpty() || output.isEmpty()) {
-        printErr(QStringLiteral("Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf\n"));
-        return kUsage;
+    if (input.isEmpty() || output.isEmpty())
+        return usage();
+
+    // The settings a report is made of are never its target, --force or not.
+    if (sameFile(input, output)) {
+        printErr(QStringLiteral("Zprávu nelze zapsat do souboru '") + output +
+                 QStringLiteral("', ze kterého se čte nastavení.\n"));
+        return kFailed;
     }
     QString error;
     const std::optional<DeviceConfig> config = loadConfig(input, error);
@@ -77,9 +125,17 @@ int runPrint(const QStringList& args)
         printErr(error + QLatin1Char('\n'));
         return kFailed;
     }
-    if (!printSettingsToPdf(*config, output)) {
-        printErr(QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") + output +
-                 QStringLiteral("'.\n"));
+    if (QFileInfo::exists(output)) {
+        TerminalPrompts prompts(force);
+        if (prompts.question(QString::fromUtf8(kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
+            if (prompts.refused())
+                printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
+            return kFailed;
+        }
+    }
+    error = writeSettingsPdf(*config, output, paper);
+    if (!error.isEmpty()) {
+        printErr(error + QLatin1Char('\n'));
         return kFailed;
     }
     return kOk;
@@ -88,6 +144,8 @@ int runPrint(const QStringList& args)
 } // namespace
 
 TORVAL_CLI_COMMAND(print, "print",
-                   "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf  vytiskne zprávu o nastavení do souboru PDF", runPrint)
+                   "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper A4|A5|Letter|Legal|Tabloid] [--landscape] "
+                   "[--force]  vytiskne zprávu o nastavení do souboru PDF",
+                   runPrint)
 
 } // namespace torval::cli

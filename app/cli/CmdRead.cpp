@@ -63,9 +63,7 @@ int runRead(const QStringList& args)
         case CommandOutcome::Declined:
             // Answered No on the terminal, or nobody there to ask.
             if (prompts.refused())
-                printErr(QStringLiteral("Soubor '") + output
-                         + QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
-                                          "Přepsání povolí volba --force.\n"));
+                printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
             break;
         default:
             break; // the command's message has been shown

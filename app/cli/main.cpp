@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -58,6 +59,12 @@ static void usage()
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
+    // A file-size limit must fail the write that reaches it, so the command
+    // can report it and remove its temporary file, not kill the program
+    // half-way with the file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Drawing the printed report needs fonts and painting, which only a
     // QGuiApplication provides; it needs no display on the offscreen platform.
     // Series programming prints each station's report too.
