@@ -322,11 +322,13 @@ PrintResult previewSettings(const DeviceConfig& config, BusyIndicator& busy, QWi
         QPainter painter;
         if (!painter.begin(target))
             return;
-        const QSize size = paperTwips(target->pageLayout());
-        PainterSurface surface(painter, size.width(), size.height(), target->logicalDpiX(), target->logicalDpiY(),
-                               kWhite, target);
-        PageLayout page(surface, config.tabJmenoStanice);
-        printReport(page, config);
+        {
+            const QSize size = paperTwips(target->pageLayout());
+            PainterSurface surface(painter, size.width(), size.height(), target->logicalDpiX(),
+                                   target->logicalDpiY(), kWhite, target);
+            PageLayout page(surface, config.tabJmenoStanice);
+            printReport(page, config);
+        }
         painter.end();
     });
     dialog.exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -65,9 +66,15 @@ void BusyWindow::setBusyText(const QString& text)
 {
     m_text = text;
     m_napis->setText(asLines(text));
+    if (!isVisible())
+        return;
     // A second line needs room the window did not have.
-    if (isVisible())
-        adjustSize();
+    adjustSize();
+    if (QLayout* box = layout())
+        box->activate();
+    // Printing keeps the event loop busy until the last copy is out: the new
+    // text is painted right away, without handling any user input meanwhile.
+    repaint();
 }
 
 void BusyWindow::setProgress(int done, int total)

@@ -189,6 +189,8 @@ QWidget* MainWindow::buildFrame()
     m_btEEPROMSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QStringLiteral("Uložit nastavení do EEPROM"));
     auto* btTisk = picture("btTisk", QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk nastavení"));
     btTisk->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), btTisk->icon()));
+    auto* btNahled = picture("btNahled", QStyle::SP_FileDialogContentsView, QStringLiteral("Náhled tisku"));
+    btNahled->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), btNahled->icon()));
     m_checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
     m_checkWrite->setObjectName(QStringLiteral("CheckWrite"));
     m_checkWrite->setChecked(true);
@@ -197,7 +199,8 @@ QWidget* MainWindow::buildFrame()
     sg->addWidget(m_btEEPROMLoad, 0, 2);
     sg->addWidget(m_btEEPROMSave, 0, 3);
     sg->addWidget(btTisk, 0, 4);
-    sg->addWidget(m_checkWrite, 1, 0, 1, 5);
+    sg->addWidget(btNahled, 0, 5);
+    sg->addWidget(m_checkWrite, 1, 0, 1, 6);
 
     auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
     auto* ig = new QGridLayout(info);
@@ -229,7 +232,7 @@ QWidget* MainWindow::buildFrame()
     pg->addWidget(btKonec);
     connect(btInformace, &QPushButton::clicked, m_about, &QDialog::exec);
     connect(btKonec, &QPushButton::clicked, this, &MainWindow::onExitClicked);
-    wireCommands(btFileLoad, btFileSave, btTisk);
+    wireCommands(btFileLoad, btFileSave, btTisk, btNahled);
 
     row->addWidget(comm);
     row->addWidget(settings);

@@ -114,8 +114,8 @@ private:
 
     void onActivateClicked();
     void onExitClicked();
-    // The load/save and print buttons (MainWindowCommands.cpp).
-    void wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print);
+    // The load/save, print and print preview buttons (MainWindowCommands.cpp).
+    void wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print, QToolButton* preview);
 
     SettingsDocument& m_doc;
     EepromImage& m_image;

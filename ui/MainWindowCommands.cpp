@@ -10,7 +10,7 @@
 
 namespace torval {
 
-void MainWindow::wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print)
+void MainWindow::wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print, QToolButton* preview)
 {
     // Every command gets the write verification as the box shows it at the moment of the click.
     auto context = [this] {
@@ -36,8 +36,16 @@ void MainWindow::wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToo
         CommandContext ctx = context();
         (void)saveSettingsToDevice(ctx);
     });
-    // Cancel and printer failures end the print without a message.
-    connect(print, &QToolButton::clicked, this, [this] { (void)printSettings(m_doc.config(), *m_busy, this); });
+    // Cancel ends the print without a message; a printer or a file that
+    // failed says so. Print and preview share the window's printer and paper.
+    auto printed = [this](const PrintResult& r) {
+        if (r.outcome == PrintOutcome::Failed && !r.error.isEmpty())
+            m_prompts->message(r.error, Icon::Error);
+    };
+    connect(print, &QToolButton::clicked, this,
+            [this, printed] { printed(printSettings(m_doc.config(), *m_busy, this)); });
+    connect(preview, &QToolButton::clicked, this,
+            [this, printed] { printed(previewSettings(m_doc.config(), *m_busy, this)); });
 }
 
 } // namespace torval
