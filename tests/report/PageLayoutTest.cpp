@@ -61,17 +61,18 @@ TEST(PageLayout, HeaderBoxHoldsStationCutTo20CharsAndPageNumber)
     EXPECT_EQ(s.lineWidth(), 1);
 }
 
-TEST(PageLayout, CellTextIsCutToTheLongestBeginningNarrowerThanTheCell)
+TEST(PageLayout, CellTextIsCutToTheLongestBeginningThatEndsInsideTheCell)
 {
+    // The text starts 50 twips into the cell, so it has the width less 50.
     const struct {
         const char* text;
         int width;
         const char* shown;
     } cases[] = {
-        {"ABCDEFGHIJ", 500, "ABCDEF"}, // 480 < 500, 560 is not
-        {"ABCDE", 400, "ABCD"},        // exactly as wide as the cell is cut too
-        {"ABCD", 400, "ABCD"},         // 320 fits
-        {"ABC", 50, ""},               // not even one character fits
+        {"ABCDEFGHIJ", 500, "ABCDE"}, // 400 < 450, 480 is not
+        {"ABCDEF", 530, "ABCDE"},     // exactly as wide as the room is cut too
+        {"ABCD", 400, "ABCD"},        // 320 fits in 350
+        {"ABC", 120, ""},             // not even one character fits in 70
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
