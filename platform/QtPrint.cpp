@@ -25,22 +25,19 @@ namespace torval {
 
 namespace {
 
-constexpr double kTwipsPerPoint = 20.0;
+constexpr double kTwipsPerInch = 1440.0;
 // Resolution of the PDF files: fine enough that the twips of the layout land
 // exactly (1200 dpi is 1.2 twips a device unit).
 constexpr int kPdfResolution = 1200;
 
-int twips(double points)
-{
-    return int(std::lround(points * kTwipsPerPoint));
-}
-
 // The paper in twips; the report places its own margins, so the painter's
-// origin is the paper's corner.
+// origin is the paper's corner. Taken in inches, not in whole points: A4 is
+// 595.3 points wide, and a paper rounded down to 595 would count as
+// narrower than the layout.
 QSize paperTwips(const QPageLayout& layout)
 {
-    const QRectF full = layout.fullRectPoints();
-    return {twips(full.width()), twips(full.height())};
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    return {int(std::lround(full.width() * kTwipsPerInch)), int(std::lround(full.height() * kTwipsPerInch))};
 }
 
 QString reportTitle(const DeviceConfig& config)
@@ -94,7 +91,6 @@ public:
     PdfFileDevice(QString path, const QPageLayout& layout, QString title, int copies = 1)
         : m_path(std::move(path)), m_layout(layout), m_title(std::move(title)), m_copies(copies)
     {
-        m_layout.setMode(QPageLayout::FullPageMode);
         m_layout.setMargins(QMarginsF(0, 0, 0, 0));
     }
     ~PdfFileDevice() override
@@ -113,10 +109,13 @@ public:
         if (!m_writer) {
             m_buffer.open(QIODevice::WriteOnly);
             m_writer = std::make_unique<QPdfWriter>(&m_buffer);
+            m_writer->setPageSize(m_layout.pageSize());
+            m_writer->setPageOrientation(m_layout.orientation());
+            m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
             m_writer->setResolution(kPdfResolution);
             m_writer->setCreator(QStringLiteral("TORVAL Init"));
             m_writer->setTitle(m_title);
-            if (!m_writer->setPageLayout(m_layout) || !m_painter.begin(m_writer.get()))
+            if (!m_painter.begin(m_writer.get()))
                 return fail();
         } else if (!m_writer->newPage()) {
             // The next copy follows in the same file on a page of its own.
@@ -339,7 +338,10 @@ PrintResult previewSettings(const DeviceConfig& config, BusyIndicator& busy, QWi
 
 QString writeSettingsPdf(const DeviceConfig& config, const QString& path, const PaperChoice& paper)
 {
-    const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(0, 0, 0, 0));
+    // In millimetres, as the writer keeps its paper: the page then maps onto
+    // the PDF exactly as it always did on A4.
+    const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(0, 0, 0, 0),
+                             QPageLayout::Millimeter);
     PdfFileDevice device(path, layout, reportTitle(config));
     NoBusy busy;
     if (printSettings(config, device, busy) == PrintOutcome::Printed)
