@@ -3,12 +3,14 @@
 #include "link/Prompts.h"
 #include "platform/PainterSurface.h"
 #include "report/PageLayout.h"
+#include "report/PageSelection.h"
 #include "report/PrinterDevice.h"
 #include "report/ReportSections.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageRanges>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
@@ -217,16 +219,17 @@ public:
         if (!m_chosen) {
             QPrintDialog dialog(&m_printer, m_parent);
             // The report is one whole: no page range, no selection.
-            dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-            dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-            dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-            dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+            dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
             if (dialog.exec() != QDialog::Accepted)
                 return std::nullopt;
         }
         const int copies = m_printer.copyCount();
         // Every copy is a document of its own: the printer prints each once.
         m_printer.setCopyCount(1);
+        // The dialog may still offer a page range (the preview's does): the
+        // report is laid out whole and only those pages go to the printer.
+        if (m_printer.printRange() == QPrinter::PageRange)
+            m_ranges = m_printer.pageRanges();
         m_printer.setPrintRange(QPrinter::AllPages);
         if (!m_printer.outputFileName().isEmpty())
             m_file = std::make_unique<PdfFileDevice>(m_printer.outputFileName(), m_printer.pageLayout(),
@@ -236,21 +239,16 @@ public:
 
     Surface* beginDocument() override
     {
-        if (m_file)
-            return m_file->beginDocument();
-        if (!m_painter.begin(&m_printer)) {
-            m_error = printerFailedMessage(m_printer);
-            return nullptr;
-        }
-        const QSize size = paperTwips(m_printer.pageLayout());
-        m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(),
-                                                     m_printer.logicalDpiX(), m_printer.logicalDpiY(), kWhite,
-                                                     &m_printer);
-        return m_surface.get();
+        Surface* device = m_file ? m_file->beginDocument() : beginOnPrinter();
+        if (!device || m_ranges.isEmpty())
+            return device;
+        m_selection = std::make_unique<PageSelection>(*device, [this](int page) { return m_ranges.contains(page); });
+        return m_selection.get();
     }
 
     bool endDocument() override
     {
+        m_selection.reset();
         if (m_file)
             return m_file->endDocument();
         const bool ok = m_surface && m_surface->ok();
@@ -266,6 +264,19 @@ public:
     bool finishJob() override { return m_file ? m_file->finishJob() : true; }
 
 private:
+    Surface* beginOnPrinter()
+    {
+        if (!m_painter.begin(&m_printer)) {
+            m_error = printerFailedMessage(m_printer);
+            return nullptr;
+        }
+        const QSize size = paperTwips(m_printer.pageLayout());
+        m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(),
+                                                     m_printer.logicalDpiX(), m_printer.logicalDpiY(), kWhite,
+                                                     &m_printer);
+        return m_surface.get();
+    }
+
     QPrinter& m_printer;
     QWidget* m_parent;
     const DeviceConfig& m_config;
@@ -273,6 +284,8 @@ private:
     QPainter m_painter;
     std::unique_ptr<PainterSurface> m_surface;
     std::unique_ptr<PdfFileDevice> m_file;
+    QPageRanges m_ranges;
+    std::unique_ptr<PageSelection> m_selection;
     QString m_error;
 };
 

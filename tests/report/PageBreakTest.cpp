@@ -4,6 +4,7 @@
 // narrow paper gets the whole report scaled to its width.
 
 #include "report/PageLayout.h"
+#include "report/PageSelection.h"
 #include "report/RecordingSurface.h"
 #include "report/ReportSections.h"
 
@@ -199,6 +200,34 @@ TEST(PageBreaks, NarrowPaperScalesTheWholeReportToItsWidth)
     // Paper as wide as A4 or wider is not scaled.
     const Printed letter = print(kPapers[0]);
     EXPECT_DOUBLE_EQ(named(letter, QStringLiteral("I1"))[0].op.font.points, 8.0);
+}
+
+TEST(PageBreaks, PageRangePrintsOnlyItsPagesAsTheWholeReportNumbersThem)
+{
+    const struct {
+        std::set<int> wanted;
+        std::vector<QString> headers;
+    } cases[] = {
+        {{2, 3}, {QStringLiteral("2. stránka"), QStringLiteral("3. stránka")}},
+        {{1, 3}, {QStringLiteral("1. stránka"), QStringLiteral("3. stránka")}},
+        {{3}, {QStringLiteral("3. stránka")}},
+    };
+    for (const auto& c : cases) {
+        RecordingSurface device(11906, 16838);
+        PageSelection selected(device, [&](int page) { return c.wanted.count(page) > 0; });
+        PageLayout page(selected, QStringLiteral("Stanice"));
+        printReport(page, filled());
+        ASSERT_EQ(page.pageNumber(), 3);
+        std::vector<QString> headers;
+        long breaks = 0;
+        for (const SurfaceOp& op : device.ops()) {
+            breaks += op.kind == SurfaceOp::Kind::NewPage;
+            if (op.kind == SurfaceOp::Kind::Text && op.text.endsWith(QStringLiteral(". stránka")))
+                headers.push_back(op.text);
+        }
+        EXPECT_EQ(headers, c.headers);
+        EXPECT_EQ(breaks, long(c.headers.size()) - 1);
+    }
 }
 
 } // namespace
