@@ -49,6 +49,8 @@ QString PageLayout::fitText(const QString& text, int width) const
 
 void PageLayout::printCell(const QString& text, int width, int height, Align align, bool advance, bool endLine)
 {
+    if (m_breakPending)
+        startNewPage();
     const int x = m_x;
     const int y = m_y;
     m_page->drawLine(x, y, x + width, y);
@@ -88,14 +90,24 @@ void PageLayout::advanceLine(int h)
     m_x = kLeftMargin;
 }
 
+void PageLayout::advanceGap(int h)
+{
+    if (m_y + h + kBottomReserve > pageHeight())
+        m_breakPending = true;
+    else
+        m_y += h;
+    m_x = kLeftMargin;
+}
+
 void PageLayout::keepTogether(int span)
 {
-    if (m_y > kBodyTop && m_y + span + kBottomReserve > pageHeight())
+    if (m_breakPending || (m_y > kBodyTop && m_y + span + kBottomReserve > pageHeight()))
         startNewPage();
 }
 
 void PageLayout::startNewPage()
 {
+    m_breakPending = false;
     m_page->newPage();
     ++m_pageNumber;
     if (m_pageStarted)

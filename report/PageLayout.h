@@ -67,6 +67,10 @@ public:
     // Down by h to the left margin; a new page with its header when less than
     // the bottom reserve would remain below.
     void advanceLine(int h);
+    // The gap after a section: like advanceLine, but a page it fills is only
+    // started when something is printed on it, so a report that ends at the
+    // bottom of a page has no last page with nothing but its header.
+    void advanceGap(int h);
     void printPageHeader();
     // The title box. `keepWith` is how far below the title's box the top of
     // the last row lies that must share the title's page (0: the first row
@@ -99,6 +103,7 @@ private:
     int m_y = 0;
     int m_pageNumber = 1;
     bool m_inHeader = false;
+    bool m_breakPending = false;
 };
 
 } // namespace torval

@@ -18,8 +18,10 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // The busy window's text while page `page` of copy `copy` of `copies` prints.
 [[nodiscard]] QString printProgressText(int page, int copy, int copies);
 
-// Cancel and printer failures end the command without a message (the outcome
-// tells the caller, which shows nothing either); the busy window is hidden.
+// Cancel and printer failures end the command at once; the busy window is
+// hidden and the outcome tells the caller, which shows a failure (the
+// device knows its message) and nothing for a cancel. The job counts as
+// printed only after the device finished it whole (finishJob).
 PrintOutcome printSettings(const DeviceConfig& config, PrinterDevice& printer, BusyIndicator& busy);
 
 } // namespace torval

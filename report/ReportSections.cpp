@@ -111,7 +111,7 @@ void printGeneralSection(PageLayout& page, const DeviceConfig& c)
                           QStringLiteral(":") + c.eePSOnM + QStringLiteral("."));
     fullRow(page, c.opPSOutOff ? QStringLiteral("Při vypnutém modemu vypínat i výstupy.")
                                : QStringLiteral("Při vypnutém modemu nevypínat výstupy."));
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printSmsSection(PageLayout& page, const DeviceConfig& c)
@@ -137,7 +137,7 @@ void printSmsSection(PageLayout& page, const DeviceConfig& c)
     fullRow(page, choose(c.opPowerReport, "Posílat", "Neposílat") +
                       QStringLiteral(" hlášení o zap./vyp. síťového napájení. Text zap.: '") + c.rtPowerUp +
                       QStringLiteral("' Text vyp.: '") + c.rtPowerDown + QStringLiteral("'"));
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printInputsSection(PageLayout& page, const DeviceConfig& c)
@@ -166,7 +166,7 @@ void printInputsSection(PageLayout& page, const DeviceConfig& c)
         cell(page, digit(c.tabINPNeg[i]), 800, Align::Centre);
         lastCell(page, digit(c.tabINPZpr[i]), Align::Centre);
     }
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printOutputsSection(PageLayout& page, const DeviceConfig& c)
@@ -192,7 +192,7 @@ void printOutputsSection(PageLayout& page, const DeviceConfig& c)
         cell(page, c.tabOUTimpulsLEN[i], 500, Align::Right);
         lastCell(page, digit(c.tabOUTZpr[i]), Align::Centre);
     }
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printAnalogSection(PageLayout& page, const DeviceConfig& c)
@@ -253,7 +253,7 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
                     QStringLiteral(" hlášení: ") + quoted(x.sms));
         }
     }
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printPhonesSection(PageLayout& page, const DeviceConfig& c)
@@ -270,7 +270,7 @@ void printPhonesSection(PageLayout& page, const DeviceConfig& c)
         cell(page, digit(c.tabTCPrijem[i]), 2000, Align::Centre);
         lastCell(page, digit(c.tabTCUdalost[i]), Align::Centre);
     }
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printCountersSection(PageLayout& page, const DeviceConfig& c)
@@ -284,7 +284,7 @@ void printCountersSection(PageLayout& page, const DeviceConfig& c)
     lastCell(page, digit(c.tabCITZpr[0]), Align::Centre);
     fullRow(page, c.opSuppZero ? QStringLiteral("Při zobrazení stavů čítačů potlačovat přední nuly.")
                                : QStringLiteral("Při zobrazení stavů čítačů nepotlačovat přední nuly."));
-    page.advanceLine(kSectionGap);
+    page.advanceGap(kSectionGap);
 }
 
 void printReport(PageLayout& page, const DeviceConfig& config)

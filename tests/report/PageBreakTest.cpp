@@ -113,6 +113,11 @@ TEST(PageBreaks, TitleNeverEndsAPageAndContinuedTablesRepeatTheirHeaderRow)
         SCOPED_TRACE(paper.name);
         const Printed p = print(paper);
         EXPECT_GE(p.pages, 2);
+        std::set<int> withBody;
+        for (const Placed& t : p.texts)
+            if (!isPageHeader(t.op))
+                withBody.insert(t.page);
+        EXPECT_EQ(int(withBody.size()), p.pages) << "a page holds nothing but its header";
 
         // Below every title on its page: the header row and a data row (or
         // two rows of a section without a table) at least.

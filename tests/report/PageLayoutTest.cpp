@@ -161,6 +161,25 @@ TEST(PageLayout, RowLeavingLessThanTheBottomReserveBreaksThePage)
     EXPECT_NE(header, ops.end());
 }
 
+TEST(PageLayout, GapAtTheFootOfAPageStartsTheNextOnlyWhenSomethingFollows)
+{
+    // 3300 + 300 fits 5000 with the reserve; the gap after it does not.
+    RecordingSurface s(kA4Width, 5000);
+    PageLayout page(s, {});
+    page.printPageHeader();
+    while (page.currentY() < 3300)
+        page.printCell(QStringLiteral("řádek"), 500, 300, Align::Left, false, true);
+    page.printCell(QStringLiteral("poslední"), 500, 300, Align::Left, false, false);
+    page.advanceGap(200);
+    EXPECT_EQ(page.pageNumber(), 1); // a report ending here has no empty last page
+    page.printSectionTitle(QStringLiteral("Další"));
+    EXPECT_EQ(page.pageNumber(), 2);
+    const auto t = texts(s);
+    ASSERT_FALSE(t.empty());
+    EXPECT_EQ(t.back().text, QStringLiteral("Další"));
+    EXPECT_EQ(t.back().y1, 2100 + 400 - 300 - 50);
+}
+
 TEST(PageLayout, PageTooShortForItsHeaderDoesNotBreakForever)
 {
     RecordingSurface s(kA4Width, 2000);
