@@ -65,6 +65,21 @@ private:
 
 } // namespace
 
+QString fileLoadFailedMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileLoadError, path, cmdmsg::kFileErrorEnd);
+}
+
+QString fileNotAnImageMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileInvalid, path, cmdmsg::kFileInvalidEnd);
+}
+
+QString fileDamagedMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileInvalid, path, cmdmsg::kDecodeBeyondEnd);
+}
+
 CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> path)
 {
     if (!path)
@@ -73,18 +88,24 @@ CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> 
         return CommandOutcome::Declined;
 
     ctx.busy.showBusy(quoted(cmdmsg::kLoadingFile, *path, "'."), false);
-    if (!readSettingsFile(*path, ctx.image)) {
+    switch (loadSettingsFile(*path, ctx.image)) {
+    case FileLoad::ReadFailed:
         ctx.busy.hideBusy();
-        ctx.prompts.message(quoted(cmdmsg::kFileLoadError, *path, cmdmsg::kFileErrorEnd), Icon::Error);
+        ctx.prompts.message(fileLoadFailedMessage(*path), Icon::Error);
         return CommandOutcome::Failed;
-    }
-    if (!imageHeaderValid(ctx.image)) {
+    case FileLoad::NotAnImage:
         ctx.busy.hideBusy();
-        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kFileInvalidEnd), Icon::Information);
+        ctx.prompts.message(fileNotAnImageMessage(*path), Icon::Information);
         return CommandOutcome::Failed;
+    case FileLoad::Damaged:
+        ctx.busy.hideBusy();
+        ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
+        return CommandOutcome::Failed;
+    case FileLoad::Loaded:
+        break;
     }
     if (!decodeIntoEditor(ctx)) {
-        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kDecodeBeyondEnd), Icon::Error);
+        ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
         return CommandOutcome::Failed;
     }
     ctx.prompts.message(quoted(cmdmsg::kFileLoaded, *path, cmdmsg::kFileLoadedEnd), Icon::Information);
