@@ -314,8 +314,14 @@ void MainWindow::applyFrameEnabling()
     // it follows when no command runs. While one runs, none of them can be
     // used; the busy window's Storno and the settings fields stay live.
     const std::pair<QWidget*, bool> controls[] = {
-        {m_port, !up},         {m_btDEA, true},          {m_btFileLoad, true}, {m_btFileSave, true},
-        {m_btEEPROMLoad, transfers}, {m_btEEPROMSave, transfers}, {m_btTisk, true},     {m_btKonec, true},
+        {m_port, !up},
+        {m_btDEA, true},
+        {m_btFileLoad, true},
+        {m_btFileSave, true},
+        {m_btEEPROMLoad, transfers},
+        {m_btEEPROMSave, transfers},
+        {m_btTisk, true},
+        {m_btKonec, true},
     };
     for (const auto& [widget, allowed] : controls)
         if (widget)

@@ -16,6 +16,7 @@
 #include "station/VirtualSerialLine.h"
 #include "storage/CommandMessages.h"
 #include "storage/SettingsFile.h"
+#include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PortRouterLine.h"
 
@@ -220,5 +221,20 @@ INSTANTIATE_TEST_SUITE_P(Clicks, OperationGuardTest, ::testing::ValuesIn(allCase
                              return std::string(p.param.transfer == Transfer::Write ? "Write_" : "Read_")
                                  + kIntruderNames[int(p.param.intruder)];
                          });
+
+// The close box of the busy window: Storno where offered, ignored otherwise,
+// so the technician keeps the way out of a running command.
+TEST(BusyWindowCloseBox, IsStornoWhereOfferedAndIgnoredOtherwise)
+{
+    for (const bool withStorno : {true, false}) {
+        QWidget owner;
+        BusyWindow busy(&owner);
+        busy.showBusy(QStringLiteral("Načítám data z EEPROM do PC."), withStorno);
+        busy.close();
+        EXPECT_EQ(busy.cancelRequested(), withStorno);
+        EXPECT_EQ(busy.isVisible(), !withStorno);
+        busy.hideBusy();
+    }
+}
 
 } // namespace
