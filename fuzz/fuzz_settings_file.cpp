@@ -1,5 +1,6 @@
-// Arbitrary file contents through readSettingsFile: the length check, the
-// buffered read and, for an image that comes in, the header check and decoder.
+// Arbitrary file contents through readSettingsFile and loadSettingsFile: the
+// length check, the buffered read and, for an image that comes in, the header
+// check, the decoder and the check that the settings end inside the file.
 
 #include "model/ImageDecoder.h"
 #include "storage/SettingsFile.h"
@@ -13,6 +14,10 @@ using namespace torval;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const QString path = QStringLiteral("/tmp/torval-fuzz-%1.eep").arg(::getpid());
+    // The file lives only while one input is tried: a long run leaves nothing behind.
+    struct RemoveAfter {
+        ~RemoveAfter() { QFile::remove(path); }
+    } removeAfter;
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -28,5 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     if (ok && imageHeaderValid(image))
         (void)decodeImage(image, DeviceConfig{});
+
+    static EepromImage loaded;
+    if (loadSettingsFile(path, loaded) == FileLoad::Loaded) {
+        // Accepted: the settings end inside the file and decode completely.
+        const DecodeResult r = decodeImage(loaded, DeviceConfig{});
+        if (!r.complete || r.usedLength > int(size))
+            __builtin_trap();
+    }
     return 0;
 }

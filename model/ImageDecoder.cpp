@@ -4,6 +4,7 @@
 #include "model/Encodings.h"
 #include "model/SettingsDocument.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace torval {
@@ -17,6 +18,8 @@ public:
     explicit Reader(const EepromImage& image) : m_bytes(image.bytes()) {}
 
     bool complete() const { return m_complete; }
+    // One past the furthest byte any list was read to.
+    int end() const { return m_end; }
 
     // Moves to the list whose pointer word stands at `pointerAddress`.
     void list(int pointerAddress)
@@ -40,6 +43,7 @@ public:
         const auto n = std::size_t(static_cast<const std::uint8_t*>(zero) - rest.data());
         out = rest.first(n);
         m_pos += int(n) + 1;
+        m_end = std::max(m_end, m_pos);
         return true;
     }
 
@@ -87,6 +91,7 @@ public:
 private:
     std::span<const std::uint8_t> m_bytes;
     int m_pos = 0;
+    int m_end = 0;
     bool m_complete = true;
 };
 
@@ -163,7 +168,7 @@ void decodeFixedBlock(const EepromImage& img, DeviceConfig& c)
     c.eePSOffM = off.minutes;
 }
 
-bool decodeTextArea(const EepromImage& img, DeviceConfig& c)
+bool decodeTextArea(const EepromImage& img, DeviceConfig& c, int& end)
 {
     Reader r(img);
     const bool plain = r.texts(0, c.tabINPNazev) && r.texts(2, c.tabINPZap) && r.texts(4, c.tabINPVyp)
@@ -189,6 +194,7 @@ bool decodeTextArea(const EepromImage& img, DeviceConfig& c)
     for (QString* t : general)
         if (!r.text(*t))
             return false;
+    end = r.end();
     return true;
 }
 
@@ -199,7 +205,10 @@ DecodeResult decodeImage(const EepromImage& image, const DeviceConfig& current)
     DecodeResult result{current, true};
     DeviceConfig& c = result.config;
     decodeFixedBlock(image, c);
-    result.complete = decodeTextArea(image, c);
+    int textEnd = 0;
+    result.complete = decodeTextArea(image, c, textEnd);
+    // The fixed block ends below the text area; the end marker follows the texts.
+    result.usedLength = result.complete ? std::max(layout::kTextArea, textEnd + 2) : EepromImage::kSize + 1;
     // The battery-low report is the BAT input's CL1-down text; the image holds it once.
     c.rtBattLow = c.tabAINCL1Dn[kBatteryInput];
     return result;

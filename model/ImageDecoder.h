@@ -16,6 +16,11 @@ struct DecodeResult {
     // false: a text list ran beyond address 65535 and ended the decoding;
     // `config` holds what was filled up to that point.
     bool complete = true;
+    // How many bytes from address 0 the settings occupy: the fixed block, the
+    // texts as the decoder walked them, and the two-byte end marker after the
+    // last text. A file shorter than this ends inside its own settings.
+    // kSize + 1 when the decoding was not complete.
+    int usedLength = 0;
 };
 
 // Fields the image does not hold (the analog scales) come from `current`, and

@@ -32,8 +32,9 @@ inline constexpr const char* kTooLarge = "Velikost dat v nastavení (";         
 inline constexpr const char* kTooLargeMiddle = ") je větší než je možno vložit do EEPROM ("; // + memory size text
 inline constexpr const char* kTooLargeEnd = ").";
 
-// A valid header whose text pointers lead past the end of the memory: the
-// editor keeps its settings rather than taking half of them from the image.
+// A valid header whose texts lead past the end of the memory, or of the file
+// that holds them: the editor keeps its settings rather than taking half of
+// them from whatever else the image holds.
 inline constexpr const char* kDecodeBeyondEnd =
     "' jsou poškozena - texty nastavení přesahují konec paměti EEPROM. Nastavení zůstalo beze změny.";
 inline constexpr const char* kDeviceDecodeBeyondEnd =

@@ -10,13 +10,13 @@
 #include "rules/SettingsCheck.h"
 #include "storage/SettingsCommands.h"
 #include "storage/SettingsDiff.h"
+#include "storage/SettingsFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -32,12 +32,19 @@ struct Record {
     QStringList cells;
 };
 
+struct Records {
+    std::vector<Record> records;
+    int unclosedQuoteLine = 0; // the line of a quote that is never closed, 0 when none
+};
+
 // Splits spreadsheet-style CSV: cells may be quoted, a quote inside a quoted
 // cell is doubled, and a quoted cell may span lines. Each record remembers the
 // line it starts on, so problems point at the line the technician sees.
-std::vector<Record> splitRecords(const QString& text, QChar sep)
+Records splitRecords(const QString& text, QChar sep)
 {
-    std::vector<Record> out;
+    Records result;
+    std::vector<Record>& out = result.records;
+    int quoteLine = 0;
     Record rec{1, {}};
     QString cell;
     bool quoted = false;
@@ -65,6 +72,9 @@ std::vector<Record> splitRecords(const QString& text, QChar sep)
                 } else {
                     quoted = false;
                 }
+            } else if (c == QLatin1Char('\r') && k + 1 < text.size() && text[k + 1] == QLatin1Char('\n')) {
+                // A line break inside a cell is one line feed, whichever
+                // system wrote the file.
             } else {
                 if (c == QLatin1Char('\n'))
                     ++line;
@@ -74,6 +84,7 @@ std::vector<Record> splitRecords(const QString& text, QChar sep)
         }
         if (c == QLatin1Char('"') && !cellStarted) {
             quoted = true;
+            quoteLine = line;
             cellStarted = true;
         } else if (c == sep) {
             endCell();
@@ -87,9 +98,11 @@ std::vector<Record> splitRecords(const QString& text, QChar sep)
             cellStarted = true;
         }
     }
-    if (!cell.isEmpty() || !rec.cells.isEmpty() || cellStarted)
+    if (quoted)
+        result.unclosedQuoteLine = quoteLine; // everything after it would be one cell
+    else if (!cell.isEmpty() || !rec.cells.isEmpty() || cellStarted)
         endRecord();
-    return out;
+    return result;
 }
 
 struct Column {
@@ -147,17 +160,11 @@ QString uniquePath(const QString& dir, const QString& stem, const QString& suffi
 
 // The station's memory as it was before anything is written, all of it, so an
 // unprogrammed station or bytes the settings do not own can be put back too.
+// Saved like a settings file: a backup that is not complete on disk fails, and
+// the station is then not written.
 bool writeBackup(const QString& path, const EepromImage& image, int length)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto bytes = image.bytes().first(std::size_t(std::clamp(length, 0, int(EepromImage::kSize))));
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeCompleteFile(path, image.bytes().first(std::size_t(std::clamp(length, 0, int(EepromImage::kSize)))));
 }
 
 QString csvCell(const QString& s)
@@ -187,7 +194,12 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
     const QChar sep = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(','))
         ? QLatin1Char(';')
         : QLatin1Char(',');
-    const std::vector<Record> records = splitRecords(text, sep);
+    const Records split = splitRecords(text, sep);
+    if (split.unclosedQuoteLine > 0) {
+        table.error = QStringLiteral("Řádek %1: uvozovky buňky nejsou nikde uzavřeny.").arg(split.unclosedQuoteLine);
+        return table;
+    }
+    const std::vector<Record>& records = split.records;
     if (records.empty()) {
         table.error = QStringLiteral("Soubor se stanicemi je prázdný.");
         return table;
@@ -205,8 +217,11 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
             return table;
         }
         const bool indexed = m.hasCaptured(2);
-        const int index = indexed ? m.captured(2).toInt() : 0;
-        if (indexed != (f->count > 1) || index >= f->count) {
+        bool indexOk = true;
+        // An index too large for a number is out of range like any other,
+        // not the 0 a failed conversion gives.
+        const int index = indexed ? m.captured(2).toInt(&indexOk) : 0;
+        if (indexed != (f->count > 1) || !indexOk || index >= f->count) {
             table.error = f->count > 1
                 ? QStringLiteral("Sloupec '%1' potřebuje index 0 až %2, například '%3[0]'.")
                       .arg(name)
@@ -338,7 +353,8 @@ bool appendLog(const QString& path, const StationResult& r)
 {
     QFile f(path);
     const bool fresh = !f.exists() || f.size() == 0;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered, so a line the disk takes only in part is seen here.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     QByteArray out;
     if (fresh)
@@ -481,10 +497,14 @@ StationResult Provisioner::programStation(const StationRow& row)
 ProvisionSummary Provisioner::run(const StationTable& table)
 {
     ProvisionSummary s;
+    // A run whose log cannot be written has no record of what it did: it
+    // ends once the station in hand is done.
     auto log = [&](const StationResult& r) {
         s.results.push_back(r);
-        if (!m_settings.logPath.isEmpty() && !appendLog(m_settings.logPath, r))
+        if (!m_settings.logPath.isEmpty() && !s.logFailed && !appendLog(m_settings.logPath, r)) {
             m_settings.say(QStringLiteral("Do protokolu '%1' nelze zapisovat.").arg(m_settings.logPath));
+            s.logFailed = true;
+        }
     };
     for (const RowProblem& p : table.problems)
         m_settings.say(p.message);
@@ -509,6 +529,8 @@ ProvisionSummary Provisioner::run(const StationTable& table)
         log(r);
 
     for (const StationRow& row : table.rows) {
+        if (s.logFailed)
+            break;
         if (cancelRequested()) {
             s.cancelled = true;
             break;

@@ -85,6 +85,7 @@ struct ProvisionSummary {
     int invalid = 0; // rows skipped before any station was touched
     bool cancelled = false;
     bool stopped = false; // --stop-on-error ended the run
+    bool logFailed = false; // the log could not be written; the run ended there
     std::vector<StationResult> results;
 };
 

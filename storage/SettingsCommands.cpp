@@ -65,6 +65,21 @@ private:
 
 } // namespace
 
+QString fileLoadFailedMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileLoadError, path, cmdmsg::kFileErrorEnd);
+}
+
+QString fileNotAnImageMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileInvalid, path, cmdmsg::kFileInvalidEnd);
+}
+
+QString fileDamagedMessage(const QString& path)
+{
+    return quoted(cmdmsg::kFileInvalid, path, cmdmsg::kDecodeBeyondEnd);
+}
+
 CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> path)
 {
     if (!path)
@@ -73,18 +88,24 @@ CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> 
         return CommandOutcome::Declined;
 
     ctx.busy.showBusy(quoted(cmdmsg::kLoadingFile, *path, "'."), false);
-    if (!readSettingsFile(*path, ctx.image)) {
+    switch (loadSettingsFile(*path, ctx.image)) {
+    case FileLoad::ReadFailed:
         ctx.busy.hideBusy();
-        ctx.prompts.message(quoted(cmdmsg::kFileLoadError, *path, cmdmsg::kFileErrorEnd), Icon::Error);
+        ctx.prompts.message(fileLoadFailedMessage(*path), Icon::Error);
         return CommandOutcome::Failed;
-    }
-    if (!imageHeaderValid(ctx.image)) {
+    case FileLoad::NotAnImage:
         ctx.busy.hideBusy();
-        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kFileInvalidEnd), Icon::Information);
+        ctx.prompts.message(fileNotAnImageMessage(*path), Icon::Information);
         return CommandOutcome::Failed;
+    case FileLoad::Damaged:
+        ctx.busy.hideBusy();
+        ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
+        return CommandOutcome::Failed;
+    case FileLoad::Loaded:
+        break;
     }
     if (!decodeIntoEditor(ctx)) {
-        ctx.prompts.message(quoted(cmdmsg::kFileInvalid, *path, cmdmsg::kDecodeBeyondEnd), Icon::Error);
+        ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
         return CommandOutcome::Failed;
     }
     ctx.prompts.message(quoted(cmdmsg::kFileLoaded, *path, cmdmsg::kFileLoadedEnd), Icon::Information);
@@ -99,6 +120,9 @@ CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> pa
         return CommandOutcome::Declined;
 
     ctx.busy.showBusy(quoted(cmdmsg::kSavingFile, *path, "'."), false);
+    // The length is taken with the encoding: the overwrite question lets the
+    // window run, and the file must hold the image it was asked to save.
+    const int size = ctx.document.settingsSize();
     if (encodeImage(ctx.document.config(), ctx.image) != EncodeError::None || !imageHeaderValid(ctx.image)) {
         ctx.busy.hideBusy();
         say(ctx, cmdmsg::kConversionError, Icon::Error);
@@ -107,7 +131,8 @@ CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> pa
     // The overwrite question is asked while the busy window is up. A declined
     // overwrite is a success for the file code; the caller still wants to know.
     OverwriteAnswer prompts(ctx.prompts);
-    if (!writeSettingsFile(*path, ctx.image, ctx.document.settingsSize(), prompts)) {
+    const EepromImage snapshot = ctx.image;
+    if (!writeSettingsFile(*path, snapshot, size, prompts)) {
         ctx.busy.hideBusy();
         ctx.prompts.message(quoted(cmdmsg::kFileSaveError, *path, cmdmsg::kFileErrorEnd), Icon::Error);
         return CommandOutcome::Failed;
@@ -182,7 +207,11 @@ CommandOutcome saveSettingsToDevice(CommandContext& ctx)
         say(ctx, cmdmsg::kDeviceConversionError, Icon::Error);
         return CommandOutcome::Failed;
     }
-    const TransferOutcome outcome = ctx.link->writeEeprom(ctx.image, size, ctx.verifyWrites);
+    // The transfer runs for seconds with the window live and the fields
+    // editable: it writes the image and the length of this moment, whatever
+    // the editor or the shared image hold meanwhile.
+    EepromImage snapshot = ctx.image;
+    const TransferOutcome outcome = ctx.link->writeEeprom(snapshot, size, ctx.verifyWrites);
     ctx.busy.hideBusy();
     switch (outcome) {
     case TransferOutcome::Failed:

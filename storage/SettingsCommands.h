@@ -42,6 +42,12 @@ enum class CommandOutcome {
     Failed,    // ended with a failure message
 };
 
+// The load command's refusals of a file, word for word (the command line
+// shows the same).
+QString fileLoadFailedMessage(const QString& path);
+QString fileNotAnImageMessage(const QString& path);
+QString fileDamagedMessage(const QString& path);
+
 // `path` skips the file dialog (command line); otherwise the dialog is asked.
 CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> path = std::nullopt);
 CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> path = std::nullopt);

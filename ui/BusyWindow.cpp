@@ -1,6 +1,7 @@
 #include "ui/BusyWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
@@ -56,6 +57,12 @@ void BusyWindow::showBusy(const QString& text, bool withStorno)
     m_text = text;
     m_napis->setText(asLines(text));
     adjustSize();
+    // Over the middle of the main window, where the technician is looking;
+    // left to the window manager it may land at a screen edge with Storno
+    // out of reach.
+    if (!isVisible())
+        if (QWidget* owner = parentWidget(); owner && owner->isVisible())
+            move(owner->window()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     show();
     raise();
     // Paint it now: the operation that follows may keep the loop busy.
@@ -107,6 +114,13 @@ QString BusyWindow::text() const
 QString BusyWindow::shownText() const
 {
     return m_napis->text();
+}
+
+void BusyWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (m_storno->isVisible())
+        storno();
 }
 
 void BusyWindow::storno()

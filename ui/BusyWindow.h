@@ -28,6 +28,12 @@ public:
     QString text() const;
     QString shownText() const;
 
+protected:
+    // The window manager's close box is Storno where Storno is offered, and
+    // nothing otherwise: a hidden busy window would leave the technician
+    // without the one way out of a running transfer.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void storno();
 

@@ -183,23 +183,23 @@ QWidget* MainWindow::buildFrame()
         b->setAutoRaise(false);
         return b;
     };
-    auto* btFileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QStringLiteral("Načíst nastavení ze souboru"));
-    auto* btFileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QStringLiteral("Uložit nastavení do souboru"));
+    m_btFileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QStringLiteral("Načíst nastavení ze souboru"));
+    m_btFileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QStringLiteral("Uložit nastavení do souboru"));
     m_btEEPROMLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown, QStringLiteral("Načíst  nastavení z EEPROM"));
     m_btEEPROMSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QStringLiteral("Uložit nastavení do EEPROM"));
-    auto* btTisk = picture("btTisk", QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk nastavení"));
-    btTisk->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), btTisk->icon()));
-    auto* btNahled = picture("btNahled", QStyle::SP_FileDialogContentsView, QStringLiteral("Náhled tisku"));
-    btNahled->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), btNahled->icon()));
+    m_btTisk = picture("btTisk", QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk nastavení"));
+    m_btTisk->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), m_btTisk->icon()));
+    m_btNahled = picture("btNahled", QStyle::SP_FileDialogContentsView, QStringLiteral("Náhled tisku"));
+    m_btNahled->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), m_btNahled->icon()));
     m_checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
     m_checkWrite->setObjectName(QStringLiteral("CheckWrite"));
     m_checkWrite->setChecked(true);
-    sg->addWidget(btFileLoad, 0, 0);
-    sg->addWidget(btFileSave, 0, 1);
+    sg->addWidget(m_btFileLoad, 0, 0);
+    sg->addWidget(m_btFileSave, 0, 1);
     sg->addWidget(m_btEEPROMLoad, 0, 2);
     sg->addWidget(m_btEEPROMSave, 0, 3);
-    sg->addWidget(btTisk, 0, 4);
-    sg->addWidget(btNahled, 0, 5);
+    sg->addWidget(m_btTisk, 0, 4);
+    sg->addWidget(m_btNahled, 0, 5);
     sg->addWidget(m_checkWrite, 1, 0, 1, 6);
 
     auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
@@ -225,14 +225,14 @@ QWidget* MainWindow::buildFrame()
     auto* btInformace = new QPushButton(QStringLiteral("&Informace"));
     btInformace->setObjectName(QStringLiteral("btInformace"));
     btInformace->setToolTip(QStringLiteral("Informace o programu"));
-    auto* btKonec = new QPushButton(QStringLiteral("U&končit"));
-    btKonec->setObjectName(QStringLiteral("btKonec"));
-    btKonec->setToolTip(QStringLiteral("Ukončit program"));
+    m_btKonec = new QPushButton(QStringLiteral("U&končit"));
+    m_btKonec->setObjectName(QStringLiteral("btKonec"));
+    m_btKonec->setToolTip(QStringLiteral("Ukončit program"));
     pg->addWidget(btInformace);
-    pg->addWidget(btKonec);
+    pg->addWidget(m_btKonec);
     connect(btInformace, &QPushButton::clicked, m_about, &QDialog::exec);
-    connect(btKonec, &QPushButton::clicked, this, &MainWindow::onExitClicked);
-    wireCommands(btFileLoad, btFileSave, btTisk, btNahled);
+    connect(m_btKonec, &QPushButton::clicked, this, &MainWindow::onExitClicked);
+    wireCommands();
 
     row->addWidget(comm);
     row->addWidget(settings);
@@ -286,29 +286,58 @@ void MainWindow::showLinkState(LinkState state, const DeviceInfo& info)
     case LinkState::Inactive:
         m_linkLabel->setText(QStringLiteral("Neaktivní"));
         setColour(m_linkLabel, true);
-        m_btEEPROMLoad->setEnabled(false);
-        m_btEEPROMSave->setEnabled(false);
         break;
     case LinkState::Active:
         m_linkLabel->setText(QStringLiteral("Aktivní"));
         setColour(m_linkLabel, false);
-        m_btEEPROMLoad->setEnabled(true);
-        m_btEEPROMSave->setEnabled(true);
         break;
     case LinkState::ActiveWrongDevice:
-        // The transfer buttons stay as they were: disabled, since activation starts from Inactive.
         m_linkLabel->setText(QStringLiteral("Chybné zařízení"));
         setColour(m_linkLabel, false);
         break;
     }
     const bool up = linkIsUp(state);
-    m_port->setEnabled(!up);
+    applyFrameEnabling();
     m_btDEA->setText(up ? QStringLiteral("Deaktivovat") : QStringLiteral("Aktivovat"));
     m_infoModem->setText(info.modem);
     m_infoProdukt->setText(info.product);
     m_infoVerze->setText(info.version);
     m_infoPamSize->setText(info.memorySize);
     updateMemoryUsage();
+}
+
+void MainWindow::applyFrameEnabling()
+{
+    const bool idle = !m_operation.running();
+    const bool up = linkIsUp(m_linkState);
+    // The transfer buttons only for a station that may be programmed; a wrong
+    // device keeps them disabled, as activation starts from Inactive.
+    const bool transfers = m_linkState == LinkState::Active;
+    // Every control that starts a command or ends the program, with the rule
+    // it follows when no command runs. While one runs, none of them can be
+    // used; the busy window's Storno and the settings fields stay live.
+    const std::pair<QWidget*, bool> controls[] = {
+        {m_port, !up},
+        {m_btDEA, true},
+        {m_btFileLoad, true},
+        {m_btFileSave, true},
+        {m_btEEPROMLoad, transfers},
+        {m_btEEPROMSave, transfers},
+        {m_btTisk, true},
+        {m_btNahled, true},
+        {m_btKonec, true},
+    };
+    for (const auto& [widget, allowed] : controls)
+        if (widget)
+            widget->setEnabled(idle && allowed);
+}
+
+void MainWindow::runOperation(const std::function<void()>& command)
+{
+    const auto guard = m_operation.tryBegin();
+    if (!guard)
+        return; // a click that slipped in while another command runs
+    command();
 }
 
 void MainWindow::updateMemoryUsage()
@@ -338,24 +367,37 @@ void MainWindow::onActivateClicked()
 {
     if (!m_link)
         return;
-    if (m_link->isUp())
-        (void)m_link->deactivateLink();
-    else
-        (void)m_link->activateLink(selectedPort());
+    runOperation([this] {
+        if (m_link->isUp())
+            (void)m_link->deactivateLink();
+        else
+            (void)m_link->activateLink(selectedPort());
+    });
 }
 
 void MainWindow::onExitClicked()
 {
-    if (m_link && m_link->isUp() && !m_link->confirmExit(ExitKind::ExitButton))
-        return; // Cancel: keep running with the link up
+    bool leave = false;
+    // The exit question may deactivate the station, which is a command too.
+    runOperation([this, &leave] {
+        leave = !(m_link && m_link->isUp()) || m_link->confirmExit(ExitKind::ExitButton);
+    });
+    if (!leave)
+        return; // Cancel: keep running with the link up (or a command runs)
     m_exiting = true;
     emit exitRequested();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The close box cannot end the program in the middle of a command: the
+    // station would be left half written. Storno is the way out.
+    if (m_operation.running()) {
+        event->ignore();
+        return;
+    }
     if (!m_exiting && m_link && m_link->isUp())
-        (void)m_link->confirmExit(ExitKind::CloseWindow);
+        runOperation([this] { (void)m_link->confirmExit(ExitKind::CloseWindow); });
     m_busy->hide();
     m_about->hide();
     for (QDialog* d : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))

@@ -9,6 +9,7 @@
 #include "link/Prompts.h"
 #include "storage/SettingsCommands.h"
 #include "ui/GridBuilder.h"
+#include "ui/OperationGuard.h"
 
 #include <QHash>
 #include <QWidget>
@@ -115,7 +116,13 @@ private:
     void onActivateClicked();
     void onExitClicked();
     // The load/save, print and print preview buttons (MainWindowCommands.cpp).
-    void wireCommands(QToolButton* fileLoad, QToolButton* fileSave, QToolButton* print, QToolButton* preview);
+    void wireCommands();
+    // Runs one command while holding the operation guard; does nothing while
+    // another command runs.
+    void runOperation(const std::function<void()>& command);
+    // The one place that decides which frame controls may be used: the link
+    // state's rules, and nothing that starts a command while one runs.
+    void applyFrameEnabling();
 
     SettingsDocument& m_doc;
     EepromImage& m_image;
@@ -126,13 +133,19 @@ private:
     StationLink* m_link = nullptr;
     LinkState m_linkState = LinkState::Inactive;
     bool m_exiting = false;
+    OperationGate m_operation{[this](bool) { applyFrameEnabling(); }};
 
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_port = nullptr;
     QLabel* m_linkLabel = nullptr;
     QPushButton* m_btDEA = nullptr;
+    QToolButton* m_btFileLoad = nullptr;
+    QToolButton* m_btFileSave = nullptr;
     QToolButton* m_btEEPROMLoad = nullptr;
     QToolButton* m_btEEPROMSave = nullptr;
+    QToolButton* m_btTisk = nullptr;
+    QToolButton* m_btNahled = nullptr;
+    QPushButton* m_btKonec = nullptr;
     QCheckBox* m_checkWrite = nullptr;
     QLabel* m_infoModem = nullptr;
     QLabel* m_infoPamSize = nullptr;

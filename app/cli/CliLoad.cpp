@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "storage/CommandMessages.h"
+#include "storage/SettingsCommands.h"
 #include "storage/SettingsFile.h"
 
 #include <QTextStream>
@@ -21,12 +22,7 @@ namespace torval::cli {
 
 QString loadFailedMessage(const QString& path)
 {
-    return QString::fromUtf8(cmdmsg::kFileLoadError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
-}
-
-QString notAnImageMessage(const QString& path)
-{
-    return QString::fromUtf8(cmdmsg::kFileInvalid) + path + QString::fromUtf8(cmdmsg::kFileInvalidEnd);
+    return fileLoadFailedMessage(path);
 }
 
 QString saveFailedMessage(const QString& path)
@@ -43,15 +39,20 @@ QString overwriteRefusedMessage(const QString& path)
 
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)
 {
-    if (!readSettingsFile(path, image)) {
-        error = loadFailedMessage(path);
-        return false;
+    switch (loadSettingsFile(path, image)) {
+    case FileLoad::Loaded:
+        return true;
+    case FileLoad::ReadFailed:
+        error = fileLoadFailedMessage(path);
+        break;
+    case FileLoad::NotAnImage:
+        error = fileNotAnImageMessage(path);
+        break;
+    case FileLoad::Damaged:
+        error = fileDamagedMessage(path);
+        break;
     }
-    if (!imageHeaderValid(image)) {
-        error = notAnImageMessage(path);
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void TerminalPrompts::message(const QString& text, Icon)

@@ -12,13 +12,13 @@ namespace torval::cli {
 
 // The load command's messages, word for word.
 QString loadFailedMessage(const QString& path);
-QString notAnImageMessage(const QString& path);
 QString saveFailedMessage(const QString& path);
 // An existing output file that nobody could allow to be overwritten.
 QString overwriteRefusedMessage(const QString& path);
 
-// Reads a *.eep file into `image` and checks its header. On failure `error`
-// holds the message to show.
+// Loads a *.eep file into `image` with every check of the window's load
+// (header, a file that ends inside its own settings). On failure `error`
+// holds the message to show; on success the image decodes completely.
 [[nodiscard]] bool loadImageFile(const QString& path, EepromImage& image, QString& error);
 
 // The busy window of the file commands, which show nothing on a terminal:

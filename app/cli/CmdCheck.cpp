@@ -8,7 +8,6 @@
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "rules/SettingsCheck.h"
-#include "storage/SettingsFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,18 +19,16 @@ namespace {
 struct Loaded {
     std::optional<DeviceConfig> config;
     QString error;
-    bool incomplete = false;
 };
 
 Loaded loadEep(const QString& path)
 {
     auto image = std::make_unique<EepromImage>();
-    if (!readSettingsFile(path, *image))
-        return {std::nullopt, loadFailedMessage(path)};
-    if (!imageHeaderValid(*image))
-        return {std::nullopt, notAnImageMessage(path)};
+    QString error;
+    if (!loadImageFile(path, *image, error))
+        return {std::nullopt, error};
     DecodeResult decoded = decodeImage(*image, DeviceConfig{});
-    return {std::move(decoded.config), {}, !decoded.complete};
+    return {std::move(decoded.config), {}};
 }
 
 Loaded loadJson(const QString& path)
@@ -69,17 +66,13 @@ int runCheck(const QStringList& args)
 
     const auto findings = checkSettings(*loaded.config);
     QString report;
-    if (loaded.incomplete)
-        report += QStringLiteral("Data v souboru '") + path
-            + QStringLiteral("' nejsou úplná: seznam textů přesahuje konec paměti EEPROM. Kontrolují se jen načtené "
-                             "hodnoty.\n");
     for (const SettingsFinding& f : findings) {
         report += f.label;
         if (f.field && f.field->count > 1)
             report += QLatin1Char(' ') + QString::fromLatin1(f.field->name);
         report += QStringLiteral(": ") + f.message + QLatin1Char('\n');
     }
-    if (findings.empty() && !loaded.incomplete) {
+    if (findings.empty()) {
         printOut(QStringLiteral("Nastavení je v pořádku.\n"));
         return kOk;
     }

@@ -65,13 +65,7 @@ bool loadImageSide(const QString& path, Side& side, QString& error)
     side.image = std::make_unique<EepromImage>();
     if (!loadImageFile(path, *side.image, error))
         return false;
-    const DecodeResult decoded = decodeImage(*side.image, DeviceConfig{});
-    if (!decoded.complete) {
-        error = QStringLiteral("Data v souboru '") + path
-            + QStringLiteral("' se nepodařilo převést celá: text v nich vede za konec paměti EEPROM.");
-        return false;
-    }
-    side.config = decoded.config;
+    side.config = decodeImage(*side.image, DeviceConfig{}).config;
     side.length = int(QFileInfo(path).size());
     return true;
 }

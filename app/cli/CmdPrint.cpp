@@ -35,24 +35,12 @@ std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
             error = QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error;
         return std::move(imported.config);
     }
-    // 64 KiB: kept off the stack.
+    // 64 KiB: kept off the stack. A damaged file is refused here: a
+    // half-decoded image would print a report that looks whole.
     auto image = std::make_unique<EepromImage>();
-    if (!readSettingsFile(path, *image)) {
-        error = loadFailedMessage(path);
+    if (!loadImageFile(path, *image, error))
         return std::nullopt;
-    }
-    if (!imageHeaderValid(*image)) {
-        error = notAnImageMessage(path);
-        return std::nullopt;
-    }
-    DecodeResult decoded = decodeImage(*image, DeviceConfig{});
-    if (!decoded.complete) {
-        // A half-decoded image would print a report that looks whole.
-        error = QStringLiteral("Data v souboru '") + path +
-                QStringLiteral("' se nepodařilo převést celá: text v nich vede za konec paměti EEPROM.");
-        return std::nullopt;
-    }
-    return std::move(decoded.config);
+    return decodeImage(*image, DeviceConfig{}).config;
 }
 
 int usage()

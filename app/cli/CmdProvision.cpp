@@ -14,6 +14,9 @@
 
 #include <QFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace torval::cli {
 
 namespace {
@@ -22,6 +25,15 @@ QString usageText()
 {
     return QStringLiteral("Použití: torval-cli provision --port PORT --template SABLONA.json --stations STANICE.csv\n"
                           "         [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv] [--backups ADRESAR]\n");
+}
+
+std::filesystem::path fsPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 int runProvision(const QStringList& args)
@@ -53,6 +65,18 @@ int runProvision(const QStringList& args)
     if (settings.port.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty()) {
         printErr(usageText());
         return kUsage;
+    }
+    // Lines appended to the table or the template would spoil the run's own
+    // input; a log that is one of them is refused before anything starts.
+    for (const QString& input : {stationsPath, templatePath}) {
+        std::error_code ec;
+        if (!settings.logPath.isEmpty()
+            && std::filesystem::equivalent(fsPath(settings.logPath), fsPath(input), ec)) {
+            printErr(QStringLiteral("Protokol '%1' je zároveň vstupním souborem '%2'. Žádná stanice nebyla "
+                                    "programována.\n")
+                         .arg(settings.logPath, input));
+            return kFailed;
+        }
     }
 
     QFile templ(templatePath);
@@ -91,8 +115,10 @@ int runProvision(const QStringList& args)
                           .arg(s.invalid);
     if (s.cancelled)
         summary += QStringLiteral(" Programování bylo stornováno.");
+    if (s.logFailed)
+        summary += QStringLiteral(" Protokol nelze zapisovat; programování skončilo.");
     printOut(summary + QLatin1Char('\n'));
-    const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled;
+    const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed;
     return allDone ? kOk : kFailed;
 }
 

@@ -133,6 +133,28 @@ TEST_F(ProvisionCli, StopOnErrorAndBrokenTablesTouchNoStation)
     EXPECT_EQ(badTemplate.exitCode, 1);
     EXPECT_TRUE(badTemplate.err.contains(QStringLiteral("Soubor '") + file("sablona.json") + QStringLiteral("': ")));
 
+    // A log that is one of the run's own inputs, however it is spelled.
+    ASSERT_TRUE(writeFile(file("sablona.json"), QJsonDocument(configToJson(templ())).toJson()));
+    ASSERT_TRUE(writeFile(file("stanice.csv"), kStations));
+    for (const QString& log : {file("stanice.csv"), dir.path() + QStringLiteral("/./sablona.json")}) {
+        QStringList a = args(QStringLiteral("simulator"));
+        a[a.indexOf(QStringLiteral("--log")) + 1] = log;
+        const CliResult own = runCli(a);
+        EXPECT_EQ(own.exitCode, 1) << log.toStdString();
+        EXPECT_TRUE(own.err.contains(QStringLiteral("Žádná stanice nebyla programována."))) << own.err.toStdString();
+        EXPECT_FALSE(QDir(file("zalohy")).exists());
+    }
+    EXPECT_EQ(readAll(file("stanice.csv")), kStations);
+
+    // A log that cannot be written: the first station is finished, then the run ends with 1.
+    QStringList a = args(QStringLiteral("simulator"));
+    a[a.indexOf(QStringLiteral("--log")) + 1] = file("chybi/protokol.csv");
+    ASSERT_TRUE(writeFile(file("stanice.csv"), "tabJmenoStanice\nPrvni\nDruha\n"));
+    const CliResult noLog = runCli(a);
+    EXPECT_EQ(noLog.exitCode, 1) << noLog.err.toStdString();
+    EXPECT_TRUE(noLog.out.contains(QStringLiteral("Naprogramováno: 1,"))) << noLog.out.toStdString();
+    EXPECT_EQ(backups().size(), 1);
+
     const CliResult usage = runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator")});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití: torval-cli provision")));

@@ -15,7 +15,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ostream>
+#include <sys/resource.h>
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -87,6 +89,12 @@ TEST(StationTable, SemicolonsQuotesAndCellsOverSeveralLines)
     EXPECT_EQ(t.rows[0].config.tabJmenoStanice, QStringLiteral("Vodojem; \"horní\"\n druhý řádek"));
     EXPECT_EQ(t.rows[0].config.rtSwitchOn, QStringLiteral("Zapnuto, A"));
     EXPECT_EQ(t.rows[1].line, 4) << "the quoted line break moves the next row down";
+
+    // The same from a file with CRLF line ends: the break inside the cell is one line feed.
+    const StationTable crlf = readStationTable("tabJmenoStanice\r\n\"Vodojem\r\nhorní\"\r\nVrt 3\r\n", DeviceConfig{});
+    ASSERT_EQ(crlf.rows.size(), 2u) << crlf.error.toStdString();
+    EXPECT_EQ(crlf.rows[0].config.tabJmenoStanice, QStringLiteral("Vodojem\nhorní"));
+    EXPECT_EQ(crlf.rows[1].line, 4);
 }
 
 TEST(StationTable, BatteryTextSetInOneColumnIsTheOtherFieldToo)
@@ -110,6 +118,9 @@ TEST(StationTable, UnusableHeadersRefuseTheWholeTable)
         {"tabJmenoStanice,tabNic\nA,B\n", "Neznámý sloupec 'tabNic' (sloupec 2 záhlaví)."},
         {"tabTC\n+420\n", "Sloupec 'tabTC' potřebuje index 0 až 7, například 'tabTC[0]'."},
         {"tabCITNazev[2]\nX\n", "Sloupec 'tabCITNazev[2]' potřebuje index 0 až 1, například 'tabCITNazev[0]'."},
+        // Too large for a number: refused like any index out of range, not read as 0.
+        {"tabTC[4294967296]\n+420\n", "Sloupec 'tabTC[4294967296]' potřebuje index 0 až 7, například 'tabTC[0]'."},
+        {"tabJmenoStanice\nA\n\"B\nC\n", "Řádek 3: uvozovky buňky nejsou nikde uzavřeny."},
         {"tabPIN[0]\n1\n", "Sloupec 'tabPIN[0]' nemá index."},
         {"tabTC[1],tabTC[1]\n1,2\n", "Sloupec 'tabTC[1]' je v záhlaví dvakrát."},
         {"", "Soubor se stanicemi je prázdný."},
@@ -318,18 +329,76 @@ TEST_F(ProvisionFixture, AStationThatDoesNotKeepWhatItAcknowledgesFailsAndTheRun
     EXPECT_EQ(s.programmed, 1);
 }
 
-TEST_F(ProvisionFixture, NoBackupNoWrite)
+TEST_F(ProvisionFixture, NoCompleteBackupNoWrite)
 {
     QFile blocker(dir.filePath(QStringLiteral("soubor")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    settings.backupDir = blocker.fileName() + QStringLiteral("/zalohy"); // below a file: cannot exist
-    Provisioner p(link, prompts, busy, settings);
-    const StationResult r = p.programStation(table("tabJmenoStanice\nX\n").rows.at(0));
-    EXPECT_EQ(r.outcome, StationOutcome::Failed);
-    EXPECT_TRUE(r.message.endsWith(QStringLiteral("nic nebylo zapsáno."))) << r.message.toStdString();
-    EXPECT_EQ(sent(0x05), 0);
-    EXPECT_EQ(link.state(), LinkState::Inactive);
+    // A disk that fills up during the backup (a file size limit binds root too).
+    const auto fullDisk = [](bool on) {
+        static rlimit saved{};
+        static void (*handler)(int) = nullptr;
+        if (on) {
+            getrlimit(RLIMIT_FSIZE, &saved);
+            handler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small = saved;
+            small.rlim_cur = 1000; // the station holds 1,984 bytes
+            setrlimit(RLIMIT_FSIZE, &small);
+        } else {
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, handler);
+        }
+    };
+    const struct {
+        const char* what;
+        QString backupDir;
+        bool diskFull;
+    } cases[] = {
+        {"folder below a file", blocker.fileName() + QStringLiteral("/zalohy"), false},
+        {"disk full mid-backup", dir.filePath(QStringLiteral("plny")), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        station.clearRequests();
+        said.clear();
+        settings.backupDir = c.backupDir;
+        Provisioner p(link, prompts, busy, settings);
+        if (c.diskFull)
+            fullDisk(true);
+        const StationResult r = p.programStation(table("tabJmenoStanice\nX\n").rows.at(0));
+        if (c.diskFull)
+            fullDisk(false);
+        EXPECT_EQ(r.outcome, StationOutcome::Failed);
+        EXPECT_TRUE(r.message.endsWith(QStringLiteral("nic nebylo zapsáno."))) << r.message.toStdString();
+        EXPECT_TRUE(r.backupFile.isEmpty());
+        EXPECT_FALSE(said.join('\n').contains(QStringLiteral("Záloha:")));
+        EXPECT_EQ(sent(0x05), 0);
+        EXPECT_EQ(link.state(), LinkState::Inactive);
+        EXPECT_TRUE(QDir(c.backupDir).entryList(QDir::Files).isEmpty()) << "no partial backup is left";
+    }
+}
+
+TEST_F(ProvisionFixture, ALogThatCannotBeWrittenEndsTheRunAfterTheStationInHand)
+{
+    settings.logPath = dir.filePath(QStringLiteral("chybi/protokol.csv")); // a folder that does not exist
+    const struct {
+        const char* what;
+        QByteArray csv;
+        int stationsTried;
+    } cases[] = {
+        {"first written after the first station", "tabJmenoStanice\nPrvni\nDruha\n", 1},
+        {"first written for an invalid row, before any station", "tabJmenoStanice,tabPIN\nPrvni,12x\nDruha,1\n", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        station.clearRequests();
+        Provisioner p(link, prompts, busy, settings);
+        const ProvisionSummary s = p.run(table(c.csv));
+        EXPECT_TRUE(s.logFailed);
+        EXPECT_EQ(s.programmed, c.stationsTried);
+        EXPECT_EQ(sent(0x01) > 0, c.stationsTried > 0) << "stations waited for";
+        EXPECT_TRUE(said.contains(QStringLiteral("Do protokolu '%1' nelze zapisovat.").arg(settings.logPath)));
+    }
 }
 
 TEST_F(ProvisionFixture, StornoDuringTheWriteEndsTheRunAfterThatStation)

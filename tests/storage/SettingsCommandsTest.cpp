@@ -1,6 +1,7 @@
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
 #include "model/SettingsDocument.h"
 #include "station/SimulatedEventPump.h"
@@ -157,6 +158,66 @@ TEST_F(CommandsFixture, ValidHeaderWithTextsPastTheEndIsRefusedWithoutTouchingTh
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
     EXPECT_FALSE(prompts.shown[0].text.contains(QStringLiteral("úspěšně")));
+}
+
+// The editor and the image hold one station; a file of another, cut short,
+// must not come in mixed with the first station's texts.
+TEST_F(CommandsFixture, AFileThatEndsInsideItsOwnSettingsIsRefused)
+{
+    setText("tabJmenoStanice", 0, QStringLiteral("Predchozi stanice s dlouhym jmenem"));
+    setText("rtPowerUp", 0, QStringLiteral("Napajeni obnoveno na predchozi stanici"));
+    prompts.path = file("a.eep");
+    ASSERT_EQ(saveSettingsToFile(ctx), CommandOutcome::Done);
+    ASSERT_EQ(loadSettingsFromFile(ctx), CommandOutcome::Done);
+    const DeviceConfig previous = doc.config();
+
+    // The other station's file as the program saves it. Without a battery text
+    // the size estimate has no spare byte: the file ends right at the marker.
+    SettingsDocument otherDoc;
+    ASSERT_TRUE(otherDoc.setText("tabJmenoStanice", 0, QStringLiteral("Vrt 2")));
+    ASSERT_TRUE(otherDoc.setText("rtBattLow", 0, QString()));
+    EepromImage otherImage;
+    CommandContext other{otherDoc, otherImage, prompts, busy, nullptr, nullptr, true};
+    prompts.path = file("b.eep");
+    ASSERT_EQ(saveSettingsToFile(other), CommandOutcome::Done);
+    QFile saved(*prompts.path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray whole = saved.readAll();
+    const int used = decodeImage(otherImage, DeviceConfig{}).usedLength;
+    ASSERT_EQ(whole.size(), used) << "a saved file holds its end marker";
+
+    const QString damaged = "Data v souboru '" + file("cut.eep")
+        + "' jsou poškozena - texty nastavení přesahují konec paměti EEPROM. Nastavení zůstalo beze změny.";
+    const QString notAnImage = "Data v souboru '" + file("cut.eep") + "' nejsou v pořádku - neodpovídají formátu EEPROM.";
+    const struct {
+        int length;
+        bool loads;
+        QString message;
+    } cases[] = {
+        {used, true, {}},
+        {used - 1, false, damaged}, // the second byte of the marker is missing
+        {300, false, damaged},      // most texts lie beyond the end
+        {272, false, damaged},      // the fixed block alone
+        {20, false, notAnImage},    // not even the header
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        QFile cut(file("cut.eep"));
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(whole.left(c.length));
+        cut.close();
+        prompts.shown.clear();
+        doc.assignAll(previous);
+        EXPECT_EQ(loadSettingsFromFile(ctx, cut.fileName()), c.loads ? CommandOutcome::Done : CommandOutcome::Failed);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        if (c.loads) {
+            EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Vrt 2"));
+            EXPECT_EQ(doc.config().rtPowerUp, otherDoc.config().rtPowerUp);
+        } else {
+            EXPECT_EQ(prompts.shown[0].text, c.message);
+            EXPECT_EQ(doc.config(), previous);
+        }
+    }
 }
 
 TEST_F(CommandsFixture, DeclinedOverwriteAndCancelledDialogSayNothing)
