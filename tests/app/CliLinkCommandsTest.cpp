@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace torval;
 using namespace torval::test;
@@ -155,6 +156,70 @@ TEST_F(CliFixture, SimulatorPortNeedsNoStationProcess)
                                 QStringLiteral("-o"), file("out.eep")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(kNotProgrammed));
+}
+
+// Whatever the station does wrong ends with status 1 and its one message,
+// without a terminal and with --force too; info works on the simulator.
+TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
+{
+    ASSERT_TRUE(writeFile(file("st.eep"), settingsFileBytes(sample())));
+    const QString stillOn = QStringLiteral("Zařízení je zřejmě stále v programovacím módu.");
+    const QString blockFailed = QStringLiteral("Došlo k chybě při načítání bloku dat.");
+    struct Case {
+        QStringList station; // empty: the in-process simulator
+        QStringList args;    // after --port
+        int exitCode;
+        QString message;
+        QString absent;
+    } cases[] = {
+        // Hello, identification and memory answered; the leave is not.
+        {{QStringLiteral("--hang-after"), QStringLiteral("3")}, {QStringLiteral("info")}, 1, stillOn, {}},
+        // 448 bytes are 56 blocks: the read and its file succeed, the leave is not answered.
+        {{QStringLiteral("--memory-code"), QStringLiteral("2"), QStringLiteral("--image"), file("st.eep"),
+          QStringLiteral("--hang-after"), QStringLiteral("59")},
+         {QStringLiteral("read"), QStringLiteral("-o"), file("r.eep"), QStringLiteral("--force")},
+         1,
+         stillOn,
+         blockFailed},
+        {{QStringLiteral("--product"), QStringLiteral("32,211,130")},
+         {QStringLiteral("info")},
+         1,
+         QStringLiteral("Touto verzí programu lze naprogramovat pouze zařízení TORVAL."),
+         stillOn},
+        {{QStringLiteral("--version"), QStringLiteral("0.9")},
+         {QStringLiteral("info")},
+         1,
+         QStringLiteral("pouze zařízení s procesorem verze 1.0 a vyšší."),
+         stillOn},
+        {{QStringLiteral("--memory-code"), QStringLiteral("10")},
+         {QStringLiteral("read"), QStringLiteral("-o"), file("u.eep")},
+         1,
+         QStringLiteral("Velikost paměti připojeného zařízení není známa, data z EEPROM proto nelze načíst."),
+         blockFailed},
+        {{}, {QStringLiteral("info")}, 0, {}, stillOn},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<StationProcess> station;
+        QString port = QStringLiteral("simulator");
+        if (!c.station.isEmpty()) {
+            station = std::make_unique<StationProcess>(c.station);
+            port = station->port();
+            ASSERT_FALSE(port.isEmpty());
+        }
+        QStringList args{c.args.first(), QStringLiteral("--port"), port};
+        args << c.args.mid(1);
+        const CliResult r = runCli(args);
+        const std::string trace = c.station.join(' ').toStdString() + " / " + args.join(' ').toStdString() + "\n"
+            + r.err.toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << trace;
+        EXPECT_TRUE(r.err.contains(c.message)) << trace;
+        if (!c.absent.isEmpty())
+            EXPECT_FALSE(r.err.contains(c.absent)) << trace;
+        if (c.args.first() == QLatin1String("info"))
+            EXPECT_TRUE(r.out.contains(QStringLiteral("Verze: "))) << trace;
+    }
+    EXPECT_TRUE(QFile::exists(file("r.eep"))); // the read itself was done
+    EXPECT_FALSE(QFile::exists(file("u.eep")));
 }
 
 } // namespace

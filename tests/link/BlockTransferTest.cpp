@@ -205,6 +205,36 @@ TEST_F(TransferFixture, CancelledWriteRestoresTheHeaderIntoTheImage)
     EXPECT_FALSE(busy.visible);
 }
 
+// Storno during a block: the write stops after it; only the committing
+// block, once written and verified, means the station holds everything.
+TEST_F(TransferFixture, StornoDuringTheCommittingBlockIsTooLateToCancel)
+{
+    struct Case {
+        int writeOfBlock40; // 1: zeroing it, 2: committing it
+        bool verify;
+        TransferOutcome outcome;
+        bool stationValid;
+        std::size_t reads; // the committing block is verified despite Storno
+    } cases[] = {{1, true, TransferOutcome::Cancelled, false, 0},
+                 {2, true, TransferOutcome::Completed, true, 2 * 26 + 5},
+                 {2, false, TransferOutcome::Completed, true, 0}};
+    up(4);
+    for (const auto& c : cases) {
+        fillImage(6);
+        int seen = 0;
+        station.onRequest = [&](const StationCore::Request& r) {
+            if (r.command == 0x05 && r.address == 40 && ++seen == c.writeOfBlock40)
+                busy.cancel = true;
+        };
+        station.clearRequests();
+        EXPECT_EQ(link.writeEeprom(image, 300, c.verify), c.outcome) << c.writeOfBlock40;
+        EXPECT_EQ(addresses(0x04).size(), c.reads) << c.writeOfBlock40;
+        EepromImage held;
+        std::copy(station.memory().begin(), station.memory().begin() + 1984, held.bytes().begin());
+        EXPECT_EQ(imageHeaderValid(held), c.stationValid) << c.writeOfBlock40;
+    }
+}
+
 TEST_F(TransferFixture, WriteRetriesTenTimesWithGrowingWaits)
 {
     up(4);
