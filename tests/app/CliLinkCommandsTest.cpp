@@ -2,6 +2,7 @@
 
 #include "ProgramRunner.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -220,6 +221,32 @@ TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
     }
     EXPECT_TRUE(QFile::exists(file("r.eep"))); // the read itself was done
     EXPECT_FALSE(QFile::exists(file("u.eep")));
+}
+
+// --link replaces only a link an earlier station left (one to a
+// pseudo-terminal); somebody's file or link stays as it was.
+TEST_F(CliFixture, StationLinkReplacesOnlyItsOwnLink)
+{
+    ASSERT_TRUE(writeFile(file("regular"), QByteArray("keep me")));
+    ASSERT_TRUE(writeFile(file("target"), QByteArray("target")));
+    ASSERT_TRUE(QFile::link(file("target"), file("foreign")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/pts/9999"), file("stale")));
+    struct Case {
+        const char* name;
+        bool replaced;
+    } cases[] = {{"regular", false}, {"foreign", false}, {"stale", true}};
+    for (const auto& c : cases) {
+        const QString path = file(c.name);
+        const QString before = QFileInfo(path).symLinkTarget();
+        StationProcess station({QStringLiteral("--link"), path});
+        EXPECT_EQ(!station.port().isEmpty(), c.replaced) << c.name;
+        if (c.replaced) {
+            EXPECT_EQ(QFileInfo(path).symLinkTarget(), station.port()) << c.name;
+        } else {
+            EXPECT_EQ(QFileInfo(path).symLinkTarget(), before) << c.name;
+            EXPECT_EQ(readAll(path), QByteArray(c.name[0] == 'r' ? "keep me" : "target")) << c.name;
+        }
+    }
 }
 
 } // namespace
