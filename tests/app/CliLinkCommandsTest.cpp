@@ -59,6 +59,27 @@ TEST_F(CliFixture, WriteThenReadGivesTheSameSettingsFileFullOrQuick)
     }
 }
 
+// A station on a 19,200-baud line that answers one block read late: the
+// read still gives exactly the station's settings, never a block shifted.
+TEST_F(CliFixture, ReadThroughALateReplyGivesTheStationsBytes)
+{
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("st.eep"), settings));
+    for (const char* late : {"272:150", "280:350"}) {
+        StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("3"), QStringLiteral("--image"),
+                                file("st.eep"), QStringLiteral("--baud"), QStringLiteral("19200"),
+                                QStringLiteral("--late-once"), QString::fromLatin1(late)});
+        ASSERT_FALSE(station.port().isEmpty());
+        QFile::remove(file("back.eep"));
+        const CliResult r = runCli({QStringLiteral("read"), QStringLiteral("--port"), station.port(),
+                                    QStringLiteral("-o"), file("back.eep")});
+        EXPECT_EQ(r.exitCode, 0) << late << "\n" << r.err.toStdString();
+        const QByteArray back = readAll(file("back.eep"));
+        EXPECT_EQ(back.size(), settings.size()) << late;
+        EXPECT_EQ(firstDifference(settings, back), -1) << late;
+    }
+}
+
 TEST_F(CliFixture, ReadOfAnUnprogrammedStationWritesNoFile)
 {
     StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("4")});
@@ -175,9 +196,9 @@ TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
     } cases[] = {
         // Hello, identification and memory answered; the leave is not.
         {{QStringLiteral("--hang-after"), QStringLiteral("3")}, {QStringLiteral("info")}, 1, stillOn, {}},
-        // 448 bytes are 56 blocks: the read and its file succeed, the leave is not answered.
-        {{QStringLiteral("--memory-code"), QStringLiteral("2"), QStringLiteral("--image"), file("st.eep"),
-          QStringLiteral("--hang-after"), QStringLiteral("59")},
+        // 960 bytes are 120 blocks: the read and its file succeed, the leave is not answered.
+        {{QStringLiteral("--memory-code"), QStringLiteral("3"), QStringLiteral("--image"), file("st.eep"),
+          QStringLiteral("--hang-after"), QStringLiteral("123")},
          {QStringLiteral("read"), QStringLiteral("-o"), file("r.eep"), QStringLiteral("--force")},
          1,
          stillOn,
@@ -219,7 +240,7 @@ TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
         if (c.args.first() == QLatin1String("info"))
             EXPECT_TRUE(r.out.contains(QStringLiteral("Verze: "))) << trace;
     }
-    EXPECT_TRUE(QFile::exists(file("r.eep"))); // the read itself was done
+    EXPECT_EQ(readAll(file("r.eep")), readAll(file("st.eep"))); // the read itself was done
     EXPECT_FALSE(QFile::exists(file("u.eep")));
 }
 
