@@ -43,8 +43,12 @@ bool LineProtocol::lineFailed() const
 QByteArray LineProtocol::readCounted(qint64 maxBytes)
 {
     QByteArray b = m_line.read(maxBytes);
-    if (!b.isEmpty())
-        m_lastByteMs = m_pump.elapsedMs();
+    if (b.isEmpty())
+        return b;
+    m_lastByteMs = m_pump.elapsedMs();
+    // A request older than the longest wait is not answered any more; a
+    // carriage return now belongs to a younger one.
+    forgetOldRequests();
     for (qsizetype n = b.count(char(kFrameEnd)); n > 0 && !m_unanswered.empty(); --n)
         m_unanswered.pop_front();
     return b;
