@@ -60,23 +60,33 @@ void putBlock(EepromImage& image, int address, const Block& b)
     std::copy(b.begin(), b.end(), image.bytes().begin() + address);
 }
 
-int dataBlockCount(int settingsSize)
+int dataBlockCount(int settingsSize, int memorySize)
 {
-    // The last block written is the first whose start is not below the size.
-    int n = 1;
-    for (int a = layout::kTextArea; settingsSize > a && a + BlockTransfer::kBlockSize <= kLastBlockStart;
-         a += BlockTransfer::kBlockSize)
+    // The last block written is the first whose start is not below the size;
+    // a block that would reach past the station's memory is padding only and
+    // is not written (it would land on the station's own top bytes).
+    const int top = std::min(memorySize, EepromImage::kSize);
+    int n = 0;
+    for (int a = layout::kTextArea; a + BlockTransfer::kBlockSize <= top; a += BlockTransfer::kBlockSize) {
         ++n;
+        if (settingsSize <= a)
+            break;
+    }
     return n;
 }
 } // namespace
 
 std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::headerBlocks()
 {
+    // The magic goes first: once block 40 is zero the header is invalid
+    // whatever the other old bytes sum to, so a write cut during the very
+    // first block cannot leave a valid header over half-zeroed pointers.
     std::array<int, kHeaderBlockCount> a{};
     std::size_t i = 0;
+    a[i++] = kMagicBlock;
     for (int addr = 0; addr <= 56; addr += kBlockSize)
-        a[i++] = addr;
+        if (addr != kMagicBlock)
+            a[i++] = addr;
     for (int addr = 128; addr <= 264; addr += kBlockSize)
         a[i++] = addr;
     return a;
@@ -122,33 +132,53 @@ bool BlockTransfer::writeBlock(const EepromImage& image, int address, int waitMs
     return m_protocol.exchange(p, waitMs).valid();
 }
 
+// Replies carry no address. An attempt that failed may still be answered
+// later, and a retry that succeeded may have taken an earlier attempt's late
+// reply while its own is still on the way; either would pass for the answer
+// to the next request. So the line settles after every failed attempt and
+// after a block that needed a retry, before anything else is sent. On a clean
+// line neither happens and nothing is waited for.
+template <typename Exchange>
+bool BlockTransfer::withRetries(int attempts, int firstWaitMs, Exchange&& exchange)
+{
+    for (int n = 0; n < attempts; ++n) {
+        // A vanished device answers no retry; the block has failed.
+        if (n > 0 && m_protocol.lineFailed())
+            return false;
+        m_protocol.flushInput();
+        const int waitMs = std::max(firstWaitMs + 100 * n, m_waitFloorMs);
+        if (exchange(waitMs)) {
+            if (n > 0) {
+                m_protocol.settle();
+                m_waitFloorMs = std::max(m_waitFloorMs, waitMs);
+            }
+            return true;
+        }
+        m_protocol.settle();
+    }
+    return false;
+}
+
 bool BlockTransfer::verifyBlock(EepromImage& image, int address)
 {
     if (address < 0 || address > kLastBlockStart)
         return false;
     const Block intended = imageBlock(image, address);
-    for (int n = 1; n <= kVerifyAttempts; ++n) {
-        // A late reply of the write or of an earlier read must not be compared.
-        m_protocol.flushInput();
-        const auto b = readBlockBytes(m_protocol, address, (n + 1) * 100);
-        if (b && *b == intended)
-            return true;
-    }
-    // The image keeps the intended bytes: what the station returned is wrong
-    // by definition and must not leak into the next save.
-    return false;
+    // The image keeps the intended bytes whatever happens: what the station
+    // returned on a mismatch is wrong by definition and must not leak into
+    // the next save.
+    return withRetries(kVerifyAttempts, 200, [&](int waitMs) {
+        const auto b = readBlockBytes(m_protocol, address, waitMs);
+        return b && *b == intended;
+    });
 }
 
-bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool verify)
+bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool verify, bool last)
 {
-    bool ok = false;
-    for (int n = 1; n <= kWriteAttempts && !ok; ++n) {
-        // Drain before every attempt: a late reply to the previous block or
-        // attempt must not pass for this one's answer.
-        m_protocol.flushInput();
-        ok = writeBlock(image, address, (n + 1) * 100);
-    }
-    if (ok && verify && !m_busy.cancelRequested())
+    bool ok = withRetries(kWriteAttempts, 200, [&](int waitMs) { return writeBlock(image, address, waitMs); });
+    // The last block is verified even after Storno: it decides whether the
+    // station now holds the whole new configuration.
+    if (ok && verify && (last || !m_busy.cancelRequested()))
         ok = verifyBlock(image, address);
     return ok;
 }
@@ -162,13 +192,9 @@ TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
     int done = 0;
     m_busy.setProgress(0, total);
     int address = 0;
+    m_waitFloorMs = 0;
     for (;;) {
-        bool ok = false;
-        for (int n = 0; n < kReadAttempts && !ok; ++n) {
-            m_protocol.flushInput();
-            ok = readBlock(image, address, (n + 1) * 100);
-        }
-        if (!ok) {
+        if (!readBlockWithRetries(image, address)) {
             m_busy.hideBusy();
             return TransferOutcome::Failed;
         }
@@ -183,12 +209,7 @@ TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
 
 bool BlockTransfer::readBlockWithRetries(EepromImage& image, int address)
 {
-    for (int n = 0; n < kReadAttempts; ++n) {
-        m_protocol.flushInput();
-        if (readBlock(image, address, (n + 1) * 100))
-            return true;
-    }
-    return false;
+    return withRetries(kReadAttempts, 100, [&](int waitMs) { return readBlock(image, address, waitMs); });
 }
 
 BlockTransfer::UsedEnd BlockTransfer::findUsedEnd(const EepromImage& image, int readEnd)
@@ -240,6 +261,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
     int total = (end + kBlockSize - 1) / kBlockSize;
     int done = 0;
     m_busy.setProgress(0, total);
+    m_waitFloorMs = 0;
     // Judged after every block once the header is in, until the marker is
     // found or the image turns out not to describe its used part.
     bool judging = true;
@@ -267,12 +289,13 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
     return m_busy.cancelRequested() ? TransferOutcome::Cancelled : TransferOutcome::Completed;
 }
 
-TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize, bool verify)
+TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize, int memorySize, bool verify)
 {
     m_protocol.flushInput();
     m_busy.showBusy(QString::fromUtf8(linkmsg::kWriting), true);
+    m_waitFloorMs = 0;
 
-    const int dataBlocks = dataBlockCount(settingsSize);
+    const int dataBlocks = dataBlockCount(settingsSize, memorySize);
     const int total = 2 * kHeaderBlockCount + dataBlocks;
     int done = 0;
     m_busy.setProgress(0, total);
@@ -290,7 +313,9 @@ TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize,
     // Ends one block: Failed or Cancelled stop the transfer.
     const auto finishBlock = [&](bool ok) -> std::optional<TransferOutcome> {
         m_busy.setProgress(++done, total);
-        if (!ok || m_busy.cancelRequested()) {
+        // Storno during the committing block comes too late to stop anything:
+        // the station holds the whole new configuration, which is what counts.
+        if (!ok || (m_busy.cancelRequested() && done < total)) {
             restoreHeader();
             m_busy.hideBusy();
             return ok ? TransferOutcome::Cancelled : TransferOutcome::Failed;
@@ -300,17 +325,17 @@ TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize,
 
     for (int a : order) {
         putBlock(image, a, Block{});
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify)))
+        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, false)))
             return *end;
     }
     for (int i = 0, a = layout::kTextArea; i < dataBlocks; ++i, a += kBlockSize) {
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify)))
+        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, false)))
             return *end;
     }
     for (int a : commitBlocks()) {
         const auto idx = std::size_t(std::find(order.begin(), order.end(), a) - order.begin());
         putBlock(image, a, saved[idx]);
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify)))
+        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, a == kMagicBlock)))
             return *end;
     }
     m_busy.hideBusy();

@@ -19,7 +19,8 @@ class BlockTransfer {
 public:
     static constexpr int kBlockSize = 8;
     static constexpr int kHeaderBlockCount = 26;
-    // Invalidating order: 0..56, then 128..264 (64..127 belong to the station).
+    // Invalidating order: the magic's block 40 first, then 0..32, 48, 56 and
+    // 128..264 (64..127 belong to the station).
     [[nodiscard]] static std::array<int, kHeaderBlockCount> headerBlocks();
     // The block that holds the magic word 9602.
     static constexpr int kMagicBlock = 40;
@@ -52,17 +53,27 @@ public:
     };
     [[nodiscard]] static UsedEnd findUsedEnd(const EepromImage& image, int readEnd);
 
-    // Writes the header, the data area up to settingsSize and commits the
-    // header. On Failed or Cancelled the saved header bytes are put back into
-    // the image, so nothing the encoder does not own is lost.
-    [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, bool verify);
+    // Writes the header, the data area up to settingsSize (never a block
+    // reaching past memorySize) and commits the header. On Failed or
+    // Cancelled the saved header bytes are put back into the image, so nothing
+    // the encoder does not own is lost. Storno during the committing block
+    // (the magic's, verified even then) gives Completed: the station holds
+    // the whole new configuration.
+    [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, int memorySize, bool verify);
 
 private:
     bool readBlockWithRetries(EepromImage& image, int address);
-    bool writeBlockWithRetries(EepromImage& image, int address, bool verify);
+    bool writeBlockWithRetries(EepromImage& image, int address, bool verify, bool last);
+    // Up to `attempts` exchanges of one block, the reply wait growing by
+    // 100 ms from firstWaitMs; see the .cpp.
+    template <typename Exchange>
+    bool withRetries(int attempts, int firstWaitMs, Exchange&& exchange);
 
     LineProtocol& m_protocol;
     BusyIndicator& m_busy;
+    // The reply wait that last needed a retry to succeed in this transfer: a
+    // station that answers slowly gets that long from the first attempt on.
+    int m_waitFloorMs = 0;
 };
 
 } // namespace torval

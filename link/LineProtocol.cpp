@@ -5,6 +5,8 @@
 #include "link/Prompts.h"
 #include "link/SerialLine.h"
 
+#include <algorithm>
+
 namespace torval {
 
 LineProtocol::LineProtocol(SerialLine& line, EventPump& pump, Prompts& prompts)
@@ -14,6 +16,8 @@ LineProtocol::LineProtocol(SerialLine& line, EventPump& pump, Prompts& prompts)
 
 bool LineProtocol::openPort(const QString& portText)
 {
+    m_unanswered.clear();
+    m_lastByteMs = -1;
     if (m_line.open(portText))
         return true;
     m_prompts.message(QString::fromUtf8(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
@@ -31,14 +35,82 @@ bool LineProtocol::isOpen() const
     return m_line.isOpen();
 }
 
+bool LineProtocol::lineFailed() const
+{
+    return m_line.hasFailed();
+}
+
+QByteArray LineProtocol::readCounted(qint64 maxBytes)
+{
+    QByteArray b = m_line.read(maxBytes);
+    if (b.isEmpty())
+        return b;
+    m_lastByteMs = m_pump.elapsedMs();
+    // A request older than the longest wait is not answered any more; a
+    // carriage return now belongs to a younger one.
+    forgetOldRequests();
+    for (qsizetype n = b.count(char(kFrameEnd)); n > 0 && !m_unanswered.empty(); --n)
+        m_unanswered.pop_front();
+    return b;
+}
+
+void LineProtocol::discardWaiting()
+{
+    do {
+        (void)readCounted(4096);
+    } while (m_line.bytesAvailable() > 0);
+}
+
 void LineProtocol::flushInput()
 {
     // Bytes the OS already holds reach the line only through event processing;
     // let them in first so a late reply cannot pass for the next answer.
     m_pump.processEvents();
-    do {
-        (void)m_line.read(4096);
-    } while (m_line.bytesAvailable() > 0);
+    discardWaiting();
+}
+
+void LineProtocol::forgetOldRequests()
+{
+    const qint64 now = m_pump.elapsedMs();
+    while (!m_unanswered.empty() && now - m_unanswered.front() >= kLateReplyLimitMs)
+        m_unanswered.pop_front();
+}
+
+void LineProtocol::settle()
+{
+    const qint64 start = m_pump.elapsedMs();
+    // A line that babbles without end must not hold the transfer forever.
+    const qint64 cap = start + kLateReplyLimitMs + kQuietMs;
+    for (;;) {
+        m_pump.processEvents();
+        discardWaiting();
+        if (lineFailed())
+            break; // a vanished device answers nothing more
+        forgetOldRequests();
+        const qint64 now = m_pump.elapsedMs();
+        const qint64 quietAt = m_lastByteMs < 0 ? now : m_lastByteMs + kQuietMs;
+        if ((m_unanswered.empty() && now >= quietAt) || now >= cap)
+            break;
+        qint64 next = cap;
+        if (!m_unanswered.empty())
+            next = std::min(next, m_unanswered.front() + kLateReplyLimitMs);
+        if (now < quietAt)
+            next = std::min(next, quietAt);
+        m_pump.waitForEvents(int(std::max<qint64>(1, next - now)));
+    }
+    m_unanswered.clear();
+}
+
+void LineProtocol::discardUntil(qint64 untilMs)
+{
+    for (;;) {
+        m_pump.processEvents();
+        discardWaiting();
+        const qint64 now = m_pump.elapsedMs();
+        if (now >= untilMs)
+            break;
+        m_pump.waitForEvents(int(untilMs - now));
+    }
 }
 
 void LineProtocol::sendFrame(const QByteArray& payload)
@@ -46,7 +118,10 @@ void LineProtocol::sendFrame(const QByteArray& payload)
     const QByteArray frame = buildFrame(payload);
     // A refused write (pulled cable) is not reported here: the receive that
     // follows waits out its time-out, exactly as for a station that is silent.
-    (void)m_line.write(std::span(reinterpret_cast<const std::uint8_t*>(frame.constData()), std::size_t(frame.size())));
+    const bool sent =
+        m_line.write(std::span(reinterpret_cast<const std::uint8_t*>(frame.constData()), std::size_t(frame.size())));
+    if (sent)
+        m_unanswered.push_back(m_pump.elapsedMs());
 }
 
 LineFrame LineProtocol::receiveFrame(int timeoutMs)
@@ -63,9 +138,9 @@ LineFrame LineProtocol::receiveFrame(int timeoutMs)
             // babbling line cannot grow the buffer.
             const qint64 room = kMaxStored - data.size();
             if (room > 0)
-                data.append(m_line.read(room));
+                data.append(readCounted(room));
             if (data.size() >= kMaxStored && m_line.bytesAvailable() > 0)
-                (void)m_line.read(m_line.bytesAvailable());
+                (void)readCounted(m_line.bytesAvailable());
         }
         if (!data.isEmpty() && std::uint8_t(data.back()) == kFrameEnd)
             complete = true;

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <deque>
 
 namespace torval {
 
@@ -56,12 +57,36 @@ public:
     // starts with command + 0x80.
     [[nodiscard]] LineFrame exchange(const QByteArray& payload, int timeoutMs);
 
+    // Replies carry no address, so a reply that comes after its request was
+    // given up would pass for the answer to the next one. After an exchange
+    // that failed, settle() lets the line fall quiet, discarding what
+    // arrives, until every request sent has been answered (one carriage
+    // return each) or is older than kLateReplyLimitMs, and no byte has come
+    // for kQuietMs. Free when nothing is owed and the line is quiet.
+    static constexpr int kLateReplyLimitMs = 1200; // the longest reply wait the link grants
+    static constexpr int kQuietMs = 20;            // a whole reply frame at 19,200 baud takes about 11 ms
+    void settle();
+    // Discards what arrives until elapsedMs() reaches the given time.
+    void discardUntil(qint64 untilMs);
+    // Requests sent whose replies have not arrived (and are not yet too old).
+    [[nodiscard]] int unanswered() const { return int(m_unanswered.size()); }
+    // The line reported that the device is gone (pulled adapter, closed pty).
+    [[nodiscard]] bool lineFailed() const;
+
     EventPump& pump() { return m_pump; }
 
 private:
+    // Reads up to maxBytes and counts the carriage returns: every frame the
+    // station sends ends in one, so each answers the oldest request owed.
+    QByteArray readCounted(qint64 maxBytes);
+    void discardWaiting();
+    void forgetOldRequests();
+
     SerialLine& m_line;
     EventPump& m_pump;
     Prompts& m_prompts;
+    std::deque<qint64> m_unanswered; // send times of requests owed a reply, oldest first
+    qint64 m_lastByteMs = -1;
 };
 
 } // namespace torval

@@ -30,8 +30,9 @@ public:
     [[nodiscard]] virtual QByteArray read(qint64 maxBytes) = 0;
 
     // True once the line has reported a failure since it was opened (the far
-    // end vanished, the device returned an I/O error). The link does not rely
-    // on it: reply time-outs govern; it only helps messages and diagnostics.
+    // end vanished, the device returned an I/O error). Reply time-outs still
+    // govern every exchange; a block transfer only stops retrying on a line
+    // that has failed, since nothing will answer there any more.
     [[nodiscard]] virtual bool hasFailed() const = 0;
     [[nodiscard]] virtual QString errorText() const = 0;
 };

@@ -53,11 +53,20 @@ LinkState StationLink::activateLink(const QString& portText)
 
     // The station answers only once it is in its programming state; the user
     // may take as long as needed, and Storno is the only way out.
-    for (;;) {
-        if (m_protocol.exchange(QByteArray(1, char(cmd::Hello)), kHelloWaitMs).valid())
+    for (int hellos = 1;; ++hellos) {
+        const qint64 sentAt = m_protocol.pump().elapsedMs();
+        if (m_protocol.exchange(QByteArray(1, char(cmd::Hello)), kHelloWaitMs).valid()) {
+            // An earlier Hello may still be answered; that reply must not
+            // pass for the identification.
+            if (hellos > 1)
+                m_protocol.settle();
             break;
+        }
         if (m_busy.cancelRequested())
             break;
+        // A wrong or garbled reply ends the receive early (an echoing cable
+        // returns every Hello at once); the next Hello still waits its turn.
+        m_protocol.discardUntil(sentAt + kHelloWaitMs);
     }
     if (m_busy.cancelRequested()) {
         failActivation();
@@ -153,7 +162,12 @@ TransferOutcome StationLink::readEeprom(EepromImage& image)
 
 TransferOutcome StationLink::writeEeprom(EepromImage& image, int settingsSize, bool verify)
 {
-    return m_transfer.writeEeprom(image, settingsSize, verify);
+    // Settings that fit need no block past the memory; without a known size
+    // there is nothing to bound the write with.
+    const auto size = m_info.memorySizeBytes();
+    if (!size)
+        return TransferOutcome::Failed;
+    return m_transfer.writeEeprom(image, settingsSize, *size, verify);
 }
 
 } // namespace torval

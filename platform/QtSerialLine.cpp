@@ -68,14 +68,15 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !m_open)
         return;
-    if (error == QSerialPort::UnsupportedOperationError)
-        return; // modem-control lines of a pseudo-terminal
+    if (error == QSerialPort::UnsupportedOperationError || error == QSerialPort::TimeoutError)
+        return; // modem-control lines of a pseudo-terminal; no device lost
     m_failed = true;
     m_error = m_port.errorString();
-    if (error == QSerialPort::ResourceError && m_port.isOpen()) {
-        // The device vanished (cable pulled, far end of a pty closed). Closing
-        // the descriptor stops a storm of notifications; the link stays "open"
-        // and its reply time-outs end whatever it was doing.
+    if (m_port.isOpen()) {
+        // The device vanished (cable pulled, far end of a pty closed): it
+        // reports a hang-up that is always ready and reads nothing, so every
+        // wait would wake at once and spin. Closing the descriptor ends that;
+        // the link stays "open" and its transfer ends as a failed block.
         m_port.close();
     }
 }

@@ -91,27 +91,28 @@ void PtyStation::serve()
             rxFree = std::max(rxFree, Clock::now()) + byteTime * n;
             sleepUntil(rxFree);
         }
-        const QByteArray reply = m_core.receive(QByteArray(buf, qsizetype(n)));
-        if (reply.isEmpty())
-            continue;
-        if (m_core.faults().replyDelayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(m_core.faults().replyDelayMs));
-        if (m_baud <= 0) {
-            qsizetype off = 0;
-            while (off < reply.size()) {
-                const ssize_t w = ::write(m_master, reply.constData() + off, size_t(reply.size() - off));
-                if (w <= 0)
-                    break;
-                off += w;
+        // One reply after another, each after its own delay: a station busy
+        // with a late reply reads the next request only when it is done.
+        for (const StationCore::Reply& r : m_core.answer(QByteArray(buf, qsizetype(n)))) {
+            if (r.delayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(r.delayMs));
+            if (m_baud <= 0) {
+                qsizetype off = 0;
+                while (off < r.bytes.size()) {
+                    const ssize_t w = ::write(m_master, r.bytes.constData() + off, size_t(r.bytes.size() - off));
+                    if (w <= 0)
+                        break;
+                    off += w;
+                }
+                continue;
             }
-            continue;
-        }
-        txFree = std::max(txFree, Clock::now());
-        for (char c : reply) {
-            txFree += byteTime;
-            sleepUntil(txFree);
-            if (::write(m_master, &c, 1) != 1)
-                break;
+            txFree = std::max(txFree, Clock::now());
+            for (char c : r.bytes) {
+                txFree += byteTime;
+                sleepUntil(txFree);
+                if (::write(m_master, &c, 1) != 1)
+                    break;
+            }
         }
     }
 }

@@ -52,6 +52,14 @@ bool StationCore::chance(double p)
 QByteArray StationCore::receive(const QByteArray& bytes)
 {
     QByteArray out;
+    for (const Reply& r : answer(bytes))
+        out.append(r.bytes);
+    return out;
+}
+
+std::vector<StationCore::Reply> StationCore::answer(const QByteArray& bytes)
+{
+    std::vector<Reply> out;
     for (char c : bytes) {
         if (c != kCR) {
             if (m_buffer.size() < kMaxFrame)
@@ -84,7 +92,7 @@ QByteArray StationCore::receive(const QByteArray& bytes)
             const int flip = std::uniform_int_distribution<int>(1, 255)(m_rng);
             wire[pos] = char(std::uint8_t(wire[pos]) ^ std::uint8_t(flip));
         }
-        out.append(wire);
+        out.push_back({wire, m_delayMs});
     }
     return out;
 }
@@ -102,6 +110,14 @@ QByteArray StationCore::handleFrame(const QByteArray& p)
     m_requests.push_back({command, address, true});
     if (onRequest)
         onRequest(m_requests.back());
+    m_delayMs = m_faults.replyDelayMs;
+    if (command == 0x04) {
+        m_delayMs += m_faults.lateReadMs;
+        if (address == m_faults.lateOnceAddress && !m_lateOnceDone) {
+            m_lateOnceDone = true;
+            m_delayMs += m_faults.lateOnceMs;
+        }
+    }
     const auto refuse = [this] {
         m_requests.back().answered = false;
         return QByteArray();

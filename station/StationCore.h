@@ -29,6 +29,9 @@ struct StationFaults {
     double ignoreWrites = 0;  // probability that a write is acknowledged but not stored
     int hangAfter = -1;       // stop answering after this many frames (-1: never)
     int replyDelayMs = 0;     // time before a reply leaves the station
+    int lateReadMs = 0;       // every block-read reply leaves this much later still
+    int lateOnceAddress = -1; // the first read of the block at this address ...
+    int lateOnceMs = 0;       // ... is answered this much later
 };
 
 class StationCore {
@@ -53,6 +56,13 @@ public:
     // Bytes from the PC; returns the bytes the station sends back (zero, one
     // or, when several frames arrived at once, more reply frames).
     [[nodiscard]] QByteArray receive(const QByteArray& bytes);
+    // The same, one reply frame each, with the time it waits before leaving
+    // the station (the reply delay and the late-read faults).
+    struct Reply {
+        QByteArray bytes;
+        int delayMs = 0;
+    };
+    [[nodiscard]] std::vector<Reply> answer(const QByteArray& bytes);
 
     // Every frame received with a valid checksum, in order.
     [[nodiscard]] const std::vector<Request>& requests() const { return m_requests; }
@@ -75,6 +85,8 @@ private:
     QByteArray m_buffer;
     int m_frames = 0;
     int m_hellos = 0;
+    int m_delayMs = 0; // of the reply handleFrame made last
+    bool m_lateOnceDone = false;
     std::mt19937 m_rng;
 };
 

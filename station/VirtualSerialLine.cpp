@@ -2,6 +2,8 @@
 
 #include "link/EventPump.h"
 
+#include <algorithm>
+
 namespace torval {
 
 VirtualSerialLine::VirtualSerialLine(StationCore& station, EventPump& pump)
@@ -56,9 +58,23 @@ bool VirtualSerialLine::write(std::span<const std::uint8_t> bytes)
         return false;
     const QByteArray data(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     m_sent.append(data);
-    const QByteArray reply = m_station.receive(data);
-    if (!reply.isEmpty())
-        inject(reply, m_station.faults().replyDelayMs);
+    const qint64 nowUs = m_pump.elapsedMs() * 1000;
+    const qint64 byteUs = m_baud > 0 ? 10'000'000 / m_baud : 0;
+    // The request reaches the station only after its own wire time.
+    const qint64 arrivedUs = nowUs + byteUs * data.size();
+    for (const StationCore::Reply& r : m_station.answer(data)) {
+        const qint64 startUs = std::max(arrivedUs, m_busyUntilUs) + qint64(r.delayMs) * 1000;
+        if (byteUs == 0) {
+            inject(r.bytes, int((startUs - nowUs) / 1000));
+            m_busyUntilUs = startUs;
+            continue;
+        }
+        for (qsizetype i = 0; i < r.bytes.size(); ++i) {
+            const qint64 atUs = startUs + byteUs * (i + 1);
+            inject(r.bytes.mid(i, 1), int((atUs - nowUs + 999) / 1000));
+        }
+        m_busyUntilUs = startUs + byteUs * r.bytes.size();
+    }
     return true;
 }
 

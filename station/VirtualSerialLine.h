@@ -34,6 +34,10 @@ public:
     void setOpenFails(bool fails) { m_openFails = fails; }
     void setUnplugged(bool unplugged);
     void inject(const QByteArray& bytes, int delayMs = 0);
+    // Paces the station's replies like a wire of that speed (10 bits a byte,
+    // one byte after another); 0 delivers each reply whole. The station
+    // answers one request after another, so a late reply holds up the next.
+    void setBaud(int baud) { m_baud = baud; }
     // Every byte the PC sent since the line was made.
     [[nodiscard]] const QByteArray& sent() const { return m_sent; }
 
@@ -49,6 +53,8 @@ private:
     QByteArray m_sent;
     bool m_openFails = false;
     bool m_unplugged = false;
+    int m_baud = 0;
+    qint64 m_busyUntilUs = 0; // when the station's last reply has left it
 };
 
 } // namespace torval

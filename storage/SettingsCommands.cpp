@@ -147,6 +147,12 @@ CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
         say(ctx, cmdmsg::kNoActiveLink, Icon::Error);
         return CommandOutcome::Failed;
     }
+    // A station of unknown memory size is refused with its own message
+    // (readEeprom shows it); no block failed, so no block message follows.
+    if (!ctx.link->deviceInfo().memorySizeBytes()) {
+        (void)ctx.link->readEeprom(ctx.image);
+        return CommandOutcome::Failed;
+    }
     switch (ctx.link->readEeprom(ctx.image)) {
     case TransferOutcome::Failed:
         ctx.busy.hideBusy();

@@ -2,6 +2,7 @@
 
 #include "TerminalBusy.h"
 
+#include "link/LinkMessages.h"
 #include "link/StationLink.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtSerialLine.h"
@@ -10,7 +11,44 @@
 
 namespace torval::cli {
 
+namespace {
+
+// The deactivation question has no place on the command line: the program
+// ends in any case. The question is answered here (leave programming mode
+// behind and close the port) and its failure remembered, so that no answer
+// given on the terminal or by --force decides about the station.
+class LeavingPrompts final : public Prompts {
+public:
+    explicit LeavingPrompts(Prompts& inner) : m_inner(inner) {}
+    void message(const QString& text, Icon icon) override { m_inner.message(text, icon); }
+    Answer question(const QString& text, Icon icon, Buttons buttons) override
+    {
+        if (leaving && text == QString::fromUtf8(linkmsg::kDeactivationFailed)) {
+            leaveFailed = true;
+            return Answer::Yes;
+        }
+        return m_inner.question(text, icon, buttons);
+    }
+    std::optional<QString> openFileName() override { return m_inner.openFileName(); }
+    std::optional<QString> saveFileName() override { return m_inner.saveFileName(); }
+
+    bool leaving = false;
+    bool leaveFailed = false;
+
+private:
+    Prompts& m_inner;
+};
+
+// The first two sentences of the deactivation question, as a report.
+constexpr const char* kStillInProgrammingMode =
+    "Při deaktivaci spojení došlo k chybě. Zařízení je zřejmě stále v programovacím módu.";
+
+} // namespace
+
 struct CliLink::Parts {
+    explicit Parts(Prompts& prompts) : prompts(prompts), leaving(prompts) {}
+    Prompts& prompts;
+    LeavingPrompts leaving;
     QtEventPump pump;
     TerminalBusy busy;
     // The simulated station: a programmable station with the largest memory,
@@ -20,7 +58,7 @@ struct CliLink::Parts {
     std::unique_ptr<StationLink> link;
 };
 
-CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(std::make_unique<Parts>())
+CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(std::make_unique<Parts>(prompts))
 {
     Parts& p = *m_parts;
     if (port.trimmed().compare(QLatin1String(kSimulatorPort), Qt::CaseInsensitive) == 0) {
@@ -31,21 +69,26 @@ CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(
     } else {
         p.line = std::make_unique<QtSerialLine>();
     }
-    p.link = std::make_unique<StationLink>(*p.line, p.pump, prompts, p.busy);
+    p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, p.busy);
 }
 
 CliLink::~CliLink()
 {
     if (m_parts->link->isUp())
-        deactivate();
+        (void)deactivate();
+}
+
+LinkState CliLink::activateAny()
+{
+    return m_parts->link->activateLink(m_port);
 }
 
 bool CliLink::activate()
 {
-    const LinkState s = m_parts->link->activateLink(m_port);
+    const LinkState s = activateAny();
     if (s == LinkState::ActiveWrongDevice) {
         // The identification message has been shown; nothing is transferred.
-        deactivate();
+        (void)deactivate();
         return false;
     }
     return s == LinkState::Active;
@@ -53,7 +96,16 @@ bool CliLink::activate()
 
 bool CliLink::deactivate()
 {
-    return m_parts->link->deactivateLink() == LinkState::Inactive;
+    Parts& p = *m_parts;
+    p.leaving.leaving = true;
+    p.leaving.leaveFailed = false;
+    const LinkState s = p.link->deactivateLink();
+    p.leaving.leaving = false;
+    if (p.leaving.leaveFailed) {
+        p.prompts.message(QString::fromUtf8(kStillInProgrammingMode), Icon::Error);
+        return false;
+    }
+    return s == LinkState::Inactive;
 }
 
 StationLink& CliLink::link()

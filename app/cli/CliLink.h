@@ -32,9 +32,13 @@ public:
     // Brings the link up: true only in the state Active (a station this
     // program may program). A station of the wrong kind is let go again.
     [[nodiscard]] bool activate();
-    // Takes the station out of programming mode; true when it confirmed (or
-    // the user accepted the failure). The program ends either way.
-    bool deactivate();
+    // Brings the link up and leaves it up whatever the station is.
+    LinkState activateAny();
+    // Takes the station out of programming mode; true only when it
+    // confirmed. Nobody is asked: the program ends either way, so a station
+    // that did not confirm is reported on stderr as still in programming
+    // mode, the port is closed, and the command is to end with status 1.
+    [[nodiscard]] bool deactivate();
 
     [[nodiscard]] StationLink& link();
     [[nodiscard]] BusyIndicator& busy();

@@ -83,7 +83,7 @@ bool loadStationSide(const QString& port, Side& side)
     CommandContext ctx{doc, *side.image, prompts, cli.busy(), nullptr, &cli.link(), true};
     const CommandOutcome outcome = loadSettingsFromDevice(ctx);
     side.length = cli.link().deviceInfo().memorySizeBytes().value_or(0);
-    cli.deactivate();
+    (void)cli.deactivate(); // a failure is reported; the comparison still stands
     if (outcome != CommandOutcome::Done)
         return false;
     side.config = doc.config();

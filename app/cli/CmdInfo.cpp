@@ -1,13 +1,13 @@
 // torval-cli info --port PORT: bring the link up, print the identification
-// with the information panel's labels, take the station out of programming mode.
+// with the information panel's labels, take the station out of programming
+// mode. Exit 0 only for a station this program may program that left
+// programming mode again.
 
 #include "CliCommand.h"
+#include "CliLink.h"
 #include "CliLoad.h"
-#include "TerminalBusy.h"
 
 #include "link/StationLink.h"
-#include "platform/QtEventPump.h"
-#include "platform/QtSerialLine.h"
 
 namespace torval::cli {
 namespace {
@@ -27,17 +27,18 @@ int runInfo(const QStringList& args)
         printErr(QStringLiteral("Použití: torval-cli info --port PORT\n"));
         return kUsage;
     }
-    QtEventPump pump;
-    QtSerialLine line;
     TerminalPrompts prompts(false); // no terminal: questions are answered No
-    TerminalBusy busy;
-    StationLink link(line, pump, prompts, busy);
-    if (link.activateLink(port) == LinkState::Inactive)
+    CliLink cli(port, prompts);
+    const LinkState state = cli.activateAny();
+    if (state == LinkState::Inactive)
         return kFailed;
-    const DeviceInfo& i = link.deviceInfo();
+    const DeviceInfo& i = cli.link().deviceInfo();
     printOut(QStringLiteral("Produkt: %1\nVerze: %2\nVelikost paměti: %3\nTyp modemu: %4\n")
                  .arg(i.product, i.version, i.memorySize.trimmed(), i.modem));
-    return link.deactivateLink() == LinkState::Inactive ? kOk : kFailed;
+    // A station this program may not program is no success, even though it
+    // identified itself (its message has been shown).
+    const bool left = cli.deactivate();
+    return state == LinkState::Active && left ? kOk : kFailed;
 }
 
 } // namespace

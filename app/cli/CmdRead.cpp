@@ -69,7 +69,9 @@ int runRead(const QStringList& args)
             break; // the command's message has been shown
         }
     }
-    cli.deactivate();
+    // A station left in programming mode is a failure whatever was saved.
+    if (!cli.deactivate())
+        rc = kFailed;
     return rc;
 }
 

@@ -54,8 +54,9 @@ int runWrite(const QStringList& args)
     if (!cli.activate())
         return kFailed;
     const CommandOutcome outcome = saveSettingsToDevice(ctx);
-    cli.deactivate();
-    return outcome == CommandOutcome::Done ? kOk : kFailed;
+    // A station left in programming mode is a failure whatever was written.
+    const bool left = cli.deactivate();
+    return outcome == CommandOutcome::Done && left ? kOk : kFailed;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <csignal>
 #include <cstdio>
@@ -28,6 +29,26 @@ int usageError(const QString& text)
 {
     std::fprintf(stderr, "torval-station: %s\n", text.toUtf8().constData());
     return 2;
+}
+
+int refuse(const QString& text)
+{
+    std::fprintf(stderr, "torval-station: %s\n", text.toUtf8().constData());
+    return 1;
+}
+
+// The target of a symbolic link; empty when the path is no symbolic link.
+QByteArray linkTarget(const QByteArray& path)
+{
+    char buf[4096];
+    const ssize_t n = ::readlink(path.constData(), buf, sizeof buf - 1);
+    return n > 0 ? QByteArray(buf, qsizetype(n)) : QByteArray();
+}
+
+// A link left by an earlier run points at a pseudo-terminal.
+bool isOwnLink(const QByteArray& path)
+{
+    return linkTarget(path).startsWith("/dev/pts/");
 }
 
 bool parseProbability(const QString& text, double& out)
@@ -59,8 +80,10 @@ int main(int argc, char** argv)
     const QCommandLineOption drop(QStringLiteral("drop"), QStringLiteral("Pravděpodobnost chybějící odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
     const QCommandLineOption badReadback(QStringLiteral("bad-readback"), QStringLiteral("Pravděpodobnost chybných dat při čtení."), QStringLiteral("P"), QStringLiteral("0"));
     const QCommandLineOption hangAfter(QStringLiteral("hang-after"), QStringLiteral("Po N rámcích přestane odpovídat."), QStringLiteral("N"), QStringLiteral("-1"));
+    const QCommandLineOption lateMs(QStringLiteral("late-ms"), QStringLiteral("Každou odpověď na čtení bloku pošle o MS ms později."), QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption lateOnce(QStringLiteral("late-once"), QStringLiteral("Odpověď na první čtení bloku ADRESA pošle o MS ms později."), QStringLiteral("ADRESA:MS"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
-    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, seed});
+    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, lateMs, lateOnce, seed});
     p.process(app);
 
     StationIdentity id;
@@ -102,6 +125,18 @@ int main(int argc, char** argv)
     if (!parseProbability(p.value(corrupt), f.corrupt) || !parseProbability(p.value(drop), f.drop)
         || !parseProbability(p.value(badReadback), f.badReadback))
         return usageError(QStringLiteral("probabilities are 0..1"));
+    f.lateReadMs = p.value(lateMs).toInt(&okNum);
+    if (!okNum || f.lateReadMs < 0)
+        return usageError(QStringLiteral("--late-ms wants milliseconds"));
+    if (p.isSet(lateOnce)) {
+        const QStringList lo = p.value(lateOnce).split(QLatin1Char(':'));
+        bool okAddr = false, okMs = false;
+        f.lateOnceAddress = lo.value(0).toInt(&okAddr);
+        f.lateOnceMs = lo.value(1).toInt(&okMs);
+        if (lo.size() != 2 || !okAddr || !okMs || f.lateOnceAddress < 0 || f.lateOnceAddress % 8 != 0
+            || f.lateOnceMs < 0)
+            return usageError(QStringLiteral("--late-once wants ADDRESS:MS (a block address, a multiple of 8)"));
+    }
     const int baudRate = p.value(baud).toInt(&okNum);
     if (!okNum || baudRate < 0)
         return usageError(QStringLiteral("--baud wants a number"));
@@ -133,7 +168,15 @@ int main(int argc, char** argv)
     station.setBaud(baudRate);
     if (p.isSet(link)) {
         const QByteArray l = QFile::encodeName(p.value(link));
-        ::unlink(l.constData());
+        // Only a link this program made (one to a pseudo-terminal) may be
+        // replaced; anything else at that path is somebody's file.
+        if (QFileInfo(p.value(link)).isSymLink() || QFileInfo::exists(p.value(link))) {
+            if (!isOwnLink(l))
+                return refuse(QStringLiteral("Soubor '%1' již existuje a není odkazem simulované stanice; "
+                                             "nebude nahrazen.")
+                                  .arg(p.value(link)));
+            ::unlink(l.constData());
+        }
         if (::symlink(QFile::encodeName(station.devicePath()).constData(), l.constData()) != 0)
             return usageError(QStringLiteral("cannot create link %1").arg(p.value(link)));
     }
@@ -145,7 +188,11 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, onSignal);
     station.serve();
     g_station = nullptr;
-    if (p.isSet(link))
-        ::unlink(QFile::encodeName(p.value(link)).constData());
+    if (p.isSet(link)) {
+        // Left alone if somebody replaced it meanwhile.
+        const QByteArray l = QFile::encodeName(p.value(link));
+        if (linkTarget(l) == QFile::encodeName(station.devicePath()))
+            ::unlink(l.constData());
+    }
     return 0;
 }

@@ -4,8 +4,10 @@
 //     a 2,048-byte configuration, host time per exchange;
 //  2. paced at 19,200 baud: the same write, elapsed time against the wire
 //     time of the bytes exchanged, and the CPU time of this (the PC) side;
-//  3. the quick read against the full read of that station.
-// Usage: bench_link [--station PATH-TO-torval-station] [--repeat N]
+//  3. the quick read against the full read of that station;
+//  4. paced at 19,200 baud: a full read of a 1,984-byte station on a clean
+//     line, and of the same station answering every block read 150 ms late.
+// Usage: bench_link [--station PATH-TO-torval-station] [--repeat N] [--only 1,2,3,4]
 
 #include "link/Prompts.h"
 #include "link/StationLink.h"
@@ -162,12 +164,15 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QString program = QStringLiteral(TORVAL_STATION_PROGRAM);
     int repeat = 3;
+    QStringList only{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--station"))
             program = args[++i];
         else if (args[i] == QLatin1String("--repeat"))
             repeat = std::max(1, args[++i].toInt());
+        else if (args[i] == QLatin1String("--only"))
+            only = args[++i].split(QLatin1Char(','));
     }
 
     QTemporaryDir dir;
@@ -185,6 +190,23 @@ int main(int argc, char** argv)
     }
     const QStringList big{QStringLiteral("--memory-code"), QStringLiteral("9")};
     const QStringList programmed = QStringList(big) << QStringLiteral("--image") << stationImage;
+    // A 1,984-byte station holding a smaller configuration.
+    DeviceConfig smallConfig;
+    smallConfig.tabJmenoStanice = QStringLiteral("CERPADLO 1");
+    for (int i = 0; i < 8; ++i)
+        smallConfig.tabINPNazev[std::size_t(i)] = QStringLiteral("VSTUP%1").arg(i + 1);
+    const QString smallImage = dir.filePath(QStringLiteral("small.eep"));
+    {
+        auto img = std::make_unique<EepromImage>();
+        if (encodeImage(smallConfig, *img) != EncodeError::None)
+            return 1;
+        QFile f(smallImage);
+        if (!f.open(QIODevice::WriteOnly))
+            return 1;
+        f.write(reinterpret_cast<const char*>(img->bytes().data()), settingsSize(smallConfig) - 1);
+    }
+    const QStringList small{QStringLiteral("--memory-code"), QStringLiteral("4"), QStringLiteral("--image"),
+                            smallImage, QStringLiteral("--baud"), QStringLiteral("19200")};
     const auto write = [&](StationLink& link) {
         auto img = std::make_unique<EepromImage>(*image);
         return link.writeEeprom(*img, size, true) == TransferOutcome::Completed;
@@ -206,19 +228,36 @@ int main(int argc, char** argv)
     std::printf("configuration: %d bytes of settings\n", size);
     for (int n = 0; n < repeat; ++n) {
         std::printf("-- run %d\n", n + 1);
-        report("1. full read, 65,472 bytes, unpaced", measure(program, programmed, read(false)));
-        report("1. verified write, unpaced", measure(program, big, write));
-        const Run paced = measure(program, QStringList(big) << QStringLiteral("--baud") << QStringLiteral("19200"), write);
-        report("2. verified write, 19,200 baud", paced);
-        const double wire = double(paced.wireBytes) * 10.0 / 19200.0;
-        std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f, cpu / elapsed %.2f %%\n",
-                    static_cast<long long>(paced.wireBytes), wire, paced.seconds / wire,
-                    100.0 * paced.cpu / paced.seconds);
-        const Run full = measure(program, programmed, read(false));
-        const Run quick = measure(program, programmed, read(true));
-        report("3. full read", full);
-        report("3. quick read (--used-only)", quick);
-        std::printf("   quick / full %.1f %%\n", 100.0 * quick.seconds / full.seconds);
+        if (only.contains(QStringLiteral("1"))) {
+            report("1. full read, 65,472 bytes, unpaced", measure(program, programmed, read(false)));
+            report("1. verified write, unpaced", measure(program, big, write));
+        }
+        if (only.contains(QStringLiteral("2"))) {
+            const Run paced =
+                measure(program, QStringList(big) << QStringLiteral("--baud") << QStringLiteral("19200"), write);
+            report("2. verified write, 19,200 baud", paced);
+            const double wire = double(paced.wireBytes) * 10.0 / 19200.0;
+            std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f, cpu / elapsed %.2f %%\n",
+                        static_cast<long long>(paced.wireBytes), wire, paced.seconds / wire,
+                        100.0 * paced.cpu / paced.seconds);
+        }
+        if (only.contains(QStringLiteral("3"))) {
+            const Run full = measure(program, programmed, read(false));
+            const Run quick = measure(program, programmed, read(true));
+            report("3. full read", full);
+            report("3. quick read (--used-only)", quick);
+            std::printf("   quick / full %.1f %%\n", 100.0 * quick.seconds / full.seconds);
+        }
+        if (only.contains(QStringLiteral("4"))) {
+            const Run clean = measure(program, small, read(false));
+            report("4. full read, 1,984 bytes, 19,200 baud", clean);
+            const double wire = double(clean.wireBytes) * 10.0 / 19200.0;
+            std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f\n",
+                        static_cast<long long>(clean.wireBytes), wire, clean.seconds / wire);
+            report("4. the same, every block 150 ms late",
+                   measure(program, QStringList(small) << QStringLiteral("--late-ms") << QStringLiteral("150"),
+                           read(false)));
+        }
     }
     return 0;
 }

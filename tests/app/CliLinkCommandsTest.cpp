@@ -2,8 +2,10 @@
 
 #include "ProgramRunner.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace torval;
 using namespace torval::test;
@@ -54,6 +56,27 @@ TEST_F(CliFixture, WriteThenReadGivesTheSameSettingsFileFullOrQuick)
         const QByteArray back = readAll(file(out));
         EXPECT_EQ(back.size(), settings.size()) << out;
         EXPECT_EQ(firstDifference(settings, back), -1) << out;
+    }
+}
+
+// A station on a 19,200-baud line that answers one block read late: the
+// read still gives exactly the station's settings, never a block shifted.
+TEST_F(CliFixture, ReadThroughALateReplyGivesTheStationsBytes)
+{
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("st.eep"), settings));
+    for (const char* late : {"272:150", "280:350"}) {
+        StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("3"), QStringLiteral("--image"),
+                                file("st.eep"), QStringLiteral("--baud"), QStringLiteral("19200"),
+                                QStringLiteral("--late-once"), QString::fromLatin1(late)});
+        ASSERT_FALSE(station.port().isEmpty());
+        QFile::remove(file("back.eep"));
+        const CliResult r = runCli({QStringLiteral("read"), QStringLiteral("--port"), station.port(),
+                                    QStringLiteral("-o"), file("back.eep")});
+        EXPECT_EQ(r.exitCode, 0) << late << "\n" << r.err.toStdString();
+        const QByteArray back = readAll(file("back.eep"));
+        EXPECT_EQ(back.size(), settings.size()) << late;
+        EXPECT_EQ(firstDifference(settings, back), -1) << late;
     }
 }
 
@@ -155,6 +178,96 @@ TEST_F(CliFixture, SimulatorPortNeedsNoStationProcess)
                                 QStringLiteral("-o"), file("out.eep")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(kNotProgrammed));
+}
+
+// Whatever the station does wrong ends with status 1 and its one message,
+// without a terminal and with --force too; info works on the simulator.
+TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
+{
+    ASSERT_TRUE(writeFile(file("st.eep"), settingsFileBytes(sample())));
+    const QString stillOn = QStringLiteral("Zařízení je zřejmě stále v programovacím módu.");
+    const QString blockFailed = QStringLiteral("Došlo k chybě při načítání bloku dat.");
+    struct Case {
+        QStringList station; // empty: the in-process simulator
+        QStringList args;    // after --port
+        int exitCode;
+        QString message;
+        QString absent;
+    } cases[] = {
+        // Hello, identification and memory answered; the leave is not.
+        {{QStringLiteral("--hang-after"), QStringLiteral("3")}, {QStringLiteral("info")}, 1, stillOn, {}},
+        // 960 bytes are 120 blocks: the read and its file succeed, the leave is not answered.
+        {{QStringLiteral("--memory-code"), QStringLiteral("3"), QStringLiteral("--image"), file("st.eep"),
+          QStringLiteral("--hang-after"), QStringLiteral("123")},
+         {QStringLiteral("read"), QStringLiteral("-o"), file("r.eep"), QStringLiteral("--force")},
+         1,
+         stillOn,
+         blockFailed},
+        {{QStringLiteral("--product"), QStringLiteral("32,211,130")},
+         {QStringLiteral("info")},
+         1,
+         QStringLiteral("Touto verzí programu lze naprogramovat pouze zařízení TORVAL."),
+         stillOn},
+        {{QStringLiteral("--version"), QStringLiteral("0.9")},
+         {QStringLiteral("info")},
+         1,
+         QStringLiteral("pouze zařízení s procesorem verze 1.0 a vyšší."),
+         stillOn},
+        {{QStringLiteral("--memory-code"), QStringLiteral("10")},
+         {QStringLiteral("read"), QStringLiteral("-o"), file("u.eep")},
+         1,
+         QStringLiteral("Velikost paměti připojeného zařízení není známa, data z EEPROM proto nelze načíst."),
+         blockFailed},
+        {{}, {QStringLiteral("info")}, 0, {}, stillOn},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<StationProcess> station;
+        QString port = QStringLiteral("simulator");
+        if (!c.station.isEmpty()) {
+            station = std::make_unique<StationProcess>(c.station);
+            port = station->port();
+            ASSERT_FALSE(port.isEmpty());
+        }
+        QStringList args{c.args.first(), QStringLiteral("--port"), port};
+        args << c.args.mid(1);
+        const CliResult r = runCli(args);
+        const std::string trace = c.station.join(' ').toStdString() + " / " + args.join(' ').toStdString() + "\n"
+            + r.err.toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << trace;
+        EXPECT_TRUE(r.err.contains(c.message)) << trace;
+        if (!c.absent.isEmpty())
+            EXPECT_FALSE(r.err.contains(c.absent)) << trace;
+        if (c.args.first() == QLatin1String("info"))
+            EXPECT_TRUE(r.out.contains(QStringLiteral("Verze: "))) << trace;
+    }
+    EXPECT_EQ(readAll(file("r.eep")), readAll(file("st.eep"))); // the read itself was done
+    EXPECT_FALSE(QFile::exists(file("u.eep")));
+}
+
+// --link replaces only a link an earlier station left (one to a
+// pseudo-terminal); somebody's file or link stays as it was.
+TEST_F(CliFixture, StationLinkReplacesOnlyItsOwnLink)
+{
+    ASSERT_TRUE(writeFile(file("regular"), QByteArray("keep me")));
+    ASSERT_TRUE(writeFile(file("target"), QByteArray("target")));
+    ASSERT_TRUE(QFile::link(file("target"), file("foreign")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/pts/9999"), file("stale")));
+    struct Case {
+        const char* name;
+        bool replaced;
+    } cases[] = {{"regular", false}, {"foreign", false}, {"stale", true}};
+    for (const auto& c : cases) {
+        const QString path = file(c.name);
+        const QString before = QFileInfo(path).symLinkTarget();
+        StationProcess station({QStringLiteral("--link"), path});
+        EXPECT_EQ(!station.port().isEmpty(), c.replaced) << c.name;
+        if (c.replaced) {
+            EXPECT_EQ(QFileInfo(path).symLinkTarget(), station.port()) << c.name;
+        } else {
+            EXPECT_EQ(QFileInfo(path).symLinkTarget(), before) << c.name;
+            EXPECT_EQ(readAll(path), QByteArray(c.name[0] == 'r' ? "keep me" : "target")) << c.name;
+        }
+    }
 }
 
 } // namespace

@@ -109,8 +109,10 @@ TEST_F(TransferFixture, ReadRetriesTwelveTimesThenFails)
     EXPECT_EQ(link.readEeprom(image), TransferOutcome::Failed);
     const auto reads = addresses(0x04);
     ASSERT_EQ(reads.size(), 3u + 12u);
-    // Waits of 100, 200, ... 1200 ms for the block that gets no answer.
-    EXPECT_EQ(pump.elapsedMs() - t0, 7800);
+    // Waits of 100, 200, ... 1200 ms for the block that gets no answer, each
+    // followed by the quiet wait until its request is 1.2 s old (a reply
+    // still on its way must not answer the next request).
+    EXPECT_EQ(pump.elapsedMs() - t0, 12 * 1200);
 }
 
 TEST_F(TransferFixture, WriteOrderAndDataAreaBound)
@@ -119,9 +121,8 @@ TEST_F(TransferFixture, WriteOrderAndDataAreaBound)
     fillImage(1);
     const EepromImage before = image;
     EXPECT_EQ(link.writeEeprom(image, 276, false), TransferOutcome::Completed);
-    std::vector<int> expected;
-    for (int a = 0; a <= 56; a += 8)
-        expected.push_back(a);
+    // The magic's block is zeroed first and committed last.
+    std::vector<int> expected{40, 0, 8, 16, 24, 32, 48, 56};
     for (int a = 128; a <= 264; a += 8)
         expected.push_back(a);
     expected.push_back(272);
@@ -144,17 +145,20 @@ TEST_F(TransferFixture, WriteOrderAndDataAreaBound)
     EXPECT_EQ(busy.progress.back(), std::make_pair(54, 54));
 }
 
-TEST_F(TransferFixture, DataAreaEndsAtTheFirstBlockNotBelowTheSize)
+TEST_F(TransferFixture, DataAreaEndsAtTheFirstBlockNotBelowTheSizeAndInsideTheMemory)
 {
-    up(4);
+    up(4); // 1,984 usable bytes; the station's own 64 bytes lie above them
     fillImage(2);
+    for (std::size_t a = 1984; a < station.memory().size(); ++a)
+        station.memory()[a] = std::uint8_t(a);
     struct Case {
         int size;
         int last;
-    } cases[] = {{272, 272}, {273, 280}, {280, 280}, {300, 304}, {1984, 1984}};
+    } cases[] = {{272, 272},   {273, 280},   {280, 280},   {300, 304},  {1975, 1976},
+                 {1976, 1976}, {1977, 1976}, {1983, 1976}, {1984, 1976}};
     for (const auto& c : cases) {
         station.clearRequests();
-        EXPECT_EQ(link.writeEeprom(image, c.size, true), TransferOutcome::Completed);
+        EXPECT_EQ(link.writeEeprom(image, c.size, true), TransferOutcome::Completed) << c.size;
         auto w = addresses(0x05);
         std::vector<int> data;
         for (int a : w)
@@ -164,6 +168,10 @@ TEST_F(TransferFixture, DataAreaEndsAtTheFirstBlockNotBelowTheSize)
         EXPECT_EQ(data.front(), 272);
         EXPECT_EQ(data.back(), c.last) << c.size;
         EXPECT_EQ(int(data.size()), (c.last - 272) / 8 + 1);
+        for (int a = 272; a < std::min(c.size, 1984); ++a)
+            ASSERT_EQ(station.memory()[std::size_t(a)], image.at(a)) << c.size << " at " << a;
+        for (std::size_t a = 1984; a < station.memory().size(); ++a)
+            ASSERT_EQ(station.memory()[a], std::uint8_t(a)) << c.size;
     }
 }
 
@@ -174,8 +182,8 @@ TEST_F(TransferFixture, ReadBackMismatchWritesOnceReadsNineTimesThenFails)
     const EepromImage before = image;
     station.faults().badReadback = 1;
     EXPECT_EQ(link.writeEeprom(image, 300, true), TransferOutcome::Failed);
-    EXPECT_EQ(addresses(0x05), std::vector<int>{0});
-    EXPECT_EQ(addresses(0x04), std::vector<int>(9, 0));
+    EXPECT_EQ(addresses(0x05), std::vector<int>{40});
+    EXPECT_EQ(addresses(0x04), std::vector<int>(9, 40));
     // Waits 200 .. 1000 ms do not matter here (the station answers at once),
     // but nothing it returned reaches the image: the header comes back whole.
     EXPECT_EQ(image, before);
@@ -197,6 +205,36 @@ TEST_F(TransferFixture, CancelledWriteRestoresTheHeaderIntoTheImage)
     EXPECT_FALSE(busy.visible);
 }
 
+// Storno during a block: the write stops after it; only the committing
+// block, once written and verified, means the station holds everything.
+TEST_F(TransferFixture, StornoDuringTheCommittingBlockIsTooLateToCancel)
+{
+    struct Case {
+        int writeOfBlock40; // 1: zeroing it, 2: committing it
+        bool verify;
+        TransferOutcome outcome;
+        bool stationValid;
+        std::size_t reads; // the committing block is verified despite Storno
+    } cases[] = {{1, true, TransferOutcome::Cancelled, false, 0},
+                 {2, true, TransferOutcome::Completed, true, 2 * 26 + 5},
+                 {2, false, TransferOutcome::Completed, true, 0}};
+    up(4);
+    for (const auto& c : cases) {
+        fillImage(6);
+        int seen = 0;
+        station.onRequest = [&](const StationCore::Request& r) {
+            if (r.command == 0x05 && r.address == 40 && ++seen == c.writeOfBlock40)
+                busy.cancel = true;
+        };
+        station.clearRequests();
+        EXPECT_EQ(link.writeEeprom(image, 300, c.verify), c.outcome) << c.writeOfBlock40;
+        EXPECT_EQ(addresses(0x04).size(), c.reads) << c.writeOfBlock40;
+        EepromImage held;
+        std::copy(station.memory().begin(), station.memory().begin() + 1984, held.bytes().begin());
+        EXPECT_EQ(imageHeaderValid(held), c.stationValid) << c.writeOfBlock40;
+    }
+}
+
 TEST_F(TransferFixture, WriteRetriesTenTimesWithGrowingWaits)
 {
     up(4);
@@ -206,7 +244,8 @@ TEST_F(TransferFixture, WriteRetriesTenTimesWithGrowingWaits)
     const qint64 t0 = pump.elapsedMs();
     EXPECT_EQ(link.writeEeprom(image, 300, false), TransferOutcome::Failed);
     EXPECT_EQ(addresses(0x05).size(), 2u + 10u);
-    EXPECT_EQ(pump.elapsedMs() - t0, 200 + 300 + 400 + 500 + 600 + 700 + 800 + 900 + 1000 + 1100);
+    // Every unanswered request is given 1.2 s before the next one goes out.
+    EXPECT_EQ(pump.elapsedMs() - t0, 10 * 1200);
     EXPECT_EQ(image, before);
 }
 

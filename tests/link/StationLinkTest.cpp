@@ -218,4 +218,21 @@ TEST(StationLinkScripted, ShortOrGarbledIdentificationIsNoIdentification)
     }
 }
 
+// An echoing cable returns every Hello at once as a frame with the wrong
+// reply code; each Hello must still get its 500 ms, not be resent at once.
+TEST(StationLinkScripted, WrongHelloRepliesDoNotHurryTheNextHello)
+{
+    SimulatedEventPump pump;
+    ScriptedLine line(pump);
+    line.answer = [](const QByteArray& p) { return wire(p); };
+    FakePrompts prompts;
+    FakeBusy busy;
+    pump.post(2000, [&] { busy.cancel = true; });
+    StationLink link{line, pump, prompts, busy};
+    EXPECT_EQ(link.activateLink(QStringLiteral("COM 1")), LinkState::Inactive);
+    EXPECT_EQ(prompts.texts().last(), kActivationFailed);
+    EXPECT_GE(pump.elapsedMs(), 2000);
+    EXPECT_LE(line.requests.size(), 2000u / 500u + 1u);
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include "station/StationCore.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 
 using namespace torval;
@@ -82,9 +83,50 @@ TEST_F(PtyFixture, StationThatStopsAnsweringEndsInTimeouts)
     const qint64 t0 = pump.elapsedMs();
     EXPECT_EQ(link.transfer().readEeprom(image, 8), TransferOutcome::Failed);
     const qint64 elapsed = pump.elapsedMs() - t0;
-    EXPECT_GE(elapsed, 7800); // twelve growing waits, none cut short
+    EXPECT_GE(elapsed, 12 * 1200); // twelve growing waits, each request given 1.2 s
     prompts.answers = {Answer::Yes};
     EXPECT_EQ(link.deactivateLink(), LinkState::Inactive);
+}
+
+// Counts how often the link woke up to look at the line.
+class CountingPump final : public EventPump {
+public:
+    void processEvents() override { ++passes, m_pump.processEvents(); }
+    void waitForEvents(int maxWaitMs) override { ++passes, m_pump.waitForEvents(maxWaitMs); }
+    void armReplyTimer(int ms) override { m_pump.armReplyTimer(ms); }
+    bool replyTimedOut() const override { return m_pump.replyTimedOut(); }
+    void post(int delayMs, std::function<void()> fn) override { m_pump.post(delayMs, std::move(fn)); }
+    qint64 elapsedMs() const override { return m_pump.elapsedMs(); }
+    int passes = 0;
+
+private:
+    QtEventPump m_pump;
+};
+
+// The far end of the line vanishes (the pseudo-terminal's other side is
+// closed, as when a USB adapter is pulled): the wait sleeps instead of waking
+// for every hang-up notice, and the read ends as a failed block.
+TEST(QtSerialLineVanished, WaitSleepsAndTheTransferFails)
+{
+    // The station process ends while a reply is awaited: its terminal side
+    // and the master go, in that order.
+    StationCore core;
+    auto station = std::make_unique<PtyStation>(core);
+    ASSERT_TRUE(station->open()) << station->errorText().toStdString();
+    CountingPump pump;
+    QtSerialLine line;
+    FakePrompts prompts;
+    FakeBusy busy;
+    LineProtocol protocol{line, pump, prompts};
+    BlockTransfer transfer{protocol, busy};
+    ASSERT_TRUE(protocol.openPort(station->devicePath())) << line.errorText().toStdString();
+    // Nobody serves the request; the station goes while the reply is awaited.
+    pump.post(20, [&] { station.reset(); });
+    EepromImage image;
+    EXPECT_EQ(transfer.readEeprom(image, 64), TransferOutcome::Failed);
+    EXPECT_TRUE(line.hasFailed());
+    // Asleep between events: a handful of passes, not thousands.
+    EXPECT_LT(pump.passes, 40) << pump.passes;
 }
 
 TEST(QtSerialLinePorts, ComNamesMapToTheMachinesSerialPorts)
