@@ -454,7 +454,9 @@ QWidget* MainWindow::buildGeneralTab()
     centre->setMinimumContentsLength(20);
     const FieldDef& centreField = field("tabTCcentra");
     m_widgets[{&centreField, 0}] = centre;
-    registerBinding(centre->lineEdit(), Binding{&centreField, 0, RowDialog::None});
+    // The combo box has the focus, not its inner line edit (which only hears of
+    // it through the combo box), so the leave check is bound to the combo box.
+    registerBinding(centre, Binding{&centreField, 0, RowDialog::None});
     connect(centre, &QComboBox::currentTextChanged, this,
             [this, &centreField](const QString& t) { m_doc.setText(centreField, 0, t); });
     dg->addWidget(label(QStringLiteral("Název stanice:")), 0, 0);
@@ -720,6 +722,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (auto* e = qobject_cast<QLineEdit*>(watched)) {
             // Select the whole text with the caret at its start; after the
             // mouse press that gave the focus has placed its caret.
+            QTimer::singleShot(0, e, [e] { e->setSelection(int(e->text().size()), -int(e->text().size())); });
+        } else if (auto* c = qobject_cast<QComboBox*>(watched); c && c->lineEdit()) {
+            QLineEdit* e = c->lineEdit();
             QTimer::singleShot(0, e, [e] { e->setSelection(int(e->text().size()), -int(e->text().size())); });
         }
         break;
