@@ -156,7 +156,7 @@ bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool 
 TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
 {
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kReading), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
     const int end = std::clamp(memorySize, 1, EepromImage::kSize);
     const int total = (end + kBlockSize - 1) / kBlockSize;
     int done = 0;
@@ -235,7 +235,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
 {
     using Kind = UsedEnd::Kind;
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kReading), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
     int end = std::clamp(memorySize, 1, EepromImage::kSize);
     int total = (end + kBlockSize - 1) / kBlockSize;
     int done = 0;
@@ -270,7 +270,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
 TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize, bool verify)
 {
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kWriting), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kWriting), true);
 
     const int dataBlocks = dataBlockCount(settingsSize);
     const int total = 2 * kHeaderBlockCount + dataBlocks;

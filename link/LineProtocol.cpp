@@ -16,7 +16,7 @@ bool LineProtocol::openPort(const QString& portText)
 {
     if (m_line.open(portText))
         return true;
-    m_prompts.message(QString::fromUtf8(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
+    m_prompts.message(linkmsg::text(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
     return false;
 }
 

@@ -21,17 +21,17 @@ namespace torval::cli {
 
 QString loadFailedMessage(const QString& path)
 {
-    return QString::fromUtf8(cmdmsg::kFileLoadError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
+    return cmdmsg::text(cmdmsg::kFileLoadError) + path + cmdmsg::text(cmdmsg::kFileErrorEnd);
 }
 
 QString notAnImageMessage(const QString& path)
 {
-    return QString::fromUtf8(cmdmsg::kFileInvalid) + path + QString::fromUtf8(cmdmsg::kFileInvalidEnd);
+    return cmdmsg::text(cmdmsg::kFileInvalid) + path + cmdmsg::text(cmdmsg::kFileInvalidEnd);
 }
 
 QString saveFailedMessage(const QString& path)
 {
-    return QString::fromUtf8(cmdmsg::kFileSaveError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
+    return cmdmsg::text(cmdmsg::kFileSaveError) + path + cmdmsg::text(cmdmsg::kFileErrorEnd);
 }
 
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)
