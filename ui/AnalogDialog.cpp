@@ -49,6 +49,21 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y)
     return l;
 }
 
+// Fills `l` with its caption, a space and dots up to `width` pixels.
+void dottedLeader(QLabel* l, int width)
+{
+    const QString caption = l->text() + QLatin1Char(' ');
+    QString dots;
+    for (;;) {
+        l->setText(caption + dots + QLatin1Char('.'));
+        if (l->sizeHint().width() > width)
+            break;
+        dots += QLatin1Char('.');
+    }
+    l->setText(caption + dots);
+    l->setFixedWidth(std::max(width, l->sizeHint().width()));
+}
+
 // The state-name fields start further left than on the original grid, so
 // that names of the length the station's messages use fit without scrolling.
 constexpr int kStateNameX = 1500;
@@ -141,11 +156,11 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     }
 
     label(general, QStringLiteral("Název:"), 120, 120);
-    // The dotted leaders run up to the state-name fields and stop there.
-    for (auto [text, y] : {std::pair{"HIGH (vysoká) ..............................", 300},
-                           std::pair{"MEDIUM (střední) ..........................", 660},
-                           std::pair{"LOW (nízká) .................................", 1020}})
-        label(names, QString::fromUtf8(text), 120, y)->setFixedWidth(px(kStateNameX - 120) - 4);
+    // The dotted leaders run up to the state-name fields: as many dots as the
+    // desktop font fits in front of the field, never a dot cut in half.
+    for (auto [text, y] : {std::pair{"HIGH (vysoká)", 300}, std::pair{"MEDIUM (střední)", 660},
+                           std::pair{"LOW (nízká)", 1020}})
+        dottedLeader(label(names, QString::fromUtf8(text), 120, y), px(kStateNameX - 120) - 4);
 
     // The CL1 and CL2 blocks differ only in their vertical position.
     struct Block {
@@ -182,7 +197,13 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 
     syncEnabled();
     refreshGraph();
-    edit(T::Nazev)->setFocus(Qt::OtherFocusReason);
+    // The left column first (name, report options, state names), then the
+    // levels group row by row.
+    setKeyboardOrder({edit(T::Nazev), box(F::Prc), box(F::Zpr), edit(T::StateH), edit(T::StateM), edit(T::StateL),
+                      edit(T::CL1Level), box(F::CL1UpEvent), edit(T::CL1Up), edit(T::HCL1Level), box(F::AlarmCL1Up),
+                      box(F::CL1DnEvent), edit(T::CL1Dn), box(F::AlarmCL1Down), edit(T::CL2Level),
+                      box(F::CL2UpEvent), edit(T::CL2Up), edit(T::HCL2Level), box(F::AlarmCL2Up),
+                      box(F::CL2DnEvent), edit(T::CL2Dn), box(F::AlarmCL2Down), box(F::Neg)});
 
     setOkHandler([this] {
         if (m_logic.ok())

@@ -72,6 +72,8 @@ InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
     v->addLayout(buttons);
 
     syncEnabled();
+    setKeyboardOrder({edit(T::Nazev), box(F::Zpr), edit(T::Zap), edit(T::Vyp), box(F::LHEvent), edit(T::LH),
+                      box(F::LHAlarm), box(F::HLEvent), edit(T::HL), box(F::HLAlarm), box(F::Neg)});
     setOkHandler([this] {
         m_logic.ok();
         return true;

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSerialPortInfo>
 #include <QStyle>
@@ -343,6 +344,10 @@ void MainWindow::onActivateClicked()
 
 void MainWindow::onExitClicked()
 {
+    // One box at a time: the field the click left is judged first, and while
+    // it is rejected (or its message is still open) there is no exit question.
+    if (m_checkingField || !runPendingLeaves())
+        return;
     if (m_link && m_link->isUp() && !m_link->confirmExit(ExitKind::ExitButton))
         return; // Cancel: keep running with the link up
     m_exiting = true;
@@ -735,11 +740,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             break;
         // The rules run after the focus has moved, as the station's technicians
         // know it: the field they went to then loses the focus to a rejected one.
-        QPointer<QObject> w(watched);
-        QTimer::singleShot(0, this, [this, w] {
-            if (w)
-                fieldLeft(w);
-        });
+        m_pendingLeaves.emplace_back(watched);
+        QTimer::singleShot(0, this, [this] { (void)runPendingLeaves(); });
         break;
     }
     case QEvent::MouseButtonDblClick: {
@@ -756,8 +758,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::fieldLeft(QObject* widget)
+bool MainWindow::runPendingLeaves()
 {
+    bool passed = true;
+    while (!m_pendingLeaves.empty()) {
+        const QPointer<QObject> w = m_pendingLeaves.front();
+        m_pendingLeaves.erase(m_pendingLeaves.begin());
+        if (w)
+            passed = fieldLeft(w) && passed;
+    }
+    return passed;
+}
+
+bool MainWindow::fieldLeft(QObject* widget)
+{
+    // The check may show a message box; what the user clicks meanwhile (the
+    // exit button) must know that a field is still being judged.
+    const QScopedValueRollback<bool> checking(m_checkingField, true);
     FieldCheck check;
     const Binding* b = nullptr;
     if (widget == m_uto) {
@@ -765,7 +782,7 @@ void MainWindow::fieldLeft(QObject* widget)
     } else {
         const auto it = m_bindings.constFind(widget);
         if (it == m_bindings.constEnd())
-            return;
+            return true;
         b = &*it;
         bool latch = m_doc.suppressFieldChecks();
         check = checkFieldLeave(*b->field, b->index, m_doc.config(), m_doc.editor(), latch);
@@ -793,6 +810,7 @@ void MainWindow::fieldLeft(QObject* widget)
     // The battery-low text, even a rejected one, makes BAT report its fall below CL1.
     if (check.tickBatteryCl1Down)
         m_doc.setFlag(field("tabAINCL1DnEvent"), kBatteryInput, true);
+    return check.passed;
 }
 
 void MainWindow::rejectField(const QString& message, int tab, QWidget* widget)

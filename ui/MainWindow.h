@@ -11,9 +11,11 @@
 #include "ui/GridBuilder.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -106,7 +108,11 @@ private:
     void onFieldChanged(const FieldDef* f, int index);
     void onEditorSettingsChanged();
 
-    void fieldLeft(QObject* widget);
+    // Leaving a field: its rules, the message, tab and focus of a rejection.
+    // False when the field was rejected.
+    bool fieldLeft(QObject* widget);
+    // The checks of fields left since the last turn of the event loop.
+    bool runPendingLeaves();
     void rejectField(const QString& message, int tab, QWidget* widget);
     void checkPhoneNumberRights(int row);
     void setReportTextsEnabled(const char* option);
@@ -126,6 +132,8 @@ private:
     StationLink* m_link = nullptr;
     LinkState m_linkState = LinkState::Inactive;
     bool m_exiting = false;
+    std::vector<QPointer<QObject>> m_pendingLeaves;
+    bool m_checkingField = false;
 
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_port = nullptr;

@@ -93,6 +93,8 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     v->addWidget(impulse);
     v->addLayout(buttons);
 
+    setKeyboardOrder({edit(T::Nazev), box(F::Zpr), m_functions[0], m_functions[1], m_functions[2], edit(T::Zap),
+                      edit(T::Vyp), box(F::Neg), edit(T::Impuls), edit(T::ImpulsLen)});
     setOkHandler([this] {
         m_logic.ok();
         return true;

@@ -48,6 +48,7 @@ PhoneDialog::PhoneDialog(PhoneDialogLogic& logic, QWidget* parent)
             m_number->setText(m_logic.number());
         return passed;
     });
+    setKeyboardOrder({m_number, m_receive, m_events});
     setOkHandler([this] {
         m_logic.ok();
         return true;

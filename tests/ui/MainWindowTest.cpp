@@ -499,4 +499,26 @@ TEST_F(MainWindowTest, EveryCheckedFieldIsCheckedHoweverItIsLeft)
     EXPECT_GT(checked, 200);
 }
 
+TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected)
+{
+    QSignalSpy exit(&window, &MainWindow::exitRequested);
+    auto* pin = edit(QStringLiteral("tabPIN"));
+    auto* konec = child<QPushButton>(QStringLiteral("btKonec"));
+    pin->setFocus(Qt::OtherFocusReason);
+    settle();
+    QTest::keyClicks(pin, QStringLiteral("12a4"));
+    QTest::mouseClick(konec, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("PIN je špatně zadán."));
+    EXPECT_EQ(exit.count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), pin);
+
+    pin->setText(QStringLiteral("1234"));
+    QTest::mouseClick(konec, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(exit.count(), 1);
+}
+
 } // namespace
