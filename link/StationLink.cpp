@@ -81,6 +81,11 @@ LinkState StationLink::activateLink(const QString& portText)
         info.product = *name;
     info.version = QString::number(v[4]) + QLatin1Char('.') + QString::number(v[3]);
 
+    // The panel names the device and version that answered before any
+    // message about them is shown; the rest follows with the state.
+    if (m_listener)
+        m_listener(m_state, info);
+
     bool supported = true;
     if (info.product == QLatin1String("?")) {
         m_prompts.message(linkmsg::text(linkmsg::kUnknownDevice), Icon::Information);

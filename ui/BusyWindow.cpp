@@ -55,10 +55,22 @@ void BusyWindow::showBusy(const QString& text, bool withStorno)
     m_text = text;
     m_napis->setText(asLines(text));
     adjustSize();
+    centreOnOwner();
     show();
     raise();
     // Paint it now: the operation that follows may keep the loop busy.
     QApplication::processEvents();
+}
+
+void BusyWindow::centreOnOwner()
+{
+    // Left to itself a window manager may put a tool window anywhere, even at
+    // the screen's bottom edge; it belongs over the window it reports for.
+    const QWidget* owner = parentWidget();
+    if (!owner || !owner->isVisible())
+        return;
+    const QPoint centre = owner->mapToGlobal(owner->rect().center());
+    move(centre - QPoint(width() / 2, height() / 2));
 }
 
 void BusyWindow::setBusyText(const QString& text)

@@ -30,6 +30,7 @@ public:
 
 private:
     void storno();
+    void centreOnOwner();
 
     QString m_text;
     QLabel* m_napis;
