@@ -5,6 +5,7 @@
 #include "rules/NumberRules.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -230,6 +231,14 @@ RuleResult applyRule(RuleId rule, const RuleInput& input, bool& suppressFieldChe
     if (hasPair)
         suppressFieldChecks = false;
     rewrite(rule, input, r);
+    // A number needs a digit: "+" alone (what "00" becomes) would be stored
+    // as an entry without a number that keeps its rights.
+    if ((rule == RuleId::Phone || rule == RuleId::ServiceCentre) && !r.text.isEmpty()
+        && !std::any_of(r.text.cbegin(), r.text.cend(), [](QChar c) { return c.isDigit(); })) {
+        r.passed = false;
+        r.text = input.text;
+        r.message = message(checksOf(rule).front());
+    }
     return r;
 }
 

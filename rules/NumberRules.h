@@ -20,7 +20,8 @@ namespace torval {
 inline const QString kAnalogLevelsMessage = QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.");
 
 // Both bands (level +- hysteresis) inside min..max of the scale and the CL1
-// band below the CL2 band; touching bands are allowed.
+// band below the CL2 band; touching bands are allowed. The values are
+// parseTenths values and are compared exactly, in whole tenths.
 [[nodiscard]] bool analogLevelsValid(float cl1, float hcl1, float cl2, float hcl2, const AnalogScale& scale);
 // The same on the four field texts, each read with parseTenths.
 [[nodiscard]] bool analogLevelsValid(const QString& cl1, const QString& hcl1, const QString& cl2,

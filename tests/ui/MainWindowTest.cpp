@@ -521,4 +521,16 @@ TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected
     EXPECT_EQ(exit.count(), 1);
 }
 
+TEST_F(MainWindowTest, BusyWindowOpensOverTheMainWindow)
+{
+    window.move(120, 60);
+    settle();
+    window.busy().showBusy(QStringLiteral("Program se pokouší navázat komunikaci ..."), true);
+    auto* busy = child<QWidget>(QStringLiteral("Info"));
+    ASSERT_TRUE(busy->isVisible());
+    const QPoint offset = busy->geometry().center() - window.geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    window.busy().hideBusy();
+}
+
 } // namespace
