@@ -64,9 +64,10 @@ void dottedLeader(QLabel* l, int width)
     l->setFixedWidth(std::max(width, l->sizeHint().width()));
 }
 
-// The state-name fields start further left than on the original grid, so
-// that names of the length the station's messages use fit without scrolling.
-constexpr int kStateNameX = 1500;
+// The state-name fields start where the longest caption, "MEDIUM (střední)",
+// still leaves room for a dotted row in the desktop font, and are wide enough
+// for names of the length the station's messages use.
+constexpr int kStateNameX = 1860;
 
 bool isLevelField(T t)
 {

@@ -523,8 +523,7 @@ TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected
 
 TEST_F(MainWindowTest, BusyWindowOpensOverTheMainWindow)
 {
-    window.move(120, 60);
-    settle();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)); // placed by the window manager, if there is one
     window.busy().showBusy(QStringLiteral("Program se pokouší navázat komunikaci ..."), true);
     auto* busy = child<QWidget>(QStringLiteral("Info"));
     ASSERT_TRUE(busy->isVisible());
