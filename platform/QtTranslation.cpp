@@ -25,4 +25,15 @@ bool installQtCzechTranslation(QCoreApplication& app, const QString& directory)
     return QCoreApplication::installTranslator(translator);
 }
 
+bool installProgramTranslation(QCoreApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale::system(), QStringLiteral("torval"), QStringLiteral("_"),
+                          QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 } // namespace torval

@@ -15,4 +15,10 @@ namespace torval {
 bool installQtCzechTranslation(QCoreApplication& app);
 bool installQtCzechTranslation(QCoreApplication& app, const QString& directory);
 
+// A translation of the program's own texts, "torval_<language>.qm" for the
+// system's language, from the "translations" folder beside the program.
+// None ships: without the file the texts stay Czech. Installed after Qt's,
+// so it wins where both translate the same text.
+bool installProgramTranslation(QCoreApplication& app);
+
 } // namespace torval

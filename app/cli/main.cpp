@@ -74,6 +74,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("torval-cli"));
     // Qt's own error texts (files, printing) in Czech like the rest.
     (void)torval::installQtCzechTranslation(*app);
+    (void)torval::installProgramTranslation(*app);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         usage();

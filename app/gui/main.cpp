@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // Message-box buttons and Qt's file and print dialogs in Czech.
     (void)installQtCzechTranslation(app);
+    (void)installProgramTranslation(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));
