@@ -85,9 +85,9 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 
     auto* general = new QGroupBox(this);
     general->setGeometry(px(120), 0, px(3495), px(1455));
-    auto* names = new QGroupBox(QStringLiteral("Názvy stavů"), this);
+    auto* names = new QGroupBox(tr("Názvy stavů"), this);
     names->setGeometry(px(120), px(1560), px(3495), px(1455));
-    auto* levels = new QGroupBox(QStringLiteral("Úrovně"), this);
+    auto* levels = new QGroupBox(tr("Úrovně"), this);
     levels->setGeometry(px(3720), 0, px(4815), px(5655));
 
     // Parent, position, size and tooltip of every text field, in the order of Text.
@@ -118,7 +118,7 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
                                   level ? std::function<void()>([this] { refreshGraph(); }) : std::function<void()>()),
                         s.x, s.y, s.w, 285);
         if (s.tip)
-            e->setToolTip(QString::fromUtf8(s.tip));
+            e->setToolTip(tr(s.tip));
         if (level)
             e->setAlignment(Qt::AlignRight);
         m_edits[i] = e;
@@ -145,7 +145,7 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     for (int i = 0; i < AnalogDialogLogic::kFlagCount; ++i) {
         const auto f = static_cast<F>(i);
         const BoxSpec& s = boxes[i];
-        auto* b = place(new QCheckBox(QString::fromUtf8(s.caption), s.parent), s.x, s.y, s.w, s.h);
+        auto* b = place(new QCheckBox(tr(s.caption), s.parent), s.x, s.y, s.w, s.h);
         b->setChecked(logic.flag(f));
         m_boxes[i] = b;
         connect(b, &QCheckBox::toggled, this, [this, f](bool on) {
@@ -156,12 +156,12 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         });
     }
 
-    label(general, QStringLiteral("Název:"), 120, 120);
+    label(general, tr("Název:"), 120, 120);
     // The dotted leaders run up to the state-name fields: as many dots as the
     // desktop font fits in front of the field, never a dot cut in half.
     for (auto [text, y] : {std::pair{"HIGH (vysoká)", 300}, std::pair{"MEDIUM (střední)", 660},
                            std::pair{"LOW (nízká)", 1020}})
-        dottedLeader(label(names, QString::fromUtf8(text), 120, y), px(kStateNameX - 120) - 4);
+        dottedLeader(label(names, tr(text), 120, y), px(kStateNameX - 120) - 4);
 
     // The CL1 and CL2 blocks differ only in their vertical position.
     struct Block {
@@ -174,18 +174,18 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         {"CL2", "(hranice stavů MEDIUM a HIGH)", 105, 2715, 3150, 3675, 3120, 3630},
     };
     for (const Block& b : blocks) {
-        QLabel* caption = label(levels, QString::fromUtf8(b.name), b.nameX, b.top - 15);
+        QLabel* caption = label(levels, tr(b.name), b.nameX, b.top - 15);
         QFont bold = caption->font();
         bold.setBold(true);
         caption->setFont(bold);
         caption->adjustSize();
-        label(levels, QString::fromUtf8(b.meaning), 600, b.top);
+        label(levels, tr(b.meaning), 600, b.top);
         auto* line = new QFrame(levels);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         line->setGeometry(px(120), px(b.top + 210) - 1, px(3000 - 120), 2);
-        label(levels, QStringLiteral("úroveň"), 105, b.level - 30);
-        label(levels, QStringLiteral("hyster."), 105, b.hyst - 30);
+        label(levels, tr("úroveň"), 105, b.level - 30);
+        label(levels, tr("hyster."), 105, b.hyst - 30);
         label(levels, logic.scale().unit, 1440, b.unitLevel);
         label(levels, logic.scale().unit, 1440, b.unitHyst);
     }

@@ -28,10 +28,10 @@ BusyWindow::BusyWindow(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
     , m_napis(new QLabel(this))
     , m_progress(new QProgressBar(this))
-    , m_storno(new QPushButton(QStringLiteral("Storno"), this))
+    , m_storno(new QPushButton(tr("Storno"), this))
 {
     setObjectName(QStringLiteral("Info"));
-    setWindowTitle(QStringLiteral("TORVAL"));
+    setWindowTitle(tr("TORVAL"));
     m_napis->setObjectName(QStringLiteral("Napis"));
     m_napis->setWordWrap(true);
     m_napis->setMinimumWidth(360);
@@ -49,7 +49,7 @@ BusyWindow::BusyWindow(QWidget* owner)
 void BusyWindow::showBusy(const QString& text, bool withStorno)
 {
     m_cancel = false;
-    setWindowTitle(QStringLiteral("TORVAL"));
+    setWindowTitle(tr("TORVAL"));
     m_storno->setVisible(withStorno);
     m_progress->hide();
     m_text = text;

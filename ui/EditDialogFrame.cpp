@@ -14,9 +14,9 @@ EditDialogFrame::EditDialogFrame(QWidget* parent)
     : QDialog(parent)
 {
     setModal(true);
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setDefault(true);
-    m_storno = new QPushButton(QStringLiteral("&Storno"), this);
+    m_storno = new QPushButton(tr("&Storno"), this);
     // A click on Storno must not take the focus: taking it would leave the
     // field being edited and check it, and cancelling never shows a character
     // message. Tab still reaches it, as it reaches every other control.
