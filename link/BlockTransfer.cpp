@@ -186,7 +186,7 @@ bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool 
 TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
 {
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kReading), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
     const int end = std::clamp(memorySize, 1, EepromImage::kSize);
     const int total = (end + kBlockSize - 1) / kBlockSize;
     int done = 0;
@@ -256,7 +256,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
 {
     using Kind = UsedEnd::Kind;
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kReading), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
     int end = std::clamp(memorySize, 1, EepromImage::kSize);
     int total = (end + kBlockSize - 1) / kBlockSize;
     int done = 0;
@@ -292,7 +292,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
 TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize, int memorySize, bool verify)
 {
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kWriting), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kWriting), true);
     m_waitFloorMs = 0;
 
     const int dataBlocks = dataBlockCount(settingsSize, memorySize);

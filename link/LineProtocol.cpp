@@ -20,7 +20,7 @@ bool LineProtocol::openPort(const QString& portText)
     m_lastByteMs = -1;
     if (m_line.open(portText))
         return true;
-    m_prompts.message(QString::fromUtf8(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
+    m_prompts.message(linkmsg::text(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
     return false;
 }
 

@@ -33,7 +33,7 @@ void StationLink::failActivation()
 {
     showLinkState(LinkState::Inactive);
     m_busy.hideBusy();
-    m_prompts.message(QString::fromUtf8(linkmsg::kActivationFailed), Icon::Error);
+    m_prompts.message(linkmsg::text(linkmsg::kActivationFailed), Icon::Error);
     m_protocol.closePort();
 }
 
@@ -44,12 +44,12 @@ LinkState StationLink::activateLink(const QString& portText)
         m_busy.hideBusy();
         return m_state;
     }
-    m_prompts.message(QString::fromUtf8(linkmsg::kInstruction1) + QStringLiteral("\r\n")
-                          + QString::fromUtf8(linkmsg::kInstruction2) + QStringLiteral("\r\n")
-                          + QString::fromUtf8(linkmsg::kInstruction3),
+    m_prompts.message(linkmsg::text(linkmsg::kInstruction1) + QStringLiteral("\r\n")
+                          + linkmsg::text(linkmsg::kInstruction2) + QStringLiteral("\r\n")
+                          + linkmsg::text(linkmsg::kInstruction3),
                       Icon::Information);
     m_protocol.flushInput();
-    m_busy.showBusy(QString::fromUtf8(linkmsg::kConnecting), true);
+    m_busy.showBusy(linkmsg::text(linkmsg::kConnecting), true);
 
     // The station answers only once it is in its programming state; the user
     // may take as long as needed, and Storno is the only way out.
@@ -90,17 +90,22 @@ LinkState StationLink::activateLink(const QString& portText)
         info.product = *name;
     info.version = QString::number(v[4]) + QLatin1Char('.') + QString::number(v[3]);
 
+    // The panel names the device and version that answered before any
+    // message about them is shown; the rest follows with the state.
+    if (m_listener)
+        m_listener(m_state, info);
+
     bool supported = true;
     if (info.product == QLatin1String("?")) {
-        m_prompts.message(QString::fromUtf8(linkmsg::kUnknownDevice), Icon::Information);
+        m_prompts.message(linkmsg::text(linkmsg::kUnknownDevice), Icon::Information);
     } else if (info.product != QLatin1String(linkmsg::kSupportedProduct)) {
-        m_prompts.message(QString::fromUtf8(linkmsg::kOnlyProduct) + QLatin1String(linkmsg::kSupportedProduct)
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyProduct) + QLatin1String(linkmsg::kSupportedProduct)
                               + QLatin1Char('.'),
                           Icon::Error);
         supported = false;
     } else if (QString::fromLatin1(linkmsg::kMinimumVersion).toDouble() > info.version.toDouble()) {
-        m_prompts.message(QString::fromUtf8(linkmsg::kOnlyVersion) + QLatin1String(linkmsg::kMinimumVersion)
-                              + QString::fromUtf8(linkmsg::kOnlyVersionEnd),
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyVersion) + QLatin1String(linkmsg::kMinimumVersion)
+                              + linkmsg::text(linkmsg::kOnlyVersionEnd),
                           Icon::Error);
         supported = false;
     }
@@ -129,7 +134,7 @@ LinkState StationLink::deactivateLink()
     QByteArray leave;
     leave.append(char(cmd::Leave)).append(char(0xAA)).append(char(0x55));
     if (m_protocol.exchange(leave, kReplyWaitMs).valid()
-        || m_prompts.question(QString::fromUtf8(linkmsg::kDeactivationFailed), Icon::Error, Buttons::YesNo)
+        || m_prompts.question(linkmsg::text(linkmsg::kDeactivationFailed), Icon::Error, Buttons::YesNo)
             == Answer::Yes) {
         showLinkState(LinkState::Inactive);
         m_protocol.closePort();
@@ -141,7 +146,7 @@ bool StationLink::confirmExit(ExitKind kind)
 {
     if (!isUp())
         return true;
-    const Answer a = m_prompts.question(QString::fromUtf8(linkmsg::kExitQuestion), Icon::Question,
+    const Answer a = m_prompts.question(linkmsg::text(linkmsg::kExitQuestion), Icon::Question,
                                         kind == ExitKind::ExitButton ? Buttons::YesNoCancel : Buttons::YesNo);
     if (a == Answer::Cancel && kind == ExitKind::ExitButton)
         return false;
@@ -154,7 +159,7 @@ TransferOutcome StationLink::readEeprom(EepromImage& image)
 {
     const auto size = m_info.memorySizeBytes();
     if (!size) {
-        m_prompts.message(QString::fromUtf8(linkmsg::kUnknownMemorySize), Icon::Error);
+        m_prompts.message(linkmsg::text(linkmsg::kUnknownMemorySize), Icon::Error);
         return TransferOutcome::Failed;
     }
     return m_readUsedOnly ? m_transfer.readUsedEeprom(image, *size) : m_transfer.readEeprom(image, *size);

@@ -32,7 +32,9 @@ public:
     [[nodiscard]] LinkState state() const { return m_state; }
     [[nodiscard]] const DeviceInfo& deviceInfo() const { return m_info; }
     [[nodiscard]] bool isUp() const { return linkIsUp(m_state); }
-    // Called after every change of state (the info is reset to "?" on Inactive).
+    // Called after every change of state (the info is reset to "?" on Inactive),
+    // and once during activation with the product and version just identified,
+    // before any message about them.
     void setStateListener(std::function<void(LinkState, const DeviceInfo&)> listener);
 
     // Opens portText, waits for the station's hello (until it answers or the

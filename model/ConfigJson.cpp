@@ -1,6 +1,7 @@
 #include "model/ConfigJson.h"
 
 #include "model/ConfigFields.h"
+#include "model/CzechPlural.h"
 #include "model/Encodings.h"
 
 #include <QJsonArray>
@@ -52,7 +53,7 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
             return QStringLiteral("Hodnota klíče '%1' musí být text.").arg(where);
         const QString s = v.toString();
         if (f.maxLength > 0 && s.size() > f.maxLength)
-            return QStringLiteral("Text klíče '%1' je delší než %2 znaků.").arg(where).arg(f.maxLength);
+            return QStringLiteral("Text klíče '%1' je delší než %2.").arg(where, characterCount(f.maxLength));
         *f.text(c, i) = s;
         return {};
     }

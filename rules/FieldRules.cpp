@@ -4,12 +4,20 @@
 #include "rules/KeywordRule.h"
 #include "rules/NumberRules.h"
 
+#include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace torval {
 
 namespace {
+
+// The messages are Czech in the source, marked for Qt's translator.
+QString rulesText(const char* source)
+{
+    return QCoreApplication::translate("FieldRules", source);
+}
 
 enum class CheckKind {
     Chars,           // only characters of `set`
@@ -47,44 +55,44 @@ bool isPair(const Check& c)
     return c.kind == CheckKind::NotEqualPartner || c.kind == CheckKind::PrefixPartner;
 }
 
-Check chars(QStringView set, const char16_t* text)
+Check chars(QStringView set, const char* text)
 {
-    return {CheckKind::Chars, set, -1, QString::fromUtf16(text), true};
+    return {CheckKind::Chars, set, -1, rulesText(text), true};
 }
 // Numbers name no set: their message says the value is wrong.
-Check plainChars(QStringView set, const char16_t* text)
+Check plainChars(QStringView set, const char* text)
 {
-    return {CheckKind::Chars, set, -1, QString::fromUtf16(text), false};
+    return {CheckKind::Chars, set, -1, rulesText(text), false};
 }
-Check charsNotEmpty(QStringView set, const char16_t* text)
+Check charsNotEmpty(QStringView set, const char* text)
 {
-    return {CheckKind::CharsNotEmpty, set, -1, QString::fromUtf16(text)};
+    return {CheckKind::CharsNotEmpty, set, -1, rulesText(text)};
 }
-Check keyword(const char16_t* text)
+Check keyword(const char* text)
 {
-    return {CheckKind::Keyword, {}, -1, QString::fromUtf16(text)};
+    return {CheckKind::Keyword, {}, -1, rulesText(text)};
 }
-Check notEqual(int partner, const char16_t* text)
+Check notEqual(int partner, const char* text)
 {
-    return {CheckKind::NotEqualPartner, {}, partner, QString::fromUtf16(text)};
+    return {CheckKind::NotEqualPartner, {}, partner, rulesText(text)};
 }
-Check prefix(int partner, const char16_t* text)
+Check prefix(int partner, const char* text)
 {
-    return {CheckKind::PrefixPartner, {}, partner, QString::fromUtf16(text)};
+    return {CheckKind::PrefixPartner, {}, partner, rulesText(text)};
 }
 
 // The checks of every rule, in the order they run.
 std::vector<Check> checksOf(RuleId rule)
 {
-    static const char16_t* const onChars = u"Název 'Zapnuto' může obsahovat pouze tyto znaky: ";
-    static const char16_t* const offChars = u"Název 'Vypnuto' může obsahovat pouze tyto znaky: ";
-    static const char16_t* const impulseChars = u"Název 'Impuls' může obsahovat pouze tyto znaky: ";
-    static const char16_t* const onKeyword =
-        u"Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ";
-    static const char16_t* const offKeyword =
-        u"Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ";
-    static const char16_t* const onEqual = u"Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.";
-    static const char16_t* const offEqual = u"Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.";
+    static const char* const onChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' může obsahovat pouze tyto znaky: ");
+    static const char* const offChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' může obsahovat pouze tyto znaky: ");
+    static const char* const impulseChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' může obsahovat pouze tyto znaky: ");
+    static const char* const onKeyword =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
+    static const char* const offKeyword =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
+    static const char* const onEqual = QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.");
+    static const char* const offEqual = QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.");
 
     switch (rule) {
     case RuleId::None:
@@ -93,58 +101,58 @@ std::vector<Check> checksOf(RuleId rule)
     case RuleId::ImpulseLength:
         return {};
     case RuleId::Text:
-        return {chars(TextChars, u"Text může obsahovat pouze tyto znaky: ")};
+        return {chars(TextChars, QT_TRANSLATE_NOOP("FieldRules", "Text může obsahovat pouze tyto znaky: "))};
     case RuleId::InputName:
-        return {chars(NameChars, u"Název vstupu může obsahovat pouze tyto znaky: "),
-                keyword(u"Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název vstupu může obsahovat pouze tyto znaky: ")),
+                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::InputStateOn:
         return {chars(NameChars, onChars), notEqual(0, onEqual)};
     case RuleId::InputStateOff:
         return {chars(NameChars, offChars), notEqual(0, offEqual)};
     case RuleId::InputTransitionLH:
-        return {chars(NameChars, u"Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: ")};
+        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: "))};
     case RuleId::InputTransitionHL:
-        return {chars(NameChars, u"Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: ")};
+        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: "))};
     case RuleId::DialogInputTransitionLH:
-        return {chars(NameChars, u"Název přechodu '0->1' může obsahovat pouze tyto znaky: ")};
+        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '0->1' může obsahovat pouze tyto znaky: "))};
     case RuleId::DialogInputTransitionHL:
-        return {chars(NameChars, u"Název přechodu '1->0' může obsahovat pouze tyto znaky: ")};
+        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '1->0' může obsahovat pouze tyto znaky: "))};
     case RuleId::OutputName:
-        return {chars(CommandChars, u"Název výstupu může obsahovat pouze tyto znaky: "),
-                keyword(u"Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+        return {chars(CommandChars, QT_TRANSLATE_NOOP("FieldRules", "Název výstupu může obsahovat pouze tyto znaky: ")),
+                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::OutputOn:
         return {chars(CommandChars, onChars),
-                prefix(0, u"Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak."),
-                prefix(1, u"Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak."), keyword(onKeyword)};
+                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
+                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")), keyword(onKeyword)};
     case RuleId::OutputOff:
         return {chars(CommandChars, offChars),
-                prefix(0, u"Název 'Vypnuto' nesmí být prefixem názvu 'Zapnuto' ani naopak."),
-                prefix(1, u"Název 'Vypnuto' nesmí být prefixem názvu 'Impuls' ani naopak."), keyword(offKeyword)};
+                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
+                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")), keyword(offKeyword)};
     case RuleId::OutputImpulse:
         return {chars(CommandChars, impulseChars),
-                prefix(0, u"Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak."),
-                prefix(1, u"Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak."),
-                keyword(u"Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
+                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
+                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::DialogOutputOn:
         return {chars(CommandChars, onChars), notEqual(0, onEqual), keyword(onKeyword)};
     case RuleId::DialogOutputOff:
         return {chars(CommandChars, offChars), notEqual(0, offEqual), keyword(offKeyword)};
     case RuleId::DialogOutputImpulse:
         return {chars(CommandChars, impulseChars),
-                keyword(u"Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")};
+                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::Phone:
-        return {plainChars(PhoneChars, u"Telefonní číslo je špatně zadáno.")};
+        return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "Telefonní číslo je špatně zadáno."))};
     case RuleId::ServiceCentre:
-        return {plainChars(PhoneChars, u"Telefonní číslo servisního centra je špatně zadáno.")};
+        return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "Telefonní číslo servisního centra je špatně zadáno."))};
     case RuleId::Uto:
-        return {plainChars(PhoneChars, u"UTO je špatně zadáno.")};
+        return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "UTO je špatně zadáno."))};
     case RuleId::Pin:
-        return {plainChars(DigitChars, u"PIN je špatně zadán.")};
+        return {plainChars(DigitChars, QT_TRANSLATE_NOOP("FieldRules", "PIN je špatně zadán."))};
     case RuleId::SmsValidity:
         return {charsNotEmpty(DigitChars,
-                              u"Doba platnosti SMS zprávy je špatně zadána. Povolená hodnota je číslo 1 až 30 včetně.")};
+                              QT_TRANSLATE_NOOP("FieldRules", "Doba platnosti SMS zprávy je špatně zadána. Povolená hodnota je číslo 1 až 30 včetně."))};
     case RuleId::AnalogPercent:
-        return {charsNotEmpty(DecimalChars, u"Číslo je chybně zadáno.")};
+        return {charsNotEmpty(DecimalChars, QT_TRANSLATE_NOOP("FieldRules", "Číslo je chybně zadáno."))};
     }
     return {};
 }
@@ -223,6 +231,14 @@ RuleResult applyRule(RuleId rule, const RuleInput& input, bool& suppressFieldChe
     if (hasPair)
         suppressFieldChecks = false;
     rewrite(rule, input, r);
+    // A number needs a digit: "+" alone (what "00" becomes) would be stored
+    // as an entry without a number that keeps its rights.
+    if ((rule == RuleId::Phone || rule == RuleId::ServiceCentre) && !r.text.isEmpty()
+        && !std::any_of(r.text.cbegin(), r.text.cend(), [](QChar c) { return c.isDigit(); })) {
+        r.passed = false;
+        r.text = input.text;
+        r.message = message(checksOf(rule).front());
+    }
     return r;
 }
 

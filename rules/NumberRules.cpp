@@ -37,15 +37,27 @@ QString tenthsText(float value)
     return numberText(std::round(double(value) * 10.0) / 10.0);
 }
 
+namespace {
+// A value of parseTenths (or a scale end) in whole tenths. The bands are
+// compared in tenths, exactly: in single precision 34,1 - 14,1 is not 20,
+// and bands that touch would be refused.
+qint64 tenths(double v)
+{
+    return std::llround(v * 10.0);
+}
+} // namespace
+
 bool analogLevelsValid(float cl1, float hcl1, float cl2, float hcl2, const AnalogScale& scale)
 {
-    const float low1 = cl1 - hcl1;
-    const float high1 = cl1 + hcl1;
-    const float low2 = cl2 - hcl2;
-    const float high2 = cl2 + hcl2;
-    if (double(low1) < scale.min || double(high1) > scale.max)
+    const qint64 low1 = tenths(cl1) - tenths(hcl1);
+    const qint64 high1 = tenths(cl1) + tenths(hcl1);
+    const qint64 low2 = tenths(cl2) - tenths(hcl2);
+    const qint64 high2 = tenths(cl2) + tenths(hcl2);
+    const qint64 min = tenths(scale.min);
+    const qint64 max = tenths(scale.max);
+    if (low1 < min || high1 > max)
         return false;
-    if (double(low2) < scale.min || double(high2) > scale.max)
+    if (low2 < min || high2 > max)
         return false;
     return high1 <= low2; // touching bands are allowed
 }

@@ -4,6 +4,7 @@
 // comma; both "," and "." are read.
 
 #include "model/DeviceConfig.h"
+#include "rules/RuleText.h"
 
 #include <QString>
 
@@ -17,10 +18,12 @@ namespace torval {
 // A value of parseTenths written back: at most one decimal, decimal comma.
 [[nodiscard]] QString tenthsText(float value);
 
-inline const QString kAnalogLevelsMessage = QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.");
+inline constexpr RuleText kAnalogLevelsMessage{
+    "NumberRules", QT_TRANSLATE_NOOP("NumberRules", "Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.")};
 
 // Both bands (level +- hysteresis) inside min..max of the scale and the CL1
-// band below the CL2 band; touching bands are allowed.
+// band below the CL2 band; touching bands are allowed. The values are
+// parseTenths values and are compared exactly, in whole tenths.
 [[nodiscard]] bool analogLevelsValid(float cl1, float hcl1, float cl2, float hcl2, const AnalogScale& scale);
 // The same on the four field texts, each read with parseTenths.
 [[nodiscard]] bool analogLevelsValid(const QString& cl1, const QString& hcl1, const QString& cl2,

@@ -3,6 +3,7 @@
 // that a row without a number has no rights.
 
 #include "model/DeviceConfig.h"
+#include "rules/RuleText.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,12 @@ namespace torval {
 [[nodiscard]] QString normalizePhoneNumber(const QString& number, const EditorSettings& uto);
 [[nodiscard]] QString normalizePhoneNumber(const QString& number, bool utoEnabled, const QString& utoText);
 
-inline const QString kPhoneRightsPrijemWarning =
-    QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.");
-inline const QString kPhoneRightsUdalostWarning =
-    QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté.");
+inline constexpr RuleText kPhoneRightsPrijemWarning{
+    "PhoneRules",
+    QT_TRANSLATE_NOOP("PhoneRules", "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.")};
+inline constexpr RuleText kPhoneRightsUdalostWarning{
+    "PhoneRules",
+    QT_TRANSLATE_NOOP("PhoneRules", "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté.")};
 
 // What CheckPhoneNumberRights asks of the window: which boxes to untick and
 // the warnings (warning icon) to show, in this order.

@@ -1,5 +1,6 @@
 #include "rules/SettingsCheck.h"
 
+#include "model/CzechPlural.h"
 #include "rules/FieldRules.h"
 #include "rules/NumberRules.h"
 #include "rules/OutputCommands.h"
@@ -8,7 +9,9 @@ namespace torval {
 
 QString tooLongMessage(int length, int maxLength)
 {
-    return QStringLiteral("Text je příliš dlouhý: má %1 znaků, pole dovoluje nejvýše %2.").arg(length).arg(maxLength);
+    return QStringLiteral("Text je příliš dlouhý: má %1, pole dovoluje nejvýše %2.")
+        .arg(characterCount(length))
+        .arg(maxLength);
 }
 
 namespace {
@@ -51,6 +54,55 @@ std::vector<SettingsFinding> checkSettings(const DeviceConfig& config)
     if (const auto o = checkOutputCommands(config))
         out.push_back({o->field, o->output, outputLabel(o->output), o->message});
     return out;
+}
+
+std::vector<FieldRewrite> applyFieldRewrites(DeviceConfig& config, const EditorSettings& editor)
+{
+    std::vector<FieldRewrite> out;
+    auto record = [&out](const FieldEdit& e, const QString& before) {
+        for (FieldRewrite& r : out)
+            if (r.field == e.field && r.index == e.index) {
+                r.after = e.text;
+                return;
+            }
+        out.push_back({e.field, e.index, before, e.text});
+    };
+    // A second round settles a pair whose partner was rewritten after it was
+    // left (minutes carried into the hours); the rules reach their fixed
+    // point within it.
+    for (int round = 0; round < 3; ++round) {
+        bool changed = false;
+        for (const FieldDef& f : configFields()) {
+            if (f.kind != FieldKind::Text)
+                continue;
+            for (int i = 0; i < f.count; ++i) {
+                bool latch = false;
+                const FieldCheck r = checkFieldLeave(f, i, config, editor, latch);
+                if (!r.passed)
+                    continue;
+                for (const FieldEdit& e : r.rewrites) {
+                    // textOf gives the field's own string inside `config`, which is ours to change.
+                    auto& text = const_cast<QString&>(textOf(config, *e.field, e.index));
+                    record(e, text);
+                    text = e.text;
+                    changed = true;
+                }
+            }
+        }
+        if (!changed)
+            break;
+    }
+    // A field rewritten back to where it started is no change.
+    std::erase_if(out, [](const FieldRewrite& r) { return r.before == r.after; });
+    return out;
+}
+
+QString rewriteText(const FieldRewrite& r)
+{
+    QString where = labelOf(*r.field, r.index);
+    if (r.field->count > 1)
+        where += QLatin1Char(' ') + QString::fromLatin1(r.field->name);
+    return where + QStringLiteral(": '") + r.before + QStringLiteral("' → '") + r.after + QLatin1Char('\'');
 }
 
 } // namespace torval

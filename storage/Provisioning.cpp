@@ -279,7 +279,10 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
             }
             }
         }
-        const DeviceConfig& config = doc.config();
+        // Each row stores what the editor would store: its rewrites applied and listed.
+        DeviceConfig config = doc.config();
+        for (const FieldRewrite& w : applyFieldRewrites(config))
+            table.rewrites.push_back({rec.line, rowPrefix(rec.line) + rewriteText(w), config.tabJmenoStanice});
         name = config.tabJmenoStanice;
         for (std::size_t k = before; k < table.problems.size(); ++k)
             table.problems[k].name = name;

@@ -34,6 +34,7 @@ struct RowProblem {
 struct StationTable {
     std::vector<StationRow> rows;       // rows that passed every check
     std::vector<RowProblem> problems;   // rows that did not, one message each
+    std::vector<RowProblem> rewrites;   // the editor's rewrites applied to the rows, one per field
     QString error;                      // the table as a whole is unusable (header, encoding)
 };
 

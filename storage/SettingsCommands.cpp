@@ -18,12 +18,12 @@ constexpr int kFirstTab = 0;
 
 QString quoted(const char* before, const QString& path, const char* after)
 {
-    return QString::fromUtf8(before) + path + QString::fromUtf8(after);
+    return cmdmsg::text(before) + path + cmdmsg::text(after);
 }
 
 void say(CommandContext& ctx, const char* text, Icon icon)
 {
-    ctx.prompts.message(QString::fromUtf8(text), icon);
+    ctx.prompts.message(cmdmsg::text(text), icon);
 }
 
 void showTab(CommandContext& ctx, int tab)
@@ -38,7 +38,7 @@ void showTab(CommandContext& ctx, int tab)
 [[nodiscard]] bool decodeIntoEditor(CommandContext& ctx)
 {
     showTab(ctx, kFirstTab);
-    ctx.busy.showBusy(QString::fromUtf8(cmdmsg::kConverting), false);
+    ctx.busy.showBusy(cmdmsg::text(cmdmsg::kConverting), false);
     const bool complete = decodeImageInto(ctx.document, ctx.image);
     ctx.busy.hideBusy();
     return complete;
@@ -201,9 +201,9 @@ CommandOutcome saveSettingsToDevice(CommandContext& ctx)
     // to prove the settings fit.
     if (!memory || *memory < size) {
         ctx.busy.hideBusy();
-        ctx.prompts.message(QString::fromUtf8(cmdmsg::kTooLarge) + QString::number(size) + QStringLiteral(" byte")
-                                + QString::fromUtf8(cmdmsg::kTooLargeMiddle) + info.memorySize
-                                + QString::fromUtf8(cmdmsg::kTooLargeEnd),
+        ctx.prompts.message(cmdmsg::text(cmdmsg::kTooLarge) + QString::number(size) + QStringLiteral(" byte")
+                                + cmdmsg::text(cmdmsg::kTooLargeMiddle) + info.memorySize
+                                + cmdmsg::text(cmdmsg::kTooLargeEnd),
                             Icon::Error);
         return CommandOutcome::Rejected;
     }

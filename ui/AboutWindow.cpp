@@ -12,18 +12,18 @@ AboutWindow::AboutWindow(QWidget* owner)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("InfoProgram"));
-    setWindowTitle(QStringLiteral("Informace o programu TORVAL"));
+    setWindowTitle(tr("Informace o programu TORVAL"));
     setModal(true);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
-    auto* text = new QLabel(QStringLiteral("TORVAL verze 1.0\n"
+    auto* text = new QLabel(tr("TORVAL verze 1.0\n"
                                            "Verze procesoru zařízení 1.0 a vyšší\n"
                                            "Verze komunikačního protokolu 1.15"),
                             this);
     text->setObjectName(QStringLiteral("Text"));
     text->setTextFormat(Qt::PlainText);
-    auto* close = new QPushButton(QStringLiteral("&Zavřít"), this);
+    auto* close = new QPushButton(tr("&Zavřít"), this);
     close->setObjectName(QStringLiteral("blZavrit"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);

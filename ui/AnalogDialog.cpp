@@ -49,9 +49,25 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y)
     return l;
 }
 
-// The state-name fields start further left than on the original grid, so
-// that names of the length the station's messages use fit without scrolling.
-constexpr int kStateNameX = 1500;
+// Fills `l` with its caption, a space and dots up to `width` pixels.
+void dottedLeader(QLabel* l, int width)
+{
+    const QString caption = l->text() + QLatin1Char(' ');
+    QString dots;
+    for (;;) {
+        l->setText(caption + dots + QLatin1Char('.'));
+        if (l->sizeHint().width() > width)
+            break;
+        dots += QLatin1Char('.');
+    }
+    l->setText(caption + dots);
+    l->setFixedWidth(std::max(width, l->sizeHint().width()));
+}
+
+// The state-name fields start where the longest caption, "MEDIUM (střední)",
+// still leaves room for a dotted row in the desktop font, and are wide enough
+// for names of the length the station's messages use.
+constexpr int kStateNameX = 1860;
 
 bool isLevelField(T t)
 {
@@ -69,9 +85,9 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 
     auto* general = new QGroupBox(this);
     general->setGeometry(px(120), 0, px(3495), px(1455));
-    auto* names = new QGroupBox(QStringLiteral("Názvy stavů"), this);
+    auto* names = new QGroupBox(tr("Názvy stavů"), this);
     names->setGeometry(px(120), px(1560), px(3495), px(1455));
-    auto* levels = new QGroupBox(QStringLiteral("Úrovně"), this);
+    auto* levels = new QGroupBox(tr("Úrovně"), this);
     levels->setGeometry(px(3720), 0, px(4815), px(5655));
 
     // Parent, position, size and tooltip of every text field, in the order of Text.
@@ -102,7 +118,7 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
                                   level ? std::function<void()>([this] { refreshGraph(); }) : std::function<void()>()),
                         s.x, s.y, s.w, 285);
         if (s.tip)
-            e->setToolTip(QString::fromUtf8(s.tip));
+            e->setToolTip(tr(s.tip));
         if (level)
             e->setAlignment(Qt::AlignRight);
         m_edits[i] = e;
@@ -129,7 +145,7 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     for (int i = 0; i < AnalogDialogLogic::kFlagCount; ++i) {
         const auto f = static_cast<F>(i);
         const BoxSpec& s = boxes[i];
-        auto* b = place(new QCheckBox(QString::fromUtf8(s.caption), s.parent), s.x, s.y, s.w, s.h);
+        auto* b = place(new QCheckBox(tr(s.caption), s.parent), s.x, s.y, s.w, s.h);
         b->setChecked(logic.flag(f));
         m_boxes[i] = b;
         connect(b, &QCheckBox::toggled, this, [this, f](bool on) {
@@ -140,12 +156,12 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         });
     }
 
-    label(general, QStringLiteral("Název:"), 120, 120);
-    // The dotted leaders run up to the state-name fields and stop there.
-    for (auto [text, y] : {std::pair{"HIGH (vysoká) ..............................", 300},
-                           std::pair{"MEDIUM (střední) ..........................", 660},
-                           std::pair{"LOW (nízká) .................................", 1020}})
-        label(names, QString::fromUtf8(text), 120, y)->setFixedWidth(px(kStateNameX - 120) - 4);
+    label(general, tr("Název:"), 120, 120);
+    // The dotted leaders run up to the state-name fields: as many dots as the
+    // desktop font fits in front of the field, never a dot cut in half.
+    for (auto [text, y] : {std::pair{"HIGH (vysoká)", 300}, std::pair{"MEDIUM (střední)", 660},
+                           std::pair{"LOW (nízká)", 1020}})
+        dottedLeader(label(names, tr(text), 120, y), px(kStateNameX - 120) - 4);
 
     // The CL1 and CL2 blocks differ only in their vertical position.
     struct Block {
@@ -158,18 +174,18 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         {"CL2", "(hranice stavů MEDIUM a HIGH)", 105, 2715, 3150, 3675, 3120, 3630},
     };
     for (const Block& b : blocks) {
-        QLabel* caption = label(levels, QString::fromUtf8(b.name), b.nameX, b.top - 15);
+        QLabel* caption = label(levels, tr(b.name), b.nameX, b.top - 15);
         QFont bold = caption->font();
         bold.setBold(true);
         caption->setFont(bold);
         caption->adjustSize();
-        label(levels, QString::fromUtf8(b.meaning), 600, b.top);
+        label(levels, tr(b.meaning), 600, b.top);
         auto* line = new QFrame(levels);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         line->setGeometry(px(120), px(b.top + 210) - 1, px(3000 - 120), 2);
-        label(levels, QStringLiteral("úroveň"), 105, b.level - 30);
-        label(levels, QStringLiteral("hyster."), 105, b.hyst - 30);
+        label(levels, tr("úroveň"), 105, b.level - 30);
+        label(levels, tr("hyster."), 105, b.hyst - 30);
         label(levels, logic.scale().unit, 1440, b.unitLevel);
         label(levels, logic.scale().unit, 1440, b.unitHyst);
     }
@@ -182,7 +198,13 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 
     syncEnabled();
     refreshGraph();
-    edit(T::Nazev)->setFocus(Qt::OtherFocusReason);
+    // The left column first (name, report options, state names), then the
+    // levels group row by row.
+    setKeyboardOrder({edit(T::Nazev), box(F::Prc), box(F::Zpr), edit(T::StateH), edit(T::StateM), edit(T::StateL),
+                      edit(T::CL1Level), box(F::CL1UpEvent), edit(T::CL1Up), edit(T::HCL1Level), box(F::AlarmCL1Up),
+                      box(F::CL1DnEvent), edit(T::CL1Dn), box(F::AlarmCL1Down), edit(T::CL2Level),
+                      box(F::CL2UpEvent), edit(T::CL2Up), edit(T::HCL2Level), box(F::AlarmCL2Up),
+                      box(F::CL2DnEvent), edit(T::CL2Dn), box(F::AlarmCL2Down), box(F::Neg)});
 
     setOkHandler([this] {
         if (m_logic.ok())

@@ -30,10 +30,10 @@ BusyWindow::BusyWindow(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
     , m_napis(new QLabel(this))
     , m_progress(new QProgressBar(this))
-    , m_storno(new QPushButton(QStringLiteral("Storno"), this))
+    , m_storno(new QPushButton(tr("Storno"), this))
 {
     setObjectName(QStringLiteral("Info"));
-    setWindowTitle(QStringLiteral("TORVAL"));
+    setWindowTitle(tr("TORVAL"));
     m_napis->setObjectName(QStringLiteral("Napis"));
     m_napis->setWordWrap(true);
     m_napis->setMinimumWidth(360);
@@ -51,22 +51,29 @@ BusyWindow::BusyWindow(QWidget* owner)
 void BusyWindow::showBusy(const QString& text, bool withStorno)
 {
     m_cancel = false;
-    setWindowTitle(QStringLiteral("TORVAL"));
+    setWindowTitle(tr("TORVAL"));
     m_storno->setVisible(withStorno);
     m_progress->hide();
     m_text = text;
     m_napis->setText(asLines(text));
     adjustSize();
-    // Over the middle of the main window, where the technician is looking;
-    // left to the window manager it may land at a screen edge with Storno
-    // out of reach.
     if (!isVisible())
-        if (QWidget* owner = parentWidget(); owner && owner->isVisible())
-            move(owner->window()->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        centreOnOwner();
     show();
     raise();
     // Paint it now: the operation that follows may keep the loop busy.
     QApplication::processEvents();
+}
+
+void BusyWindow::centreOnOwner()
+{
+    // Left to itself a window manager may put a tool window anywhere, even at
+    // the screen's bottom edge; it belongs over the window it reports for.
+    const QWidget* owner = parentWidget();
+    if (!owner || !owner->isVisible())
+        return;
+    const QPoint centre = owner->mapToGlobal(owner->rect().center());
+    move(centre - QPoint(width() / 2, height() / 2));
 }
 
 void BusyWindow::setBusyText(const QString& text)

@@ -36,6 +36,7 @@ protected:
 
 private:
     void storno();
+    void centreOnOwner();
 
     QString m_text;
     QLabel* m_napis;

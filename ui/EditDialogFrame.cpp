@@ -14,12 +14,13 @@ EditDialogFrame::EditDialogFrame(QWidget* parent)
     : QDialog(parent)
 {
     setModal(true);
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setDefault(true);
-    m_storno = new QPushButton(QStringLiteral("&Storno"), this);
-    // Storno must not take the focus: taking it would leave the field being
-    // edited and check it, and cancelling never shows a character message.
-    m_storno->setFocusPolicy(Qt::NoFocus);
+    m_storno = new QPushButton(tr("&Storno"), this);
+    // A click on Storno must not take the focus: taking it would leave the
+    // field being edited and check it, and cancelling never shows a character
+    // message. Tab still reaches it, as it reaches every other control.
+    m_storno->setFocusPolicy(Qt::TabFocus);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         // Clicking OK takes the focus from the field being edited; its check
         // comes first, and a rejected field keeps the dialog open.
@@ -29,6 +30,21 @@ EditDialogFrame::EditDialogFrame(QWidget* parent)
             accept();
     });
     connect(m_storno, &QPushButton::clicked, this, &EditDialogFrame::reject);
+}
+
+void EditDialogFrame::setKeyboardOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    if (previous)
+        setTabOrder(previous, m_ok);
+    setTabOrder(m_ok, m_storno);
+    if (controls.size() > 0)
+        (*controls.begin())->setFocus(Qt::OtherFocusReason);
 }
 
 void EditDialogFrame::reject()

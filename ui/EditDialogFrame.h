@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QPushButton;
@@ -55,6 +56,11 @@ public:
         });
         return e;
     }
+
+    // The Tab order of the dialog's own controls as they are laid out (top
+    // to bottom, left to right), followed by Ok and Storno. The dialog opens
+    // with the focus in the first of them, so typing goes straight into it.
+    void setKeyboardOrder(std::initializer_list<QWidget*> controls);
 
     void reject() override;
 

@@ -4,12 +4,22 @@
 #include "model/DeviceConfig.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace torval {
+
+namespace {
+// The grids' headings, buttons and tooltips are Czech in the column tables;
+// they pass through Qt's translator under the context "GridBuilder".
+QString gridText(const char* source)
+{
+    return QCoreApplication::translate("GridBuilder", source);
+}
+} // namespace
 
 namespace {
 
@@ -116,7 +126,7 @@ const GridHeading kCounterHeadings[] = {
 
 QLabel* heading(const char* text)
 {
-    auto* l = new QLabel(QString::fromUtf8(text));
+    auto* l = new QLabel(gridText(text));
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     // The station's headings are blue so they stand apart from the fields.
@@ -176,11 +186,11 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
                 w = new QCheckBox;
                 break;
             case ColumnKind::Button:
-                w = new QPushButton(QString::fromUtf8(table.buttonCaption));
+                w = new QPushButton(gridText(table.buttonCaption));
                 break;
             }
             if (c.tooltip && *c.tooltip)
-                w->setToolTip(QString::fromUtf8(c.tooltip));
+                w->setToolTip(gridText(c.tooltip));
             const int row = top + c.line;
             if (c.kind == ColumnKind::Check)
                 layout->addWidget(w, row, c.column, Qt::AlignCenter);
@@ -189,7 +199,7 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
             if (c.kind == ColumnKind::Button) {
                 w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.buttonName)).arg(index));
                 if (table.buttonTooltip && *table.buttonTooltip)
-                    w->setToolTip(QString::fromUtf8(table.buttonTooltip));
+                    w->setToolTip(gridText(table.buttonTooltip));
                 if (cb.button)
                     cb.button(index, w);
             } else {

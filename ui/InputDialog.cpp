@@ -24,12 +24,12 @@ InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
         m_edits[i] = boundEdit(m_logic, static_cast<T>(i), 100, this);
     }
     const QString captions[6] = {
-        QStringLiteral("Uvádět tento vstup ve zprávě o stavu"),
-        QStringLiteral("Poslat zprávu při změně stavu 0->1"),
-        QStringLiteral("Poslat zprávu při změně stavu 1->0"),
-        QStringLiteral("Negace vstupu (neguje se ihned po vzorkování - teprve poté se analyzuje)"),
-        QStringLiteral("odeslat ihned"),
-        QStringLiteral("odeslat ihned"),
+        tr("Uvádět tento vstup ve zprávě o stavu"),
+        tr("Poslat zprávu při změně stavu 0->1"),
+        tr("Poslat zprávu při změně stavu 1->0"),
+        tr("Negace vstupu (neguje se ihned po vzorkování - teprve poté se analyzuje)"),
+        tr("odeslat ihned"),
+        tr("odeslat ihned"),
     };
     for (int i = 0; i < 6; ++i) {
         auto* b = new QCheckBox(captions[i], this);
@@ -42,15 +42,15 @@ InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
     }
 
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Název:"), this), 0, 0);
+    top->addWidget(new QLabel(tr("Název:"), this), 0, 0);
     top->addWidget(edit(T::Nazev), 0, 1);
     top->addWidget(box(F::Zpr), 1, 1);
 
-    auto* states = new QGroupBox(QStringLiteral("Stavy"), this);
+    auto* states = new QGroupBox(tr("Stavy"), this);
     auto* g = new QGridLayout(states);
-    g->addWidget(new QLabel(QStringLiteral("Název stavu zapnuto (1):"), states), 0, 0);
+    g->addWidget(new QLabel(tr("Název stavu zapnuto (1):"), states), 0, 0);
     g->addWidget(edit(T::Zap), 0, 1, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Název stavu vypnuto (0):"), states), 1, 0);
+    g->addWidget(new QLabel(tr("Název stavu vypnuto (0):"), states), 1, 0);
     g->addWidget(edit(T::Vyp), 1, 1, 1, 2);
     g->addWidget(box(F::LHEvent), 2, 0, 1, 3);
     g->addWidget(edit(T::LH), 3, 1);
@@ -72,6 +72,8 @@ InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
     v->addLayout(buttons);
 
     syncEnabled();
+    setKeyboardOrder({edit(T::Nazev), box(F::Zpr), edit(T::Zap), edit(T::Vyp), box(F::LHEvent), edit(T::LH),
+                      box(F::LHAlarm), box(F::HLEvent), edit(T::HL), box(F::HLAlarm), box(F::Neg)});
     setOkHandler([this] {
         m_logic.ok();
         return true;

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSerialPortInfo>
 #include <QStyle>
@@ -377,6 +378,10 @@ void MainWindow::onActivateClicked()
 
 void MainWindow::onExitClicked()
 {
+    // One box at a time: the field the click left is judged first, and while
+    // it is rejected (or its message is still open) there is no exit question.
+    if (m_checkingField || !runPendingLeaves())
+        return;
     bool leave = false;
     // The exit question may deactivate the station, which is a command too.
     runOperation([this, &leave] {
@@ -499,7 +504,9 @@ QWidget* MainWindow::buildGeneralTab()
     centre->setMinimumContentsLength(20);
     const FieldDef& centreField = field("tabTCcentra");
     m_widgets[{&centreField, 0}] = centre;
-    registerBinding(centre->lineEdit(), Binding{&centreField, 0, RowDialog::None});
+    // The combo box has the focus, not its inner line edit (which only hears of
+    // it through the combo box), so the leave check is bound to the combo box.
+    registerBinding(centre, Binding{&centreField, 0, RowDialog::None});
     connect(centre, &QComboBox::currentTextChanged, this,
             [this, &centreField](const QString& t) { m_doc.setText(centreField, 0, t); });
     dg->addWidget(label(QStringLiteral("Název stanice:")), 0, 0);
@@ -766,6 +773,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             // Select the whole text with the caret at its start; after the
             // mouse press that gave the focus has placed its caret.
             QTimer::singleShot(0, e, [e] { e->setSelection(int(e->text().size()), -int(e->text().size())); });
+        } else if (auto* c = qobject_cast<QComboBox*>(watched); c && c->lineEdit()) {
+            QLineEdit* e = c->lineEdit();
+            QTimer::singleShot(0, e, [e] { e->setSelection(int(e->text().size()), -int(e->text().size())); });
         }
         break;
     case QEvent::FocusOut: {
@@ -775,11 +785,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             break;
         // The rules run after the focus has moved, as the station's technicians
         // know it: the field they went to then loses the focus to a rejected one.
-        QPointer<QObject> w(watched);
-        QTimer::singleShot(0, this, [this, w] {
-            if (w)
-                fieldLeft(w);
-        });
+        m_pendingLeaves.emplace_back(watched);
+        QTimer::singleShot(0, this, [this] { (void)runPendingLeaves(); });
         break;
     }
     case QEvent::MouseButtonDblClick: {
@@ -796,8 +803,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::fieldLeft(QObject* widget)
+bool MainWindow::runPendingLeaves()
 {
+    bool passed = true;
+    while (!m_pendingLeaves.empty()) {
+        const QPointer<QObject> w = m_pendingLeaves.front();
+        m_pendingLeaves.erase(m_pendingLeaves.begin());
+        if (w)
+            passed = fieldLeft(w) && passed;
+    }
+    return passed;
+}
+
+bool MainWindow::fieldLeft(QObject* widget)
+{
+    // The check may show a message box; what the user clicks meanwhile (the
+    // exit button) must know that a field is still being judged.
+    const QScopedValueRollback<bool> checking(m_checkingField, true);
     FieldCheck check;
     const Binding* b = nullptr;
     if (widget == m_uto) {
@@ -805,7 +827,7 @@ void MainWindow::fieldLeft(QObject* widget)
     } else {
         const auto it = m_bindings.constFind(widget);
         if (it == m_bindings.constEnd())
-            return;
+            return true;
         b = &*it;
         bool latch = m_doc.suppressFieldChecks();
         check = checkFieldLeave(*b->field, b->index, m_doc.config(), m_doc.editor(), latch);
@@ -833,6 +855,7 @@ void MainWindow::fieldLeft(QObject* widget)
     // The battery-low text, even a rejected one, makes BAT report its fall below CL1.
     if (check.tickBatteryCl1Down)
         m_doc.setFlag(field("tabAINCL1DnEvent"), kBatteryInput, true);
+    return check.passed;
 }
 
 void MainWindow::rejectField(const QString& message, int tab, QWidget* widget)

@@ -12,9 +12,11 @@
 #include "ui/OperationGuard.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -107,7 +109,11 @@ private:
     void onFieldChanged(const FieldDef* f, int index);
     void onEditorSettingsChanged();
 
-    void fieldLeft(QObject* widget);
+    // Leaving a field: its rules, the message, tab and focus of a rejection.
+    // False when the field was rejected.
+    bool fieldLeft(QObject* widget);
+    // The checks of fields left since the last turn of the event loop.
+    bool runPendingLeaves();
     void rejectField(const QString& message, int tab, QWidget* widget);
     void checkPhoneNumberRights(int row);
     void setReportTextsEnabled(const char* option);
@@ -134,6 +140,8 @@ private:
     LinkState m_linkState = LinkState::Inactive;
     bool m_exiting = false;
     OperationGate m_operation{[this](bool) { applyFrameEnabling(); }};
+    std::vector<QPointer<QObject>> m_pendingLeaves;
+    bool m_checkingField = false;
 
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_port = nullptr;

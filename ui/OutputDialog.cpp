@@ -27,7 +27,7 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     edit(T::ImpulsLen)->setAlignment(Qt::AlignRight);
     edit(T::ImpulsLen)->setFixedWidth(50);
 
-    const QString captions[2] = {QStringLiteral("Uvádět tento vstup ve zprávě o stavu"), QStringLiteral("Negace výstupu")};
+    const QString captions[2] = {tr("Uvádět tento vstup ve zprávě o stavu"), tr("Negace výstupu")};
     for (int i = 0; i < 2; ++i) {
         auto* b = new QCheckBox(captions[i], this);
         b->setChecked(logic.flag(static_cast<F>(i)));
@@ -39,8 +39,8 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     // power-saving state. The current setting is selected; only a click changes it.
     m_functionGroup = new QGroupBox(this);
     auto* fl = new QVBoxLayout(m_functionGroup);
-    const QString functionCaptions[3] = {QStringLiteral("Standartní výstup"), QStringLiteral("Indikace stavu modemu"),
-                                         QStringLiteral("Indikace stavu šetřícího režimu")};
+    const QString functionCaptions[3] = {tr("Standartní výstup"), tr("Indikace stavu modemu"),
+                                         tr("Indikace stavu šetřícího režimu")};
     for (int i = 0; i < 3; ++i) {
         const auto fn = static_cast<OutputFunction>(i);
         auto* r = new QRadioButton(functionCaptions[i], m_functionGroup);
@@ -53,25 +53,25 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     m_functionGroup->setVisible(logic.functionShown());
 
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Název:"), this), 0, 0);
+    top->addWidget(new QLabel(tr("Název:"), this), 0, 0);
     top->addWidget(edit(T::Nazev), 0, 1);
     top->addWidget(box(F::Zpr), 1, 1);
 
-    auto* states = new QGroupBox(QStringLiteral("Stavy"), this);
+    auto* states = new QGroupBox(tr("Stavy"), this);
     auto* sg = new QGridLayout(states);
-    sg->addWidget(new QLabel(QStringLiteral("Název stavu zapnuto (1):"), states), 0, 0);
+    sg->addWidget(new QLabel(tr("Název stavu zapnuto (1):"), states), 0, 0);
     sg->addWidget(edit(T::Zap), 0, 1);
-    sg->addWidget(new QLabel(QStringLiteral("Název stavu vypnuto (0):"), states), 1, 0);
+    sg->addWidget(new QLabel(tr("Název stavu vypnuto (0):"), states), 1, 0);
     sg->addWidget(edit(T::Vyp), 1, 1);
     sg->addWidget(box(F::Neg), 2, 0, 1, 2);
     sg->setColumnMinimumWidth(1, 200);
 
-    auto* impulse = new QGroupBox(QStringLiteral("Impuls"), this);
+    auto* impulse = new QGroupBox(tr("Impuls"), this);
     auto* ig = new QGridLayout(impulse);
-    ig->addWidget(new QLabel(QStringLiteral("Příkaz pro vyslání impulsu:"), impulse), 0, 0);
+    ig->addWidget(new QLabel(tr("Příkaz pro vyslání impulsu:"), impulse), 0, 0);
     ig->addWidget(edit(T::Impuls), 0, 1, 1, 2);
-    auto* label4 = new QLabel(QStringLiteral("Délka jednoho impulsu ...................."), impulse);
-    auto* label6 = new QLabel(QStringLiteral("sekund"), impulse);
+    auto* label4 = new QLabel(tr("Délka jednoho impulsu ...................."), impulse);
+    auto* label6 = new QLabel(tr("sekund"), impulse);
     ig->addWidget(label4, 1, 0);
     ig->addWidget(edit(T::ImpulsLen), 1, 1);
     ig->addWidget(label6, 1, 2);
@@ -93,6 +93,8 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     v->addWidget(impulse);
     v->addLayout(buttons);
 
+    setKeyboardOrder({edit(T::Nazev), box(F::Zpr), m_functions[0], m_functions[1], m_functions[2], edit(T::Zap),
+                      edit(T::Vyp), box(F::Neg), edit(T::Impuls), edit(T::ImpulsLen)});
     setOkHandler([this] {
         m_logic.ok();
         return true;

@@ -19,16 +19,16 @@ PhoneDialog::PhoneDialog(PhoneDialogLogic& logic, QWidget* parent)
 
     m_number = new QLineEdit(logic.number(), this);
     m_number->setMaxLength(50);
-    m_number->setToolTip(QStringLiteral("Telefonní číslo"));
-    m_receive = new QCheckBox(QStringLiteral("Přijímat příkazy"), this);
-    m_receive->setToolTip(QStringLiteral("Přijímat příkazy z tohoto tel. čísla"));
+    m_number->setToolTip(tr("Telefonní číslo"));
+    m_receive = new QCheckBox(tr("Přijímat příkazy"), this);
+    m_receive->setToolTip(tr("Přijímat příkazy z tohoto tel. čísla"));
     m_receive->setChecked(logic.receive());
-    m_events = new QCheckBox(QStringLiteral("Odesílat zprávy o událostech"), this);
-    m_events->setToolTip(QStringLiteral("Odesílat zprávy o událostech na toto tel. číslo"));
+    m_events = new QCheckBox(tr("Odesílat zprávy o událostech"), this);
+    m_events->setToolTip(tr("Odesílat zprávy o událostech na toto tel. číslo"));
     m_events->setChecked(logic.events());
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Telefonní číslo:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Telefonní číslo:"), this), 0, 0);
     grid->addWidget(m_number, 0, 1);
     grid->addWidget(m_receive, 1, 1);
     grid->addWidget(m_events, 2, 1);
@@ -48,6 +48,7 @@ PhoneDialog::PhoneDialog(PhoneDialogLogic& logic, QWidget* parent)
             m_number->setText(m_logic.number());
         return passed;
     });
+    setKeyboardOrder({m_number, m_receive, m_events});
     setOkHandler([this] {
         m_logic.ok();
         return true;

@@ -1,5 +1,7 @@
 #include "ui/QtPrompts.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -51,6 +53,9 @@ Answer QtPrompts::question(const QString& text, Icon icon, Buttons buttons)
         set = QMessageBox::Ok;
     QMessageBox box(boxIcon(icon), QString::fromLatin1(kAppTitle), text, set, m_owner);
     box.setTextFormat(Qt::PlainText);
+    // Qt's Czech calls it "Zrušit"; the program's windows all say "Storno".
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QCoreApplication::translate("QtPrompts", "Storno"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

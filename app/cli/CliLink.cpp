@@ -23,7 +23,7 @@ public:
     void message(const QString& text, Icon icon) override { m_inner.message(text, icon); }
     Answer question(const QString& text, Icon icon, Buttons buttons) override
     {
-        if (leaving && text == QString::fromUtf8(linkmsg::kDeactivationFailed)) {
+        if (leaving && text == linkmsg::text(linkmsg::kDeactivationFailed)) {
             leaveFailed = true;
             return Answer::Yes;
         }

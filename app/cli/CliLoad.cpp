@@ -27,7 +27,7 @@ QString loadFailedMessage(const QString& path)
 
 QString saveFailedMessage(const QString& path)
 {
-    return QString::fromUtf8(cmdmsg::kFileSaveError) + path + QString::fromUtf8(cmdmsg::kFileErrorEnd);
+    return cmdmsg::text(cmdmsg::kFileSaveError) + path + cmdmsg::text(cmdmsg::kFileErrorEnd);
 }
 
 QString overwriteRefusedMessage(const QString& path)

@@ -64,6 +64,10 @@ int runCheck(const QStringList& args)
         return kFailed;
     }
 
+    // The editor's rewrites are no objection: they are listed, and the
+    // findings are those of the rewritten settings, as import would store them.
+    for (const FieldRewrite& r : applyFieldRewrites(*loaded.config))
+        printErr(rewriteText(r) + QLatin1Char('\n'));
     const auto findings = checkSettings(*loaded.config);
     QString report;
     for (const SettingsFinding& f : findings) {

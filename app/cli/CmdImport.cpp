@@ -7,6 +7,7 @@
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
+#include "rules/SettingsCheck.h"
 #include "storage/SettingsCommands.h"
 
 #include <QFile>
@@ -59,7 +60,11 @@ int runImport(const QStringList& args)
         printErr(QStringLiteral("Soubor '") + input + QStringLiteral("': ") + imported.error + QLatin1Char('\n'));
         return kFailed;
     }
-    const DeviceConfig& config = *imported.config;
+    // What the editor would have rewritten on leaving each field is stored
+    // rewritten, and the technician is told what changed.
+    DeviceConfig config = *imported.config;
+    for (const FieldRewrite& r : applyFieldRewrites(config))
+        printErr(rewriteText(r) + QLatin1Char('\n'));
 
     // The window's "save to file" on a fresh image, as in a program that has
     // loaded nothing: the same encoding, length rule and overwrite question.

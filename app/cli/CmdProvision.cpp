@@ -100,6 +100,9 @@ int runProvision(const QStringList& args)
         return kFailed;
     }
 
+    for (const RowProblem& r : table.rewrites)
+        printErr(r.message + QLatin1Char('\n'));
+
     settings.say = [](const QString& line) { printOut(line + QLatin1Char('\n')); };
     settings.printPdf = [](const DeviceConfig& c, const QString& path) { return printSettingsToPdf(c, path); };
     TerminalPrompts prompts(false); // nobody answers on a pipe: a failed leave keeps the port for the next activation

@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+#include "platform/QtTranslation.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -77,6 +79,9 @@ int main(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("torval-cli"));
+    // Qt's own error texts (files, printing) in Czech like the rest.
+    (void)torval::installQtCzechTranslation(*app);
+    (void)torval::installProgramTranslation(*app);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         usage();

@@ -7,6 +7,7 @@
 #include "model/SettingsDocument.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtSerialLine.h"
+#include "platform/QtTranslation.h"
 #include "station/DemoStation.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torval-init"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // Message-box buttons and Qt's file and print dialogs in Czech.
+    (void)installQtCzechTranslation(app);
+    (void)installProgramTranslation(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));

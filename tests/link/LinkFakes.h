@@ -23,7 +23,13 @@ public:
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     std::deque<Answer> answers;
-    void message(const QString& text, Icon icon) override { shown.push_back({text, icon}); }
+    std::function<void()> onMessage; // runs while the message is "open"
+    void message(const QString& text, Icon icon) override
+    {
+        shown.push_back({text, icon});
+        if (onMessage)
+            onMessage();
+    }
     Answer question(const QString& text, Icon icon, Buttons) override
     {
         asked.push_back({text, icon});

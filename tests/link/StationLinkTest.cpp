@@ -21,9 +21,13 @@ struct LinkFixture : ::testing::Test {
     FakeBusy busy;
     StationLink link{line, pump, prompts, busy};
     std::vector<LinkState> states;
+    DeviceInfo shownInfo; // what the window's information panel shows
     void SetUp() override
     {
-        link.setStateListener([this](LinkState s, const DeviceInfo&) { states.push_back(s); });
+        link.setStateListener([this](LinkState s, const DeviceInfo& i) {
+            states.push_back(s);
+            shownInfo = i;
+        });
     }
     void identity(std::array<std::uint8_t, 3> product, int major, int minor, int memory = 4, int modem = 4)
     {
@@ -78,6 +82,9 @@ TEST_F(LinkFixture, ProductsAndVersionsDecideTheState)
         SCOPED_TRACE(c.label);
         identity(c.product, c.major, c.minor);
         prompts.shown.clear();
+        // The panel names the device and version that answered while the message about them is open.
+        QStringList panelAtMessage;
+        prompts.onMessage = [&] { panelAtMessage = {shownInfo.product, shownInfo.version}; };
         EXPECT_EQ(link.activateLink(QStringLiteral("COM 2")), c.state);
         EXPECT_EQ(link.deviceInfo().product, QString::fromUtf8(c.label));
         EXPECT_EQ(link.deviceInfo().version, QStringLiteral("%1.%2").arg(c.major).arg(c.minor));
@@ -85,7 +92,10 @@ TEST_F(LinkFixture, ProductsAndVersionsDecideTheState)
         if (c.message) {
             EXPECT_EQ(prompts.shown[1].text, QString::fromUtf8(c.message));
             EXPECT_EQ(prompts.shown[1].icon, c.icon);
+            EXPECT_EQ(panelAtMessage, QStringList({QString::fromUtf8(c.label),
+                                                   QStringLiteral("%1.%2").arg(c.major).arg(c.minor)}));
         }
+        prompts.onMessage = nullptr;
         EXPECT_EQ(link.deactivateLink(), LinkState::Inactive);
         EXPECT_EQ(link.deviceInfo(), DeviceInfo{});
         EXPECT_FALSE(line.isOpen());

@@ -108,6 +108,10 @@ TEST(FieldRules, ChecksRunInOrderAndStopAtTheFirstFailure)
         {RuleId::Text, "Porucha \"A\"", "", "", 0},
         {RuleId::Phone, "603 123", "", "", 0},
         {RuleId::Phone, "603-123", "", "", 0},
+        {RuleId::Phone, "00", "", "", 0},  // becomes "+": a number needs a digit
+        {RuleId::Phone, "+", "", "", 0},
+        {RuleId::Phone, "+4", "", "", -1},
+        {RuleId::ServiceCentre, "+", "", "", 0},
         {RuleId::Pin, "", "", "", -1},
         {RuleId::Pin, "12a", "", "", 0},
         {RuleId::SmsValidity, "", "", "", 0},

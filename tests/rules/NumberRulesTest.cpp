@@ -3,6 +3,7 @@
 #include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace torval {
 namespace {
@@ -41,6 +42,9 @@ TEST(NumberRules, AnalogBands)
         {"60", "0", "40", "0", false},   // CL1 above CL2
         {"50", "0", "50", "0", true},
         {"40,5", "9,5", "60", "10", true},
+        {"20", "0", "34,1", "14,1", true}, // touching; in single precision 34,1 - 14,1 is not 20
+        {"20", "1,2", "22,4", "1,2", true},
+        {"20", "1,2", "22,4", "1,3", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(analogLevelsValid(QString::fromLatin1(c.cl1), QString::fromLatin1(c.hcl1), QString::fromLatin1(c.cl2),
@@ -51,6 +55,25 @@ TEST(NumberRules, AnalogBands)
     const AnalogScale battery{0.0, 27.0, 1, QStringLiteral("V")};
     EXPECT_TRUE(analogLevelsValid(10.0f, 1.0f, 20.0f, 7.0f, battery));
     EXPECT_FALSE(analogLevelsValid(10.0f, 1.0f, 20.0f, 7.1f, battery));
+}
+
+TEST(NumberRules, TouchingBandsAreAlwaysAllowed)
+{
+    // Random setups whose bands touch exactly, written as a technician types them.
+    std::mt19937 random(15);
+    const AnalogScale percent;
+    auto text = [](int tenths) { return tenthsText(float(tenths) / 10.0f); };
+    for (int n = 0; n < 300; ++n) {
+        const int hcl1 = int(random() % 200);
+        const int cl1 = hcl1 + int(random() % 300);
+        const int hcl2 = int(random() % 200);
+        const int cl2 = cl1 + hcl1 + hcl2; // CL2 - HCL2 == CL1 + HCL1
+        if (cl2 + hcl2 > 1000)
+            continue;
+        EXPECT_TRUE(analogLevelsValid(text(cl1), text(hcl1), text(cl2), text(hcl2), percent))
+            << text(cl1).toStdString() << " " << text(hcl1).toStdString() << " " << text(cl2).toStdString() << " "
+            << text(hcl2).toStdString();
+    }
 }
 
 TEST(NumberRules, PowerSavePairs)

@@ -62,5 +62,66 @@ TEST(SettingsCheck, OutputCrossCheckComesLast)
     EXPECT_TRUE(f[1].message.startsWith(QStringLiteral("Název výstupu 'O3' ")));
 }
 
+// What the editor would store, field by field: the command line's import,
+// check and provision run every setting through these rewrites.
+TEST(SettingsCheck, RewritesAreAppliedAndListedAsTheEditorWould)
+{
+    DeviceConfig c;
+    struct Case {
+        const char* field;
+        int index;
+        const char* typed;
+        const char* stored; // nullptr: stored as typed
+    };
+    const Case cases[] = {
+        {"tabDobaPlatnostiSMS", 0, "45", "30"},
+        {"eePSOnH", 0, "0", nullptr},
+        {"eePSOnM", 0, "0", "5"},        // no hours: at least 5 minutes
+        {"eePSOffH", 0, "1", "2"},       // whole hours carried out of the minutes
+        {"eePSOffM", 0, "75", "15"},
+        {"tabTC", 0, "0602909909", "+420602909909"},
+        {"tabTC", 1, "00", nullptr},     // becomes "+", which is refused: left for check to report
+        {"tabTCcentra", 0, "0602909909", nullptr}, // the service centre never takes the UTO prefix
+        {"tabAINCL1Level", 2, "150", "100"},
+        {"tabAINHCL1Level", 3, "12.37", "12,3"},
+        {"tabOUTimpulsLEN", 0, "30", "25,5"},
+        {"tabPIN", 0, "12a4", nullptr}, // rejected, not rewritten
+    };
+    for (const Case& k : cases)
+        const_cast<QString&>(textOf(c, *findField(k.field), k.index)) = QString::fromUtf8(k.typed);
+
+    QStringList listed;
+    for (const FieldRewrite& r : applyFieldRewrites(c))
+        listed << rewriteText(r);
+    EXPECT_EQ(listed, QStringList({
+                          QStringLiteral("eePSOnM: '0' → '5'"),
+                          QStringLiteral("eePSOffM: '75' → '15'"),
+                          QStringLiteral("eePSOffH: '1' → '2'"),
+                          QStringLiteral("tabDobaPlatnostiSMS: '45' → '30'"),
+                          QStringLiteral("O1 tabOUTimpulsLEN: '30' → '25,5'"),
+                          QStringLiteral("A3 tabAINCL1Level: '150' → '100'"),
+                          QStringLiteral("A4 tabAINHCL1Level: '12.37' → '12,3'"),
+                          QStringLiteral("T1 tabTC: '0602909909' → '+420602909909'"),
+                      }))
+        << listed.join(u'\n').toStdString();
+    for (const Case& k : cases)
+        EXPECT_EQ(textOf(c, *findField(k.field), k.index), QString::fromUtf8(k.stored ? k.stored : k.typed))
+            << k.field << "[" << k.index << "]";
+    EXPECT_TRUE(applyFieldRewrites(c).empty()) << "a second pass finds nothing left to rewrite";
+
+    const QStringList findings = lines(checkSettings(c));
+    EXPECT_TRUE(findings.contains(QStringLiteral("T2 tabTC: Telefonní číslo je špatně zadáno.")));
+    EXPECT_TRUE(findings.contains(QStringLiteral("tabPIN tabPIN: PIN je špatně zadán.")));
+}
+
+TEST(SettingsCheck, TooLongTextsCountTheirCharactersInCzech)
+{
+    const std::pair<int, const char*> cases[] = {
+        {1, "1 znak,"}, {2, "2 znaky,"}, {4, "4 znaky,"}, {5, "5 znaků,"}, {22, "22 znaků,"}, {101, "101 znaků,"}};
+    for (const auto& [n, words] : cases)
+        EXPECT_TRUE(tooLongMessage(n, 0).contains(QStringLiteral("má ") + QString::fromUtf8(words)))
+            << tooLongMessage(n, 0).toStdString();
+}
+
 } // namespace
 } // namespace torval

@@ -109,6 +109,18 @@ TEST(StationTable, BatteryTextSetInOneColumnIsTheOtherFieldToo)
     EXPECT_TRUE(both.problems[0].message.startsWith(QStringLiteral("Řádek 2: rtBattLow")));
 }
 
+TEST(StationTable, RowsStoreTheEditorsRewritesAndListThem)
+{
+    const StationTable t = readStationTable("tabJmenoStanice,tabTC[0],tabDobaPlatnostiSMS\nVrt,0602909909,45\n",
+                                            DeviceConfig{});
+    ASSERT_EQ(t.rows.size(), 1u);
+    EXPECT_EQ(t.rows[0].config.tabTC[0], QStringLiteral("+420602909909"));
+    EXPECT_EQ(t.rows[0].config.tabDobaPlatnostiSMS, QStringLiteral("30"));
+    ASSERT_EQ(t.rewrites.size(), 2u);
+    EXPECT_EQ(t.rewrites[0].message, QStringLiteral("Řádek 2: tabDobaPlatnostiSMS: '45' → '30'"));
+    EXPECT_EQ(t.rewrites[1].message, QStringLiteral("Řádek 2: T1 tabTC: '0602909909' → '+420602909909'"));
+}
+
 TEST(StationTable, UnusableHeadersRefuseTheWholeTable)
 {
     const struct {

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -269,6 +270,72 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+// Each dialog opens with the focus in its first text field, and Tab walks
+// every control it can reach (Storno included) in the order of the layout:
+// down the dialog, left to right within a row, a column to the right of
+// everything before it only once the column before is done.
+TEST(EditDialogWidgets, OpenInTheFirstFieldAndTabFollowsTheLayout)
+{
+    SettingsDocument doc;
+    doc.setFlag(*findField("opEnablePS1"), 0, true); // the "odeslat ihned" boxes can take the focus
+    doc.setFlag(*findField("tabINPLHEvent"), 0, true);
+    DialogTestPrompts prompts;
+    PhoneDialogLogic phone(doc, prompts);
+    InputDialogLogic input(doc, prompts);
+    OutputDialogLogic output(doc, prompts);
+    AnalogDialogLogic analog(doc, prompts);
+    phone.open(0);
+    input.open(0);
+    output.open(0);
+    analog.open(0);
+    PhoneDialog phoneDialog(phone, nullptr);
+    InputDialog inputDialog(input, nullptr);
+    OutputDialog outputDialog(output, nullptr);
+    AnalogDialog analogDialog(analog, nullptr);
+    const std::pair<EditDialogFrame*, QWidget*> cases[] = {
+        {&phoneDialog, phoneDialog.numberEdit()},
+        {&inputDialog, inputDialog.edit(InputDialogLogic::Text::Nazev)},
+        {&outputDialog, outputDialog.edit(OutputDialogLogic::Text::Nazev)},
+        {&analogDialog, analogDialog.edit(AnalogDialogLogic::Text::Nazev)},
+    };
+    for (auto [d, first] : cases) {
+        SCOPED_TRACE(d->windowTitle().toStdString());
+        showAndActivate(*d);
+        ASSERT_EQ(QApplication::focusWidget(), first);
+
+        QList<QWidget*> reachable;
+        for (QWidget* w : d->findChildren<QWidget*>())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+                // Tab enters a group of options at its chosen one; arrows move within.
+                if (auto* r = qobject_cast<QRadioButton*>(w); r && !r->isChecked())
+                    continue;
+                reachable << w;
+            }
+        QList<QWidget*> walked{first};
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            if (QApplication::focusWidget() == first)
+                break;
+            walked << QApplication::focusWidget();
+        }
+        EXPECT_EQ(QSet<QWidget*>(walked.begin(), walked.end()), QSet<QWidget*>(reachable.begin(), reachable.end()));
+        EXPECT_EQ(walked.mid(walked.size() - 2), QList<QWidget*>({d->okButton(), d->stornoButton()}));
+
+        int rightmost = 0;
+        for (qsizetype i = 1; i < walked.size(); ++i) {
+            const QRect a(walked[i - 1]->mapTo(d, QPoint()), walked[i - 1]->size());
+            const QRect b(walked[i]->mapTo(d, QPoint()), walked[i]->size());
+            rightmost = std::max(rightmost, a.right());
+            const bool sameRow = std::abs(a.center().y() - b.center().y()) <= 6;
+            const bool inOrder = sameRow ? b.left() > a.left() : (b.center().y() > a.center().y() || b.left() > rightmost);
+            EXPECT_TRUE(inOrder) << i << ": " << walked[i]->metaObject()->className();
+        }
+        d->reject();
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+}
+
 // The analog dialog keeps the original fixed grid; with the desktop's own
 // font every caption must still get its full width inside its frame.
 TEST(AnalogDialogWidget, NoCaptionIsClippedWithTheDesktopFont)
@@ -281,20 +348,23 @@ TEST(AnalogDialogWidget, NoCaptionIsClippedWithTheDesktopFont)
         AnalogDialog d(logic, nullptr);
         showAndActivate(d);
         int checked = 0;
+        int leaders = 0;
         for (QWidget* w : d.findChildren<QWidget*>()) {
             auto* l = qobject_cast<QLabel*>(w);
             auto* b = qobject_cast<QCheckBox*>(w);
             if (!l && !b)
                 continue;
             const QString text = l ? l->text() : b->text();
-            // The dotted leaders end at their field on purpose.
-            if (text.isEmpty() || text.contains(QStringLiteral("....")))
+            if (text.isEmpty())
                 continue;
             ++checked;
+            // The state captions lead to their fields with a dotted row, not one cut dot.
+            leaders += text.contains(QStringLiteral(" .....")) && text.endsWith(QLatin1Char('.')) ? 1 : 0;
             EXPECT_GE(w->width(), w->sizeHint().width()) << text.toStdString();
             EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << text.toStdString();
         }
         EXPECT_GE(checked, 20);
+        EXPECT_EQ(leaders, 3);
         QTest::mouseClick(d.stornoButton(), Qt::LeftButton);
     }
     logic.finish();

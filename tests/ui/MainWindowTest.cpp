@@ -3,6 +3,7 @@
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
+#include "rules/FieldRules.h"
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
@@ -412,6 +413,123 @@ TEST_F(MainWindowTest, ExitWithoutLinkAsksNothing)
     child<QPushButton>(QStringLiteral("btKonec"))->click();
     EXPECT_EQ(exit.count(), 1);
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// Every checked field of every tab, found by the name the user's control has,
+// left by Tab and by a click elsewhere, the same way whatever kind of control
+// it is. A field whose check is bound to another widget (or to an inner widget
+// that never hears of the focus leaving) fails here.
+TEST_F(MainWindowTest, EveryCheckedFieldIsCheckedHoweverItIsLeft)
+{
+    // Fields that start disabled only because their option is off.
+    doc.setFlag(*findField("opEnablePS1"), 0, true);
+    doc.setFlag(*findField("opPowerReport"), 0, true);
+    doc.setFlag(*findField("opSwitchReport"), 0, true);
+    settle();
+    auto* clickTarget = box(QStringLiteral("CheckWrite")); // in the frame, visible on every tab
+
+    struct Target {
+        QString name;
+        RuleId rule;
+        int tab;
+    };
+    std::vector<Target> targets{{QStringLiteral("tabUTO"), RuleId::Uto, 6}};
+    for (const FieldDef& f : configFields()) {
+        const RuleId rule = ruleForField(f);
+        if (f.kind != FieldKind::Text || rule == RuleId::None)
+            continue;
+        for (int i = 0; i < f.count; ++i)
+            targets.push_back({f.count == 1 ? QString::fromLatin1(f.name)
+                                            : QStringLiteral("%1_%2").arg(QLatin1String(f.name)).arg(i),
+                               rule, f.tabFor(i)});
+    }
+
+    enum class Leave { Tab, Click };
+    int checked = 0;
+    bool sawServiceCentre = false;
+    for (const Target& t : targets) {
+        auto* w = window.findChild<QWidget*>(t.name);
+        ASSERT_NE(w, nullptr) << t.name.toStdString();
+        if (!w->isEnabled() || w->isHidden())
+            continue; // O2..O8 impulse lengths, O5..O8, C2, the unauthorised-access text: never left by a user
+        const QStringList messages = ruleMessages(t.rule);
+        for (const Leave how : {Leave::Tab, Leave::Click}) {
+            SCOPED_TRACE(t.name.toStdString() + (how == Leave::Tab ? " Tab" : " click"));
+            window.showTab(t.tab);
+            w->setFocus(Qt::OtherFocusReason);
+            settle();
+            auto* asLine = qobject_cast<QLineEdit*>(w);
+            auto* asCombo = qobject_cast<QComboBox*>(w);
+            ASSERT_TRUE(asLine || asCombo);
+            const QString before = asLine ? asLine->text() : asCombo->currentText();
+            prompts.shown.clear();
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(w, QStringLiteral("\"x"));
+            if (how == Leave::Tab) {
+                QTest::keyClick(w, Qt::Key_Tab);
+            } else {
+                window.showTab(t.tab == 0 ? 1 : 0); // the click may land on another tab
+                QTest::mouseClick(clickTarget, Qt::LeftButton);
+            }
+            settle();
+            const QString after = asLine ? asLine->text() : asCombo->currentText();
+            if (messages.isEmpty()) {
+                // Rewrite-only numbers: leaving turned the text into a number.
+                EXPECT_TRUE(prompts.shown.empty());
+                EXPECT_NE(after, QStringLiteral("\"x"));
+            } else {
+                ASSERT_EQ(prompts.shown.size(), 1u);
+                EXPECT_EQ(prompts.shown[0].text, messages.front());
+                EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+                EXPECT_EQ(currentTab(), t.tab);
+                EXPECT_EQ(QApplication::focusWidget(), w);
+                EXPECT_EQ(after, QStringLiteral("\"x"));
+            }
+            // Put the value back and leave quietly before the next field.
+            if (asLine)
+                asLine->setText(before);
+            else
+                asCombo->setEditText(before);
+            moveFocus(w, clickTarget);
+            sawServiceCentre = sawServiceCentre || t.name == QLatin1String("tabTCcentra");
+            ++checked;
+        }
+    }
+    EXPECT_TRUE(sawServiceCentre);
+    EXPECT_GT(checked, 200);
+}
+
+TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected)
+{
+    QSignalSpy exit(&window, &MainWindow::exitRequested);
+    auto* pin = edit(QStringLiteral("tabPIN"));
+    auto* konec = child<QPushButton>(QStringLiteral("btKonec"));
+    pin->setFocus(Qt::OtherFocusReason);
+    settle();
+    QTest::keyClicks(pin, QStringLiteral("12a4"));
+    QTest::mouseClick(konec, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("PIN je špatně zadán."));
+    EXPECT_EQ(exit.count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), pin);
+
+    pin->setText(QStringLiteral("1234"));
+    QTest::mouseClick(konec, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(exit.count(), 1);
+}
+
+TEST_F(MainWindowTest, BusyWindowOpensOverTheMainWindow)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)); // placed by the window manager, if there is one
+    window.busy().showBusy(QStringLiteral("Program se pokouší navázat komunikaci ..."), true);
+    auto* busy = child<QWidget>(QStringLiteral("Info"));
+    ASSERT_TRUE(busy->isVisible());
+    const QPoint offset = busy->geometry().center() - window.geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    window.busy().hideBusy();
 }
 
 } // namespace

@@ -1,0 +1,38 @@
+#include "platform/QtTranslation.h"
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+using namespace torval;
+
+namespace {
+
+TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
+{
+    EXPECT_FALSE(installQtCzechTranslation(*qApp, QStringLiteral("/nonexistent/translations")));
+    ASSERT_TRUE(installQtCzechTranslation(*qApp));
+
+    // A real question box with all three buttons, read while it is open.
+    QtPrompts prompts(nullptr);
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            captions << box->button(b)->text().remove(QLatin1Char('&'));
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(prompts.question(QStringLiteral("?"), Icon::Question, Buttons::YesNoCancel), Answer::No);
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Storno")}));
+
+    // The other window tests run as they would without it.
+    for (QTranslator* t : qApp->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(t);
+}
+
+} // namespace
