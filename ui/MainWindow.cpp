@@ -107,6 +107,8 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     box->addWidget(m_tabs, 1);
 
     connect(&m_doc, &SettingsDocument::fieldChanged, this, &MainWindow::onFieldChanged);
+    connect(&m_doc, &SettingsDocument::fieldChanged, this, &MainWindow::updateModified);
+    connect(&m_doc, &SettingsDocument::analogScaleChanged, this, &MainWindow::updateModified);
     connect(&m_doc, &SettingsDocument::settingsSizeChanged, this, [this](int) { updateMemoryUsage(); });
     connect(&m_doc, &SettingsDocument::editorSettingsChanged, this, &MainWindow::onEditorSettingsChanged);
 
@@ -120,6 +122,9 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     updateMemoryUsage();
     setReportTextsEnabled("opSwitchReport");
     setReportTextsEnabled("opPowerReport");
+    // The defaults count as stored: there is nothing to lose yet.
+    settingsStored(QString());
+    setAcceptDrops(true);
     resize(1240, 760);
 }
 
@@ -139,8 +144,13 @@ void MainWindow::setLink(StationLink* link)
     if (m_link)
         m_link->setStateListener({});
     m_link = link;
-    if (m_link)
-        m_link->setStateListener([this](LinkState s, const DeviceInfo& info) { showLinkState(s, info); });
+    if (!m_link)
+        return;
+    // The window's loads (and its compare) read only the part of the memory
+    // the settings use: a 64 KiB station holds 1-2 KiB of them, and reading it
+    // all takes two minutes at 19,200 baud. Full copies are torval-cli's.
+    m_link->setReadUsedOnly(true);
+    m_link->setStateListener([this](LinkState s, const DeviceInfo& info) { showLinkState(s, info); });
 }
 
 // ---------------------------------------------------------------- frame
@@ -192,12 +202,17 @@ QWidget* MainWindow::buildFrame()
     m_checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
     m_checkWrite->setObjectName(QStringLiteral("CheckWrite"));
     m_checkWrite->setChecked(true);
+    m_btCompare = new QPushButton(QStringLiteral("Porovnat se stanicí"));
+    m_btCompare->setObjectName(QStringLiteral("btPorovnat"));
+    m_btCompare->setToolTip(QStringLiteral("Co by zápis do EEPROM ve stanici změnil"));
+    m_btCompare->setEnabled(false);
     sg->addWidget(btFileLoad, 0, 0);
     sg->addWidget(btFileSave, 0, 1);
     sg->addWidget(m_btEEPROMLoad, 0, 2);
     sg->addWidget(m_btEEPROMSave, 0, 3);
     sg->addWidget(btTisk, 0, 4);
     sg->addWidget(m_checkWrite, 1, 0, 1, 5);
+    sg->addWidget(m_btCompare, 2, 0, 1, 5);
 
     auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
     auto* ig = new QGridLayout(info);
@@ -285,12 +300,14 @@ void MainWindow::showLinkState(LinkState state, const DeviceInfo& info)
         setColour(m_linkLabel, true);
         m_btEEPROMLoad->setEnabled(false);
         m_btEEPROMSave->setEnabled(false);
+        m_btCompare->setEnabled(false);
         break;
     case LinkState::Active:
         m_linkLabel->setText(QStringLiteral("Aktivní"));
         setColour(m_linkLabel, false);
         m_btEEPROMLoad->setEnabled(true);
         m_btEEPROMSave->setEnabled(true);
+        m_btCompare->setEnabled(true);
         break;
     case LinkState::ActiveWrongDevice:
         // The transfer buttons stay as they were: disabled, since activation starts from Inactive.
@@ -343,6 +360,8 @@ void MainWindow::onActivateClicked()
 
 void MainWindow::onExitClicked()
 {
+    if (!confirmUnsavedEdits())
+        return;
     if (m_link && m_link->isUp() && !m_link->confirmExit(ExitKind::ExitButton))
         return; // Cancel: keep running with the link up
     m_exiting = true;
@@ -351,6 +370,10 @@ void MainWindow::onExitClicked()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_exiting && !confirmUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
     if (!m_exiting && m_link && m_link->isUp())
         (void)m_link->confirmExit(ExitKind::CloseWindow);
     m_busy->hide();

@@ -1,6 +1,7 @@
 #include "ui/QtPrompts.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace torval {
@@ -87,10 +88,15 @@ std::optional<QString> QtPrompts::runFileDialog(bool save)
     // The settings file asks its own overwrite question.
     d.setOption(QFileDialog::DontConfirmOverwrite, save);
     d.setOption(QFileDialog::ReadOnly, false);
-    d.selectFile(m_last.isEmpty() ? QStringLiteral("*.eep") : m_last);
+    // The file chosen last is offered again while it is in the folder used last.
+    const bool offerLast = !m_last.isEmpty() && (m_folder.isEmpty() || QFileInfo(m_last).absolutePath() == m_folder);
+    if (!m_folder.isEmpty())
+        d.setDirectory(m_folder);
+    d.selectFile(offerLast ? m_last : QStringLiteral("*.eep"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return std::nullopt;
     m_last = d.selectedFiles().constFirst();
+    m_folder = QFileInfo(m_last).absolutePath();
     return m_last;
 }
 
