@@ -195,7 +195,7 @@ void MainWindow::compareWithStation()
         QPushButton* close = buttons->addButton(QStringLiteral("&Zavřít"), QDialogButtonBox::RejectRole);
         connect(close, &QPushButton::clicked, view, &QDialog::hide);
         box->addWidget(buttons);
-        view->resize(640, 420);
+        view->resize(900, 420); // room for two texts of the longest kind side by side
         m_compareView = view;
     }
     m_compareText->setPlainText(differences.empty()
