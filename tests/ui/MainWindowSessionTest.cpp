@@ -26,6 +26,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QComboBox>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -293,6 +295,29 @@ TEST_F(MainWindowSessionTest, AFileGivenAtStartOrDroppedGoesThroughTheLoadComman
     EXPECT_TRUE(drop(path("hozeny.EEP")));
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Z RUKY"));
     EXPECT_EQ(window.currentFile(), path("hozeny.EEP"));
+}
+
+TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
+{
+    const QString ini = path("torval-init.conf");
+    {
+        QSettings kept(ini, QSettings::IniFormat);
+        kept.setValue(QStringLiteral("port"), QStringLiteral("/dev/ttyUSB7"));
+        window.rememberIn(&kept);
+        EXPECT_EQ(window.selectedPort(), QStringLiteral("/dev/ttyUSB7"));
+        auto* port = window.findChild<QComboBox*>(QStringLiteral("tabPort"));
+        port->setCurrentIndex(port->findData(QStringLiteral("COM 3")));
+        emit port->activated(port->currentIndex()); // as a click on the item
+        window.rememberIn(nullptr);
+    }
+    SettingsDocument otherDoc;
+    EepromImage otherImage;
+    MainWindow next(otherDoc, otherImage);
+    QSettings kept(ini, QSettings::IniFormat);
+    next.rememberIn(&kept);
+    EXPECT_EQ(next.selectedPort(), QStringLiteral("COM 3"));
+    EXPECT_EQ(kept.allKeys(), QStringList{QStringLiteral("port")}) << "nothing else is remembered yet";
+    next.rememberIn(nullptr);
 }
 
 TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEditorAlone)
