@@ -4,6 +4,8 @@
 #include "link/LinkMessages.h"
 #include "link/Prompts.h"
 #include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
+#include "model/SettingsSize.h"
 
 #include <algorithm>
 #include <optional>
@@ -252,6 +254,17 @@ BlockTransfer::UsedEnd BlockTransfer::findUsedEnd(const EepromImage& image, int 
     return {Kind::Found, pos + 2};
 }
 
+int BlockTransfer::savedEnd(const EepromImage& image)
+{
+    // A file save writes settingsSize - 1 bytes and a station write sends the
+    // blocks up to the first one starting at or past settingsSize. The size
+    // estimate counts the battery-low text twice, so both reach past the end
+    // marker; reading those bytes too makes a load followed by a save (file or
+    // station) carry the station's own bytes there, as after a full read.
+    const int size = settingsSize(decodeImage(image, DeviceConfig{}).config);
+    return (size + kBlockSize - 1) / kBlockSize * kBlockSize + kBlockSize;
+}
+
 TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize)
 {
     using Kind = UsedEnd::Kind;
@@ -274,7 +287,7 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
         if (judging) {
             const UsedEnd used = findUsedEnd(image, address);
             if (used.kind == Kind::Found && used.end <= end) {
-                end = used.end;
+                end = std::min(end, std::max(used.end, savedEnd(image)));
                 total = (end + kBlockSize - 1) / kBlockSize;
                 judging = false;
             } else if (used.kind != Kind::Pending) {

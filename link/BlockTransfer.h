@@ -40,8 +40,9 @@ public:
     // Reads only the part of the memory the settings use: the header blocks,
     // then the text area up to and including its end marker 0xFF 0xFF. A
     // header that is not valid, or text lists that do not end in the marker,
-    // fall back to reading all of 0 .. memorySize-1. Image bytes after the
-    // marker keep what they held.
+    // fall back to reading all of 0 .. memorySize-1. The read goes on past
+    // the marker over the bytes a save of the read settings covers
+    // (savedEnd); image bytes after those keep what they held.
     [[nodiscard]] TransferOutcome readUsedEeprom(EepromImage& image, int memorySize);
     // Where the used part of a read image ends (one past the second 0xFF),
     // judged from the bytes below readEnd: Pending while the last text list
@@ -52,6 +53,9 @@ public:
         int end = 0;
     };
     [[nodiscard]] static UsedEnd findUsedEnd(const EepromImage& image, int readEnd);
+    // One past the last byte a file save or a station write of the settings
+    // held by `image` covers, rounded up to whole blocks.
+    [[nodiscard]] static int savedEnd(const EepromImage& image);
 
     // Writes the header, the data area up to settingsSize (never a block
     // reaching past memorySize) and commits the header. On Failed or

@@ -8,7 +8,10 @@
 #include "model/SettingsDocument.h"
 #include "rules/OutputCommands.h"
 #include "storage/CommandMessages.h"
+#include "storage/SettingsDiff.h"
 #include "storage/SettingsFile.h"
+
+#include <memory>
 
 namespace torval {
 
@@ -141,7 +144,11 @@ CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> pa
     return prompts.declined ? CommandOutcome::Declined : CommandOutcome::Done;
 }
 
-CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
+namespace {
+
+// The read of both station loads: the transfer and the checks of what came,
+// each failure with its message. Done when `image` holds valid settings.
+CommandOutcome readDevice(CommandContext& ctx, EepromImage& image)
 {
     if (!ctx.link || ctx.link->state() != LinkState::Active) {
         say(ctx, cmdmsg::kNoActiveLink, Icon::Error);
@@ -150,10 +157,10 @@ CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
     // A station of unknown memory size is refused with its own message
     // (readEeprom shows it); no block failed, so no block message follows.
     if (!ctx.link->deviceInfo().memorySizeBytes()) {
-        (void)ctx.link->readEeprom(ctx.image);
+        (void)ctx.link->readEeprom(image);
         return CommandOutcome::Failed;
     }
-    switch (ctx.link->readEeprom(ctx.image)) {
+    switch (ctx.link->readEeprom(image)) {
     case TransferOutcome::Failed:
         ctx.busy.hideBusy();
         say(ctx, cmdmsg::kDeviceLoadFailed, Icon::Error);
@@ -165,16 +172,42 @@ CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
     case TransferOutcome::Completed:
         break;
     }
-    if (!imageHeaderValid(ctx.image)) {
+    if (!imageHeaderValid(image)) {
         ctx.busy.hideBusy();
         say(ctx, cmdmsg::kDeviceNotProgrammed, Icon::Warning);
         return CommandOutcome::Failed;
     }
+    return CommandOutcome::Done;
+}
+
+} // namespace
+
+CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
+{
+    if (const CommandOutcome read = readDevice(ctx, ctx.image); read != CommandOutcome::Done)
+        return read;
     if (!decodeIntoEditor(ctx)) {
         say(ctx, cmdmsg::kDeviceDecodeBeyondEnd, Icon::Error);
         return CommandOutcome::Failed;
     }
     say(ctx, cmdmsg::kDeviceLoaded, Icon::Information);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome compareWithDevice(CommandContext& ctx, std::vector<FieldDifference>& differences)
+{
+    differences.clear();
+    auto station = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
+    if (const CommandOutcome read = readDevice(ctx, *station); read != CommandOutcome::Done)
+        return read;
+    // The analog scales are not in the image; the editor's are the ones a
+    // write would level the station's numbers with.
+    const DecodeResult decoded = decodeImage(*station, ctx.document.config());
+    if (!decoded.complete) {
+        say(ctx, cmdmsg::kDeviceDecodeBeyondEnd, Icon::Error);
+        return CommandOutcome::Failed;
+    }
+    differences = diffConfigs(decoded.config, ctx.document.config());
     return CommandOutcome::Done;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace torval {
 
@@ -14,6 +15,7 @@ class Prompts;
 class BusyIndicator;
 class StationLink;
 struct FieldDef;
+struct FieldDifference;
 
 // What the commands ask of the window: bring a tab to the front, put the
 // focus into a field. The command line passes none.
@@ -53,5 +55,12 @@ CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> 
 CommandOutcome saveSettingsToFile(CommandContext& ctx, std::optional<QString> path = std::nullopt);
 CommandOutcome loadSettingsFromDevice(CommandContext& ctx);
 CommandOutcome saveSettingsToDevice(CommandContext& ctx);
+
+// Reads the station's settings (as the device load does, with its messages
+// for a failed, cancelled or unprogrammed read) into an image of its own and
+// lists what writing the editor's settings would change: `before` is the
+// station's value, `after` the editor's. Neither the editor nor ctx.image is
+// touched. Done with an empty list means the station holds the same settings.
+CommandOutcome compareWithDevice(CommandContext& ctx, std::vector<FieldDifference>& differences);
 
 } // namespace torval

@@ -108,6 +108,8 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     box->addWidget(m_tabs, 1);
 
     connect(&m_doc, &SettingsDocument::fieldChanged, this, &MainWindow::onFieldChanged);
+    connect(&m_doc, &SettingsDocument::fieldChanged, this, &MainWindow::updateModified);
+    connect(&m_doc, &SettingsDocument::analogScaleChanged, this, &MainWindow::updateModified);
     connect(&m_doc, &SettingsDocument::settingsSizeChanged, this, [this](int) { updateMemoryUsage(); });
     connect(&m_doc, &SettingsDocument::editorSettingsChanged, this, &MainWindow::onEditorSettingsChanged);
 
@@ -121,6 +123,9 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     updateMemoryUsage();
     setReportTextsEnabled("opSwitchReport");
     setReportTextsEnabled("opPowerReport");
+    // The defaults count as stored: there is nothing to lose yet.
+    settingsStored(QString());
+    setAcceptDrops(true);
     resize(1240, 760);
 }
 
@@ -140,8 +145,13 @@ void MainWindow::setLink(StationLink* link)
     if (m_link)
         m_link->setStateListener({});
     m_link = link;
-    if (m_link)
-        m_link->setStateListener([this](LinkState s, const DeviceInfo& info) { showLinkState(s, info); });
+    if (!m_link)
+        return;
+    // The window's loads (and its compare) read only the part of the memory
+    // the settings use: a 64 KiB station holds 1-2 KiB of them, and reading it
+    // all takes two minutes at 19,200 baud. Full copies are torval-cli's.
+    m_link->setReadUsedOnly(true);
+    m_link->setStateListener([this](LinkState s, const DeviceInfo& info) { showLinkState(s, info); });
 }
 
 // ---------------------------------------------------------------- frame
@@ -195,6 +205,10 @@ QWidget* MainWindow::buildFrame()
     m_checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
     m_checkWrite->setObjectName(QStringLiteral("CheckWrite"));
     m_checkWrite->setChecked(true);
+    m_btCompare = new QPushButton(QStringLiteral("Porovnat se stanicí"));
+    m_btCompare->setObjectName(QStringLiteral("btPorovnat"));
+    m_btCompare->setToolTip(QStringLiteral("Co by zápis do EEPROM ve stanici změnil"));
+    m_btCompare->setEnabled(false);
     sg->addWidget(m_btFileLoad, 0, 0);
     sg->addWidget(m_btFileSave, 0, 1);
     sg->addWidget(m_btEEPROMLoad, 0, 2);
@@ -202,6 +216,7 @@ QWidget* MainWindow::buildFrame()
     sg->addWidget(m_btTisk, 0, 4);
     sg->addWidget(m_btNahled, 0, 5);
     sg->addWidget(m_checkWrite, 1, 0, 1, 6);
+    sg->addWidget(m_btCompare, 2, 0, 1, 6);
 
     auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
     auto* ig = new QGridLayout(info);
@@ -324,6 +339,7 @@ void MainWindow::applyFrameEnabling()
         {m_btFileSave, true},
         {m_btEEPROMLoad, transfers},
         {m_btEEPROMSave, transfers},
+        {m_btCompare, transfers},
         {m_btTisk, true},
         {m_btNahled, true},
         {m_btKonec, true},
@@ -383,12 +399,14 @@ void MainWindow::onExitClicked()
     if (m_checkingField || !runPendingLeaves())
         return;
     bool leave = false;
-    // The exit question may deactivate the station, which is a command too.
+    // The questions may save the settings or deactivate the station, which
+    // are commands too: unsaved edits first, then the link.
     runOperation([this, &leave] {
-        leave = !(m_link && m_link->isUp()) || m_link->confirmExit(ExitKind::ExitButton);
+        leave = confirmUnsavedEdits() &&
+                (!(m_link && m_link->isUp()) || m_link->confirmExit(ExitKind::ExitButton));
     });
     if (!leave)
-        return; // Cancel: keep running with the link up (or a command runs)
+        return; // Storno: keep running (or a command runs)
     m_exiting = true;
     emit exitRequested();
 }
@@ -397,7 +415,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The close box cannot end the program in the middle of a command: the
     // station would be left half written. Storno is the way out.
-    if (m_operation.running()) {
+    bool keep = m_operation.running();
+    if (!keep && !m_exiting)
+        runOperation([this, &keep] { keep = !confirmUnsavedEdits(); });
+    if (keep) {
         event->ignore();
         return;
     }

@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -27,6 +28,10 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class QGroupBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QPlainTextEdit;
+class QSettings;
 
 namespace torval {
 
@@ -37,6 +42,7 @@ class BusyWindow;
 class AboutWindow;
 class QtPrompts;
 struct FieldDef;
+struct DeviceConfig;
 
 class MainWindow : public QWidget, public CommandView {
     Q_OBJECT
@@ -76,6 +82,21 @@ public:
     // The widget bound to field(index); nullptr for fields the window does not show.
     [[nodiscard]] QWidget* fieldWidget(const FieldDef& field, int index) const;
 
+    // Unsaved edits and files (MainWindowSession.cpp).
+    // Loads a settings file through the load command, after the unsaved-edits
+    // question: a file named on the command line or dropped on the window.
+    CommandOutcome openFile(const QString& path);
+    // True while the settings differ from those last loaded or saved.
+    [[nodiscard]] bool settingsModified() const { return m_modified; }
+    // The settings file the editor's settings came from or went to last; empty
+    // after a load from the station.
+    [[nodiscard]] QString currentFile() const { return m_file; }
+    // Keeps the chosen port and the file dialog's folder for the next start and
+    // restores them now; nothing else is remembered. Null: nothing is kept.
+    void rememberIn(QSettings* settings);
+    // "Porovnat se stanicí": what a write would change, in a window of its own.
+    void compareWithStation();
+
 signals:
     // btKonec decided to end the program; main ends the event loop.
     void exitRequested();
@@ -83,6 +104,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct Binding {
@@ -121,7 +144,7 @@ private:
 
     void onActivateClicked();
     void onExitClicked();
-    // The load/save, print and print preview buttons (MainWindowCommands.cpp).
+    // The load/save, print, preview and compare buttons (MainWindowCommands.cpp).
     void wireCommands();
     // Runs one command while holding the operation guard; does nothing while
     // another command runs.
@@ -129,6 +152,24 @@ private:
     // The one place that decides which frame controls may be used: the link
     // state's rules, and nothing that starts a command while one runs.
     void applyFrameEnabling();
+    CommandContext commandContext();
+    // The four commands as the buttons run them (MainWindowSession.cpp): the
+    // loads ask about unsaved edits first, and every success is remembered as
+    // the settings last loaded or saved.
+    CommandOutcome loadFile(std::optional<QString> path);
+    CommandOutcome saveFile();
+    CommandOutcome loadFromStation();
+    CommandOutcome saveToStation();
+    // Asks whether to save unsaved edits; false: the user chose Storno, or the
+    // save did not happen.
+    [[nodiscard]] bool confirmUnsavedEdits();
+    // The editor's settings are now those last loaded or saved; `file` names
+    // their file (empty: the station's), nullopt keeps the name shown.
+    void settingsStored(std::optional<QString> file);
+    void usedFolder(const QString& path);
+    void updateModified();
+    void updateTitle();
+    CommandOutcome whileLoading(const std::function<CommandOutcome()>& load);
 
     SettingsDocument& m_doc;
     EepromImage& m_image;
@@ -142,6 +183,14 @@ private:
     OperationGate m_operation{[this](bool) { applyFrameEnabling(); }};
     std::vector<QPointer<QObject>> m_pendingLeaves;
     bool m_checkingField = false;
+    std::unique_ptr<DeviceConfig> m_stored; // the settings last loaded or saved
+    bool m_modified = false;
+    bool m_loading = false;
+    QString m_file;
+    QSettings* m_remembered = nullptr;
+    QPushButton* m_btCompare = nullptr;
+    QWidget* m_compareView = nullptr;
+    QPlainTextEdit* m_compareText = nullptr;
 
     QTabWidget* m_tabs = nullptr;
     QComboBox* m_port = nullptr;

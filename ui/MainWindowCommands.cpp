@@ -5,64 +5,55 @@
 #include "storage/SettingsCommands.h"
 #include "ui/BusyWindow.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace torval {
 
-void MainWindow::wireCommands()
+CommandContext MainWindow::commandContext()
 {
     // Every command gets the write verification as the box shows it at the moment of the click.
-    auto context = [this] {
-        return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_checkWrite->isChecked()};
+    return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_checkWrite->isChecked()};
+}
+
+void MainWindow::wireCommands()
+{
+    // Each button's command runs holding the operation guard (runOperation).
+    const auto guarded = [this](QAbstractButton* button, std::function<void()> command) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, command = std::move(command)] { runOperation(command); });
     };
-    connect(m_btFileLoad, &QToolButton::clicked, this, [this, context] {
-        runOperation([context] {
-            CommandContext ctx = context();
-            (void)loadSettingsFromFile(ctx);
-        });
+    guarded(m_btFileLoad, [this] { (void)loadFile(std::nullopt); });
+    guarded(m_btFileSave, [this] { (void)saveFile(); });
+    guarded(m_btEEPROMLoad, [this] {
+        if (m_link)
+            (void)loadFromStation();
     });
-    connect(m_btFileSave, &QToolButton::clicked, this, [this, context] {
-        runOperation([context] {
-            CommandContext ctx = context();
-            (void)saveSettingsToFile(ctx);
-        });
+    guarded(m_btEEPROMSave, [this] {
+        if (m_link)
+            (void)saveToStation();
     });
-    connect(m_btEEPROMLoad, &QToolButton::clicked, this, [this, context] {
-        if (!m_link)
-            return;
-        runOperation([context] {
-            CommandContext ctx = context();
-            (void)loadSettingsFromDevice(ctx);
-        });
-    });
-    connect(m_btEEPROMSave, &QToolButton::clicked, this, [this, context] {
-        if (!m_link)
-            return;
-        runOperation([context] {
-            CommandContext ctx = context();
-            (void)saveSettingsToDevice(ctx);
-        });
+    guarded(m_btCompare, [this] {
+        if (m_link)
+            compareWithStation();
     });
     // Cancel ends the print without a message; a printer or a file that
     // failed says so. Print and preview share the window's printer and paper.
     // The report is made from the settings as they were at the click: the
     // fields stay editable while the pages go out.
-    auto printed = [this](const PrintResult& r) {
+    const auto printed = [this](const PrintResult& r) {
         if (r.outcome == PrintOutcome::Failed && !r.error.isEmpty())
             m_prompts->message(r.error, Icon::Error);
     };
-    connect(m_btTisk, &QToolButton::clicked, this, [this, printed] {
-        runOperation([this, printed] {
-            const DeviceConfig config = m_doc.config();
-            printed(printSettings(config, *m_busy, this));
-        });
+    guarded(m_btTisk, [this, printed] {
+        const DeviceConfig config = m_doc.config();
+        printed(printSettings(config, *m_busy, this));
     });
-    connect(m_btNahled, &QToolButton::clicked, this, [this, printed] {
-        runOperation([this, printed] {
-            const DeviceConfig config = m_doc.config();
-            printed(previewSettings(config, *m_busy, this));
-        });
+    guarded(m_btNahled, [this, printed] {
+        const DeviceConfig config = m_doc.config();
+        printed(previewSettings(config, *m_busy, this));
     });
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace torval {
@@ -92,10 +93,15 @@ std::optional<QString> QtPrompts::runFileDialog(bool save)
     // The settings file asks its own overwrite question.
     d.setOption(QFileDialog::DontConfirmOverwrite, save);
     d.setOption(QFileDialog::ReadOnly, false);
-    d.selectFile(m_last.isEmpty() ? QStringLiteral("*.eep") : m_last);
+    // The file chosen last is offered again while it is in the folder used last.
+    const bool offerLast = !m_last.isEmpty() && (m_folder.isEmpty() || QFileInfo(m_last).absolutePath() == m_folder);
+    if (!m_folder.isEmpty())
+        d.setDirectory(m_folder);
+    d.selectFile(offerLast ? m_last : QStringLiteral("*.eep"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return std::nullopt;
     m_last = d.selectedFiles().constFirst();
+    m_folder = QFileInfo(m_last).absolutePath();
     return m_last;
 }
 

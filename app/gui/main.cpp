@@ -1,6 +1,7 @@
-// torval-init: the desktop program. Without options it opens exactly as the
-// technicians know it (COM 1 selected); --port adds and selects a port, and
-// "--port simulator" selects the built-in virtual station.
+// torval-init: the desktop program. It selects the port chosen last (COM 1 at
+// the very first start); --port adds and selects a port, and "--port simulator"
+// selects the built-in virtual station. A settings file named after the
+// options is loaded once the window is up (a double-clicked .eep).
 
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
+#include <QTimer>
 
 using namespace torval;
 
@@ -24,6 +27,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torval-init"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setOrganizationName(QStringLiteral("TORVAL"));
     // Message-box buttons and Qt's file and print dialogs in Czech.
     (void)installQtCzechTranslation(app);
     (void)installProgramTranslation(app);
@@ -36,7 +40,11 @@ int main(int argc, char** argv)
         QStringLiteral("port"), QStringLiteral("Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
         QStringLiteral("PATH"));
     parser.addOption(portOption);
+    parser.addPositionalArgument(QStringLiteral("SOUBOR"), QStringLiteral("Soubor nastavení (*.eep), který se načte po spuštění."),
+                                 QStringLiteral("[SOUBOR]"));
     parser.process(app);
+    if (parser.positionalArguments().size() > 1)
+        parser.showHelp(2);
 
     SettingsDocument document;
     EepromImage image;
@@ -51,6 +59,9 @@ int main(int argc, char** argv)
     PortRouterLine line(hardware, virtualStation, MainWindow::virtualStationPort());
     StationLink link(line, pump, window.prompts(), window.busy());
     window.setLink(&link);
+    // The last chosen port and the file dialog's folder; --port overrides the port.
+    QSettings remembered;
+    window.rememberIn(&remembered);
 
     if (parser.isSet(portOption)) {
         const QString port = parser.value(portOption);
@@ -62,8 +73,14 @@ int main(int argc, char** argv)
 
     QObject::connect(&window, &MainWindow::exitRequested, &app, [&app] { app.exit(0); });
     window.show();
+    if (!parser.positionalArguments().isEmpty()) {
+        // Through the load command and its messages, over the shown window.
+        const QString file = parser.positionalArguments().constFirst();
+        QTimer::singleShot(0, &window, [&window, file] { (void)window.openFile(file); });
+    }
     const int rc = app.exec();
     // The link goes before the window; the window must no longer listen to it.
     window.setLink(nullptr);
+    window.rememberIn(nullptr);
     return rc;
 }

@@ -514,10 +514,13 @@ TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected
     EXPECT_EQ(exit.count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), pin);
 
+    // Once the field is accepted the exit goes on, to the unsaved-edits question
+    // (answered Ne) and out.
     pin->setText(QStringLiteral("1234"));
     QTest::mouseClick(konec, Qt::LeftButton);
     settle();
-    EXPECT_EQ(prompts.shown.size(), 1u);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(exit.count(), 1);
 }
 

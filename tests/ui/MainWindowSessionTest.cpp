@@ -1,0 +1,352 @@
+// The window keeps a technician's work: quick loads from a large station, the
+// changed-settings state and its questions, files opened by name or by drop,
+// and the comparison with the station before a write.
+
+#include "ui/MainWindowTestSupport.h"
+
+#include "link/LinkMessages.h"
+#include "link/StationLink.h"
+#include "model/ConfigFields.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
+#include "model/SettingsDocument.h"
+#include "station/DemoStation.h"
+#include "station/SimulatedEventPump.h"
+#include "station/StationCore.h"
+#include "station/VirtualSerialLine.h"
+#include "storage/CommandMessages.h"
+#include "storage/SettingsDiff.h"
+#include "ui/MainWindow.h"
+#include "ui/PortRouterLine.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QComboBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace torval;
+using torval::test::RecordingPrompts;
+using torval::test::settle;
+
+namespace {
+
+const QString kUnsaved = QStringLiteral("Nastavení bylo změněno a není uloženo. Uložit je do souboru?");
+const QString kTitle = QStringLiteral("Inicializační program pro zařízení TORVAL");
+
+// Answers the file dialogs with scripted paths; an empty queue is Storno.
+struct FilePrompts : RecordingPrompts {
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
+    std::optional<QString> openFileName() override { return next(openPaths); }
+    std::optional<QString> saveFileName() override { return next(savePaths); }
+    static std::optional<QString> next(std::deque<QString>& q)
+    {
+        if (q.empty())
+            return std::nullopt;
+        QString p = q.front();
+        q.pop_front();
+        return p;
+    }
+    std::vector<QString> texts() const
+    {
+        std::vector<QString> t;
+        for (const auto& s : shown)
+            t.push_back(s.text);
+        return t;
+    }
+};
+
+// The window on a 65,472-byte virtual station (memory code 9) programmed as
+// the program's demo waterworks: 2 KiB of settings at the start of its memory.
+class MainWindowSessionTest : public ::testing::Test {
+protected:
+    MainWindowSessionTest()
+    {
+        station.setIdentity({{130, 211, 25}, 1, 0, 9, 4});
+        EXPECT_TRUE(programDemoStation(station));
+        window.setPrompts(prompts);
+        window.setLink(&link);
+        window.selectPort(MainWindow::virtualStationPort());
+        window.show();
+        settle();
+    }
+    ~MainWindowSessionTest() override { window.setLink(nullptr); }
+
+    void click(const char* name) { window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    int blockReads() const
+    {
+        int n = 0;
+        for (const auto& r : station.requests())
+            n += r.command == 0x04;
+        return n;
+    }
+    std::unique_ptr<EepromImage> stationImage() const
+    {
+        auto full = std::make_unique<EepromImage>();
+        std::copy(station.memory().begin(), station.memory().end(), full->bytes().begin());
+        return full;
+    }
+    // Types into the station name as a technician does.
+    void typeName(const QString& text)
+    {
+        auto* e = static_cast<QLineEdit*>(window.fieldWidget(*findField("tabJmenoStanice"), 0));
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        settle();
+    }
+
+    QTemporaryDir dir;
+    SettingsDocument doc;
+    EepromImage image;
+    FilePrompts prompts;
+    MainWindow window{doc, image};
+    SimulatedEventPump pump;
+    StationCore station;
+    StationCore unused;
+    VirtualSerialLine hardware{unused, pump};
+    VirtualSerialLine virtualLine{station, pump};
+    PortRouterLine line{hardware, virtualLine, MainWindow::virtualStationPort()};
+    StationLink link{line, pump, prompts, window.busy()};
+};
+
+TEST_F(MainWindowSessionTest, LoadingALargeStationReadsItsSettingsOnlyAndSavesWhatAFullReadWould)
+{
+    // Old settings behind the end marker, as a station reprogrammed shorter keeps them.
+    const std::optional<int> used = usedImageEnd(*stationImage());
+    ASSERT_TRUE(used);
+    std::fill(station.memory().begin() + *used, station.memory().end(), std::uint8_t(0xA5));
+    click("btDEA");
+    ASSERT_TRUE(link.isUp());
+    station.clearRequests();
+    click("btEEPROMLoad");
+    EXPECT_EQ(prompts.shown.back().text, QString::fromUtf8(cmdmsg::kDeviceLoaded));
+
+    const int reads = blockReads();
+    EXPECT_LT(reads, 65472 / 8 / 20) << "a 2 KiB configuration, not the whole memory";
+    auto* progress = window.findChild<QProgressBar*>();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->maximum(), reads);
+    EXPECT_EQ(progress->value(), reads);
+
+    const auto full = stationImage();
+    EXPECT_EQ(doc.config(), decodeImage(*full, DeviceConfig{}).config);
+    // The file holds the station's own bytes, past the end marker too.
+    prompts.savePaths = {path("stanice.eep")};
+    click("btFileSave");
+    QFile f(path("stanice.eep"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), doc.settingsSize() - 1);
+    for (int a = 0; a < bytes.size(); ++a)
+        ASSERT_EQ(std::uint8_t(bytes[a]), full->at(a)) << a;
+}
+
+TEST_F(MainWindowSessionTest, TheChangedStateFollowsLoadEditSaveAndLoad)
+{
+    EXPECT_FALSE(window.settingsModified());
+    EXPECT_EQ(window.windowTitle(), kTitle);
+
+    typeName(QStringLiteral("CERPADLO"));
+    EXPECT_TRUE(window.settingsModified());
+    EXPECT_EQ(window.windowTitle(), QLatin1Char('*') + kTitle);
+
+    prompts.savePaths = {path("a.eep")};
+    click("btFileSave");
+    EXPECT_FALSE(window.settingsModified());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("a.eep – ") + kTitle);
+
+    typeName(QStringLiteral("VODOJEM"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("*a.eep – ") + kTitle);
+    typeName(QStringLiteral("CERPADLO")); // back as saved: nothing to lose
+    EXPECT_FALSE(window.settingsModified());
+
+    // A load from the station takes the file name away; its settings are stored.
+    click("btDEA");
+    click("btEEPROMLoad");
+    EXPECT_FALSE(window.settingsModified());
+    EXPECT_EQ(window.windowTitle(), kTitle);
+    EXPECT_NE(doc.config().tabJmenoStanice, QStringLiteral("CERPADLO"));
+
+    prompts.openPaths = {path("a.eep")};
+    click("btFileLoad"); // nothing changed since the station load: no question
+    EXPECT_EQ(prompts.shown.back().text,
+              QString::fromUtf8(cmdmsg::kFileLoaded) + path("a.eep") + QString::fromUtf8(cmdmsg::kFileLoadedEnd));
+    EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("CERPADLO"));
+    EXPECT_FALSE(window.settingsModified());
+}
+
+TEST_F(MainWindowSessionTest, LoadingOverUnsavedEditsAsksFirst)
+{
+    prompts.savePaths = {path("a.eep")};
+    click("btFileSave");
+    click("btDEA");
+
+    struct Case {
+        const char* what;
+        std::deque<Answer> answers;
+        std::deque<QString> savePaths;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"Storno goes back", {Answer::Cancel}, {}, false},
+        {"Ano and a cancelled save dialog keep the edits", {Answer::Yes}, {}, false},
+        {"Ano saves, then loads", {Answer::Yes}, {path("b.eep")}, true},
+        {"Ne loads without saving", {Answer::No}, {}, true},
+    };
+    for (const char* button : {"btFileLoad", "btEEPROMLoad"}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(button) + ": " + c.what);
+            QFile::remove(path("b.eep"));
+            typeName(QStringLiteral("UPRAVENO"));
+            ASSERT_TRUE(window.settingsModified());
+            prompts.shown.clear();
+            prompts.answers = c.answers;
+            prompts.savePaths = c.savePaths;
+            prompts.openPaths = {path("a.eep")};
+            click(button);
+            ASSERT_FALSE(prompts.shown.empty());
+            EXPECT_EQ(prompts.shown.front().text, kUnsaved);
+            EXPECT_EQ(prompts.shown.front().buttons, Buttons::YesNoCancel);
+            EXPECT_EQ(window.settingsModified(), !c.loads);
+            EXPECT_EQ(doc.config().tabJmenoStanice == QStringLiteral("UPRAVENO"), !c.loads);
+            EXPECT_EQ(QFile::exists(path("b.eep")), !c.savePaths.empty());
+        }
+    }
+}
+
+TEST_F(MainWindowSessionTest, ExitAndCloseAskAboutUnsavedEditsBeforeTheLinkQuestion)
+{
+    click("btDEA");
+    ASSERT_TRUE(link.isUp());
+    typeName(QStringLiteral("UPRAVENO"));
+    QSignalSpy exit(&window, &MainWindow::exitRequested);
+    // Without edits the link question alone is asked: MainWindowLinkTest.
+
+    prompts.shown.clear();
+    prompts.answers = {Answer::Cancel};
+    click("btKonec");
+    EXPECT_EQ(prompts.texts(), std::vector<QString>{kUnsaved});
+    EXPECT_EQ(exit.count(), 0);
+
+    prompts.shown.clear();
+    prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(window.close()) << "Storno on the close box keeps the window";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(link.isUp());
+
+    prompts.shown.clear();
+    prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(prompts.texts(), (std::vector<QString>{kUnsaved, QString::fromUtf8(linkmsg::kExitQuestion)}));
+    EXPECT_EQ(link.state(), LinkState::Inactive);
+
+    prompts.answers = {Answer::No};
+    click("btKonec");
+    EXPECT_EQ(exit.count(), 1) << "Ne leaves without saving";
+}
+
+TEST_F(MainWindowSessionTest, AFileGivenAtStartOrDroppedGoesThroughTheLoadCommand)
+{
+    typeName(QStringLiteral("Z PRIKAZOVE RADKY"));
+    prompts.savePaths = {path("start.eep")};
+    click("btFileSave");
+    typeName(QStringLiteral("Z RUKY"));
+    prompts.savePaths = {path("hozeny.EEP")};
+    click("btFileSave");
+
+    prompts.shown.clear();
+    EXPECT_EQ(window.openFile(path("start.eep")), CommandOutcome::Done);
+    EXPECT_EQ(prompts.texts(), std::vector<QString>{QString::fromUtf8(cmdmsg::kFileLoaded) + path("start.eep")
+                                                    + QString::fromUtf8(cmdmsg::kFileLoadedEnd)});
+    EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Z PRIKAZOVE RADKY"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("start.eep – ") + kTitle);
+
+    const auto drop = [this](const QString& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &dropped);
+        settle();
+        return true;
+    };
+    EXPECT_FALSE(drop(path("poznamky.txt"))) << "only settings files are taken";
+    EXPECT_TRUE(drop(path("hozeny.EEP")));
+    EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Z RUKY"));
+    EXPECT_EQ(window.currentFile(), path("hozeny.EEP"));
+}
+
+TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
+{
+    const QString ini = path("torval-init.conf");
+    {
+        QSettings kept(ini, QSettings::IniFormat);
+        kept.setValue(QStringLiteral("port"), QStringLiteral("/dev/ttyUSB7"));
+        window.rememberIn(&kept);
+        EXPECT_EQ(window.selectedPort(), QStringLiteral("/dev/ttyUSB7"));
+        auto* port = window.findChild<QComboBox*>(QStringLiteral("tabPort"));
+        port->setCurrentIndex(port->findData(QStringLiteral("COM 3")));
+        emit port->activated(port->currentIndex()); // as a click on the item
+        window.rememberIn(nullptr);
+    }
+    SettingsDocument otherDoc;
+    EepromImage otherImage;
+    MainWindow next(otherDoc, otherImage);
+    QSettings kept(ini, QSettings::IniFormat);
+    next.rememberIn(&kept);
+    EXPECT_EQ(next.selectedPort(), QStringLiteral("COM 3"));
+    EXPECT_EQ(kept.allKeys(), QStringList{QStringLiteral("port")}) << "nothing else is remembered yet";
+    next.rememberIn(nullptr);
+}
+
+TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEditorAlone)
+{
+    auto* compare = window.findChild<QPushButton*>(QStringLiteral("btPorovnat"));
+    EXPECT_FALSE(compare->isEnabled());
+    click("btDEA");
+    EXPECT_TRUE(compare->isEnabled());
+    click("btEEPROMLoad");
+    const QString stationName = doc.config().tabJmenoStanice;
+    const QString input3 = doc.config().tabINPNazev[2];
+    typeName(QStringLiteral("VODOJEM"));
+    doc.setText("tabINPNazev", 2, QStringLiteral("VRATA"));
+    const DeviceConfig edited = doc.config();
+    const auto imageBefore = std::make_unique<EepromImage>(image);
+
+    prompts.shown.clear();
+    compare->click();
+    EXPECT_TRUE(prompts.shown.empty());
+    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("txtRozdily"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("[Všeobecné]\n"
+                                                  "  tabJmenoStanice: \"%1\" → \"VODOJEM\"\n"
+                                                  "[Dig. vstupy]\n"
+                                                  "  I3 tabINPNazev: \"%2\" → \"VRATA\"\n")
+                                       .arg(stationName, input3));
+    EXPECT_EQ(doc.config(), edited);
+    EXPECT_TRUE(image == *imageBefore) << "the station is read into an image of its own";
+    EXPECT_TRUE(window.settingsModified());
+
+    doc.setText("tabJmenoStanice", 0, stationName);
+    doc.setText("tabINPNazev", 2, input3);
+    compare->click();
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Shodné"));
+}
+
+} // namespace

@@ -1,0 +1,248 @@
+// What keeps a technician's work: the settings last loaded or saved, the
+// question before unsaved edits are given up, files opened from the command
+// line or dropped on the window, the remembered port and folder, and the
+// comparison with the station before a write.
+
+#include "ui/MainWindow.h"
+
+#include "link/StationLink.h"
+#include "model/DeviceConfig.h"
+#include "model/SettingsDocument.h"
+#include "storage/SettingsDiff.h"
+#include "ui/QtPrompts.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace torval {
+
+namespace {
+
+const char* const kUnsavedQuestion = "Nastavení bylo změněno a není uloženo. Uložit je do souboru?";
+const char* const kTitle = "Inicializační program pro zařízení TORVAL";
+const char* const kPortKey = "port";
+const char* const kFolderKey = "folder";
+
+// The settings file among dropped URLs: one local *.eep.
+QString droppedSettingsFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".eep"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+CommandOutcome MainWindow::whileLoading(const std::function<CommandOutcome()>& load)
+{
+    m_loading = true;
+    const CommandOutcome outcome = load();
+    m_loading = false;
+    return outcome;
+}
+
+void MainWindow::settingsStored(std::optional<QString> file)
+{
+    m_stored = std::make_unique<DeviceConfig>(m_doc.config());
+    if (file)
+        m_file = *file;
+    updateModified();
+    updateTitle();
+}
+
+void MainWindow::updateModified()
+{
+    // Compared with the stored copy rather than flagged on every change, so
+    // typing a value back as it was clears the mark again.
+    if (m_loading)
+        return; // judged once the load has ended: its message shows over a settled title
+    const bool modified = m_stored && m_doc.config() != *m_stored;
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    // "*" in front while the settings differ from those stored: "*stanice.eep – …".
+    QString title = QString::fromUtf8(kTitle);
+    if (!m_file.isEmpty())
+        title = QFileInfo(m_file).fileName() + QStringLiteral(" – ") + title;
+    setWindowTitle(m_modified ? QLatin1Char('*') + title : title);
+}
+
+bool MainWindow::confirmUnsavedEdits()
+{
+    if (!m_modified)
+        return true;
+    switch (m_prompts->question(QString::fromUtf8(kUnsavedQuestion), Icon::Question, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        // A cancelled dialog, a declined overwrite or a failed save keep the edits and stop.
+        return saveFile() == CommandOutcome::Done;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::usedFolder(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (m_ownPrompts)
+        m_ownPrompts->setStartFolder(folder);
+    if (m_remembered)
+        m_remembered->setValue(QLatin1String(kFolderKey), folder);
+}
+
+CommandOutcome MainWindow::loadFile(std::optional<QString> path)
+{
+    if (!confirmUnsavedEdits())
+        return CommandOutcome::Declined;
+    if (!path)
+        path = m_prompts->openFileName();
+    if (!path)
+        return CommandOutcome::Declined;
+    usedFolder(*path);
+    CommandContext ctx = commandContext();
+    const CommandOutcome outcome = whileLoading([&] { return loadSettingsFromFile(ctx, path); });
+    if (outcome == CommandOutcome::Done)
+        settingsStored(QFileInfo(*path).absoluteFilePath());
+    else
+        updateModified(); // a decoding cut short leaves part of the file in the editor
+    return outcome;
+}
+
+CommandOutcome MainWindow::openFile(const QString& path)
+{
+    // A file given at start or dropped is a load like the button's, and waits
+    // its turn the same way: dropped during a transfer, it is not loaded.
+    CommandOutcome outcome = CommandOutcome::Declined;
+    runOperation([&] { outcome = loadFile(path); });
+    return outcome;
+}
+
+CommandOutcome MainWindow::saveFile()
+{
+    const std::optional<QString> path = m_prompts->saveFileName();
+    if (!path)
+        return CommandOutcome::Declined;
+    usedFolder(*path);
+    CommandContext ctx = commandContext();
+    const CommandOutcome outcome = saveSettingsToFile(ctx, path);
+    if (outcome == CommandOutcome::Done)
+        settingsStored(QFileInfo(*path).absoluteFilePath());
+    return outcome;
+}
+
+CommandOutcome MainWindow::loadFromStation()
+{
+    if (!confirmUnsavedEdits())
+        return CommandOutcome::Declined;
+    CommandContext ctx = commandContext();
+    const CommandOutcome outcome = whileLoading([&] { return loadSettingsFromDevice(ctx); });
+    if (outcome == CommandOutcome::Done) {
+        // The settings are the station's now, no longer those of a file.
+        settingsStored(QString());
+    } else {
+        updateModified();
+    }
+    return outcome;
+}
+
+CommandOutcome MainWindow::saveToStation()
+{
+    CommandContext ctx = commandContext();
+    const CommandOutcome outcome = saveSettingsToDevice(ctx);
+    if (outcome == CommandOutcome::Done)
+        settingsStored(std::nullopt);
+    return outcome;
+}
+
+void MainWindow::compareWithStation()
+{
+    CommandContext ctx = commandContext();
+    std::vector<FieldDifference> differences;
+    if (compareWithDevice(ctx, differences) != CommandOutcome::Done)
+        return; // the read's own message has been shown
+    if (!m_compareView) {
+        // Not modal: the technician can keep it open beside the tabs while mending.
+        auto* view = new QDialog(this);
+        view->setObjectName(QStringLiteral("Porovnani"));
+        view->setWindowTitle(QStringLiteral("Porovnání se stanicí"));
+        auto* box = new QVBoxLayout(view);
+        box->addWidget(new QLabel(QStringLiteral("Co zápis do EEPROM změní (stanice → program):")));
+        m_compareText = new QPlainTextEdit;
+        m_compareText->setObjectName(QStringLiteral("txtRozdily"));
+        m_compareText->setReadOnly(true);
+        m_compareText->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_compareText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        box->addWidget(m_compareText, 1);
+        auto* buttons = new QDialogButtonBox;
+        QPushButton* close = buttons->addButton(QStringLiteral("&Zavřít"), QDialogButtonBox::RejectRole);
+        connect(close, &QPushButton::clicked, view, &QDialog::hide);
+        box->addWidget(buttons);
+        view->resize(900, 420); // room for two texts of the longest kind side by side
+        m_compareView = view;
+    }
+    m_compareText->setPlainText(differences.empty()
+                                    ? QStringLiteral("Shodné")
+                                    : formatDifferences(SettingsDifferences{std::move(differences), {}}));
+    m_compareView->show();
+    m_compareView->raise();
+}
+
+void MainWindow::rememberIn(QSettings* settings)
+{
+    m_remembered = settings;
+    if (!settings)
+        return;
+    const QString port = settings->value(QLatin1String(kPortKey)).toString();
+    if (!port.isEmpty())
+        selectPort(port);
+    const QString folder = settings->value(QLatin1String(kFolderKey)).toString();
+    if (!folder.isEmpty() && m_ownPrompts)
+        m_ownPrompts->setStartFolder(folder);
+    const auto keepPort = [this] {
+        if (m_remembered)
+            m_remembered->setValue(QLatin1String(kPortKey), selectedPort());
+    };
+    connect(m_port, &QComboBox::activated, this, keepPort);
+    connect(m_btDEA, &QPushButton::clicked, this, keepPort);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSettingsFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedSettingsFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag source waits for the drop to end; the load with its questions
+    // and messages runs after it.
+    QMetaObject::invokeMethod(this, [this, path] { (void)openFile(path); }, Qt::QueuedConnection);
+}
+
+} // namespace torval
