@@ -12,7 +12,8 @@ namespace torval::cli {
 
 struct CliLink::Parts {
     QtEventPump pump;
-    TerminalBusy busy;
+    std::unique_ptr<TerminalBusy> ownBusy; // made only when the caller brings none
+    BusyIndicator* busy = nullptr;
     // The simulated station: a programmable station with the largest memory,
     // as empty as a new one.
     std::unique_ptr<StationCore> station;
@@ -22,7 +23,21 @@ struct CliLink::Parts {
 
 CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(std::make_unique<Parts>())
 {
+    m_parts->ownBusy = std::make_unique<TerminalBusy>();
+    init(prompts, *m_parts->ownBusy);
+}
+
+CliLink::CliLink(const QString& port, Prompts& prompts, BusyIndicator& busy)
+    : m_port(port), m_parts(std::make_unique<Parts>())
+{
+    init(prompts, busy);
+}
+
+void CliLink::init(Prompts& prompts, BusyIndicator& busy)
+{
     Parts& p = *m_parts;
+    const QString& port = m_port;
+    p.busy = &busy;
     if (port.trimmed().compare(QLatin1String(kSimulatorPort), Qt::CaseInsensitive) == 0) {
         StationIdentity id;
         id.memoryCode = 9;
@@ -31,7 +46,7 @@ CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(
     } else {
         p.line = std::make_unique<QtSerialLine>();
     }
-    p.link = std::make_unique<StationLink>(*p.line, p.pump, prompts, p.busy);
+    p.link = std::make_unique<StationLink>(*p.line, p.pump, prompts, busy);
 }
 
 CliLink::~CliLink()
@@ -63,7 +78,7 @@ StationLink& CliLink::link()
 
 BusyIndicator& CliLink::busy()
 {
-    return m_parts->busy;
+    return *m_parts->busy;
 }
 
 } // namespace torval::cli

@@ -62,19 +62,22 @@ TEST_F(ProvisionCli, VirtualStationThreeRowsOneInvalidWithReportsAndLog)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Připojte další stanici (řádek 2, 'Čerpadlo 1')")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 4 ('Vodojem, horní'): naprogramováno")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("  T1 tabTC: \"+420601000001\" → \"\"")));
-    EXPECT_TRUE(r.out.endsWith(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.\n")));
+    EXPECT_TRUE(r.out.endsWith(
+        QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1, přeskočených řádků: 0.\n")));
+    EXPECT_FALSE(r.out.contains(QStringLiteral("[simulator]"))) << "one port, no prefixes";
     EXPECT_EQ(r.err.count(QStringLiteral("Data byla úspěšně uložena do EEPROM.")), 2);
 
     // Backups in the order the stations came, as the log names them.
     const QStringList log = QString::fromUtf8(readAll(file("protokol.csv"))).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(log.size(), 4);
-    EXPECT_EQ(log[0], QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha"));
+    EXPECT_EQ(log[0], QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha,port"));
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("3,Čerpadlo 2,,,neplatný řádek,")));
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("2,Čerpadlo 1,TORVAL,65472 byte,naprogramováno,")));
     EXPECT_TRUE(log[3].startsWith(QStringLiteral("4,\"Vodojem, horní\",TORVAL,65472 byte,naprogramováno,")));
     EXPECT_EQ(backups().size(), 2);
-    const QString first = log[2].section(QLatin1Char(','), -1);
-    const QString second = log[3].section(QLatin1Char(','), -1);
+    EXPECT_TRUE(log[3].endsWith(QStringLiteral(",simulator")));
+    const QString first = log[2].section(QLatin1Char(','), -2, -2);
+    const QString second = log[3].section(QLatin1Char(','), -2, -2);
     EXPECT_TRUE(QFileInfo(first).fileName().startsWith(QStringLiteral("Čerpadlo_1-"))) << first.toStdString();
     // The first station was new: its backup is its whole memory, not programmed.
     const QByteArray blank = readAll(first);
@@ -97,7 +100,7 @@ TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDif
     ASSERT_FALSE(station.port().isEmpty());
     const CliResult r = runCli(args(station.port()));
     EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.")))
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1,")))
         << r.out.toStdString() << r.err.toStdString();
     EXPECT_EQ(backups().size(), 2);
 
