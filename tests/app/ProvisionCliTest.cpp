@@ -8,6 +8,7 @@
 #include "model/ImageDecoder.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -113,6 +114,54 @@ TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDif
     const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station.port(), file("posledni.json")});
     EXPECT_EQ(d.exitCode, 0) << d.out.toStdString() << d.err.toStdString();
     EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n"));
+}
+
+TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLastRow)
+{
+    StationProcess a({QStringLiteral("--save"), file("a.eep")});
+    StationProcess b({QStringLiteral("--save"), file("b.eep")});
+    ASSERT_FALSE(a.port().isEmpty());
+    ASSERT_FALSE(b.port().isEmpty());
+    ASSERT_TRUE(writeFile(file("stanice.csv"), "tabJmenoStanice,tabPIN\nS1,1001\nS2,1002\nS3,1003\nS4,1004\nS5,1005\n"));
+    QStringList arguments = args(a.port());
+    arguments << QStringLiteral("--port") << b.port() << QStringLiteral("--port") << file("nic");
+    const CliResult r = runCli(arguments);
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith(
+        QStringLiteral("Naprogramováno: 5, chybných stanic: 0, neplatných řádků: 0, přeskočených řádků: 0.\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("[%1] Port '%1' nelze otevřít (").arg(file("nic"))));
+    // Every line a port wrote names it, on both streams.
+    for (const QString& stream : {r.out, r.err}) {
+        for (const QString& line : stream.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (!line.startsWith(QStringLiteral("Naprogramováno:")) && !line.startsWith(QStringLiteral("QStandardPaths")))
+                EXPECT_TRUE(line.startsWith(QLatin1Char('['))) << line.toStdString();
+        }
+    }
+
+    // One whole log line per row; the last row each station got is what it holds.
+    const QStringList log = QString::fromUtf8(readAll(file("protokol.csv"))).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(log.size(), 6);
+    QStringList names;
+    QMap<QString, QString> lastOnPort;
+    for (const QString& line : log.mid(1)) {
+        const QStringList cells = line.split(QLatin1Char(','));
+        ASSERT_EQ(cells.size(), 8) << line.toStdString();
+        EXPECT_EQ(cells[4], QStringLiteral("naprogramováno"));
+        names << cells[1];
+        lastOnPort[cells[7]] = cells[1];
+    }
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"S1", "S2", "S3", "S4", "S5"}));
+    ASSERT_EQ(lastOnPort.size(), 2) << "both cables were busy";
+    for (const StationProcess* station : {&a, &b}) {
+        DeviceConfig expected = templ();
+        expected.tabJmenoStanice = lastOnPort.value(station->port());
+        expected.tabPIN = QStringLiteral("100") + expected.tabJmenoStanice.right(1);
+        ASSERT_TRUE(writeFile(file("posledni.json"), QJsonDocument(configToJson(expected)).toJson()));
+        const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station->port(), file("posledni.json")});
+        EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n")) << station->port().toStdString() << d.err.toStdString();
+    }
+    EXPECT_EQ(backups().size(), 5);
 }
 
 TEST_F(ProvisionCli, StopOnErrorAndBrokenTablesTouchNoStation)
