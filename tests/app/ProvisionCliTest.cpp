@@ -133,8 +133,9 @@ TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLast
     // Every line a port wrote names it, on both streams.
     for (const QString& stream : {r.out, r.err}) {
         for (const QString& line : stream.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            if (!line.startsWith(QStringLiteral("Naprogramováno:")) && !line.startsWith(QStringLiteral("QStandardPaths")))
+            if (!line.startsWith(QStringLiteral("Naprogramováno:")) && !line.startsWith(QStringLiteral("QStandardPaths"))) {
                 EXPECT_TRUE(line.startsWith(QLatin1Char('['))) << line.toStdString();
+            }
         }
     }
 
