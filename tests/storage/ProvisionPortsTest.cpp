@@ -67,6 +67,7 @@ struct ProvisionPorts : ::testing::Test {
     std::mutex saidMutex;
     QStringList said;
     ProvisionSettings settings;
+    std::atomic<const std::atomic<bool>*> runStop{nullptr}; // the run's stop flag, once a port has started
 
     void SetUp() override
     {
@@ -86,6 +87,7 @@ struct ProvisionPorts : ::testing::Test {
     PortSessionFactory factory()
     {
         return [this](const QString& port, const std::atomic<bool>& stop) {
+            runStop = &stop;
             const Port kind = port == QLatin1String("chybi") ? Port::Missing
                 : port == QLatin1String("ztraceny")          ? Port::Lost
                                                              : Port::Opens;
@@ -185,9 +187,12 @@ TEST_F(ProvisionPorts, CtrlCEndsEveryPortAfterItsCurrentBlockAndCountsWhatWasLef
 {
     // Ctrl+C comes while the second port writes its first station; the
     // first port's station is still being waited for. Both stations then
-    // dawdle long enough for the run to see it (it looks every 50 ms).
+    // answer only once the run has seen it (it looks every 50 ms).
     std::atomic<bool> interrupt{false};
-    const auto dawdle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+    const auto dawdle = [this] {
+        for (int k = 0; !(runStop && runStop.load()->load()) && k < 1000; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
     stations["vadny"]->faults().badReadback = 0;
     stations["vadny"]->onRequest = [&](const StationCore::Request& r) {
         if (r.command == 0x05 && !interrupt) {
