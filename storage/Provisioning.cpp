@@ -150,12 +150,23 @@ std::optional<int> firstMismatch(const EepromImage& written, const EepromImage& 
     return std::nullopt;
 }
 
-QString uniquePath(const QString& dir, const QString& stem, const QString& suffix)
+// The first free name of "<stem><suffix>", "<stem>-2<suffix>", ... The name
+// is taken by creating the file exclusively, so two ports (or two programs)
+// naming a station alike in the same second never share a file; the caller
+// overwrites the empty placeholder or removes it.
+QString reservePath(const QString& dir, const QString& stem, const QString& suffix)
 {
-    QString path = QDir(dir).filePath(stem + suffix);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(dir).filePath(QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix));
-    return path;
+    for (int n = 1;; ++n) {
+        const QString path = QDir(dir).filePath(n == 1 ? stem + suffix
+                                                       : QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix));
+        if (QFileInfo::exists(path))
+            continue;
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path) || n > 10000)
+            return path; // not creatable at all: the write that follows reports it
+    }
 }
 
 // The station's memory as it was before anything is written, all of it, so an
@@ -341,14 +352,15 @@ QString stationFileStem(const QString& stationName, int line, const QDateTime& w
 
 QString logHeader()
 {
-    return QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha");
+    return QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha,port");
 }
 
 QString logLine(const StationResult& r)
 {
     const QStringList cells = {QString::number(r.line), csvCell(r.name),      csvCell(r.product),
                                csvCell(r.memory),       csvCell(outcomeText(r.outcome)),
-                               QString::number(double(r.durationMs) / 1000.0, 'f', 1), csvCell(r.backupFile)};
+                               QString::number(double(r.durationMs) / 1000.0, 'f', 1), csvCell(r.backupFile),
+                               csvCell(r.port)};
     return cells.join(QLatin1Char(','));
 }
 
@@ -393,6 +405,7 @@ StationResult Provisioner::programStation(const StationRow& row)
     StationResult r;
     r.line = row.line;
     r.name = row.config.tabJmenoStanice;
+    r.port = m_settings.port;
     auto done = [&](StationOutcome o, const QString& message) {
         finish(r, o, message);
         r.durationMs = clock.elapsed();
@@ -430,10 +443,12 @@ StationResult Provisioner::programStation(const StationRow& row)
         return done(StationOutcome::Failed,
                     QStringLiteral("Adresář záloh '%1' nelze vytvořit; nic nebylo zapsáno.").arg(m_settings.backupDir));
     const QString stem = stationFileStem(r.name, row.line, m_settings.now());
-    const QString backup = uniquePath(m_settings.backupDir, stem, QStringLiteral(".eep"));
-    if (!writeBackup(backup, image, memory))
+    const QString backup = reservePath(m_settings.backupDir, stem, QStringLiteral(".eep"));
+    if (!writeBackup(backup, image, memory)) {
+        QFile::remove(backup);
         return done(StationOutcome::Failed,
                     QStringLiteral("Zálohu do souboru '%1' nelze uložit; nic nebylo zapsáno.").arg(backup));
+    }
     r.backupFile = backup;
     m_settings.say(QStringLiteral("Záloha: %1").arg(backup));
 
@@ -489,9 +504,12 @@ StationResult Provisioner::programStation(const StationRow& row)
                     QStringLiteral("Kontrola po zápisu: stanice vrací na adrese %1 jiná data, než byla zapsána.").arg(*at));
 
     if (!m_settings.pdfDir.isEmpty()) {
-        const QString pdf = uniquePath(m_settings.pdfDir, stem, QStringLiteral(".pdf"));
-        if (!QDir().mkpath(m_settings.pdfDir) || !m_settings.printPdf || !m_settings.printPdf(row.config, pdf))
+        const bool dirMade = QDir().mkpath(m_settings.pdfDir);
+        const QString pdf = reservePath(m_settings.pdfDir, stem, QStringLiteral(".pdf"));
+        if (!dirMade || !m_settings.printPdf || !m_settings.printPdf(row.config, pdf)) {
+            QFile::remove(pdf);
             return done(StationOutcome::PdfFailed, QStringLiteral("Protokol se nepodařilo uložit do '%1'.").arg(pdf));
+        }
         m_settings.say(QStringLiteral("Protokol: %1").arg(pdf));
     }
     return done(StationOutcome::Programmed, {});
@@ -556,6 +574,7 @@ ProvisionSummary Provisioner::run(const StationTable& table)
             break;
         }
     }
+    s.skipped = int(table.rows.size()) - s.programmed - s.failed;
     return s;
 }
 

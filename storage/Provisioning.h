@@ -65,6 +65,7 @@ struct StationResult {
     qint64 durationMs = 0;
     QString backupFile;
     QString message; // why it failed, empty on success
+    QString port;    // the port the station was programmed on; empty for an invalid row
 };
 
 struct ProvisionSettings {
@@ -80,21 +81,33 @@ struct ProvisionSettings {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 };
 
+// What one port did in a run on several ports.
+struct PortSummary {
+    QString port;
+    int programmed = 0;
+    int failed = 0;
+    int skipped = 0;  // rows it had in hand when the run was cancelled
+    QString retired;  // why it was taken out of the rotation; empty when it stayed
+};
+
 struct ProvisionSummary {
     int programmed = 0;
     int failed = 0;  // stations that failed, were refused or could not be printed
     int invalid = 0; // rows skipped before any station was touched
+    int skipped = 0; // valid rows never finished: cancelled, or no port left to take them
     bool cancelled = false;
     bool stopped = false; // --stop-on-error ended the run
     bool logFailed = false; // the log could not be written; the run ended there
-    std::vector<StationResult> results;
+    std::vector<StationResult> results; // in the order the stations finished
+    std::vector<PortSummary> ports;     // one per port, in the order given
 };
 
 // "<station name>-<yyyyMMdd>-<HHmmss>" with every character a file system
 // could refuse replaced by "_"; a station without a name is "stanice-<line>".
 [[nodiscard]] QString stationFileStem(const QString& stationName, int line, const QDateTime& when);
 
-// The log: a header row once, then one line per row of the table.
+// The log: a header row once, then one line per row of the table. The port
+// is the last column, so a log begun before it existed keeps its columns.
 [[nodiscard]] QString logHeader();
 [[nodiscard]] QString logLine(const StationResult& r);
 [[nodiscard]] bool appendLog(const QString& path, const StationResult& r);

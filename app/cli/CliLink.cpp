@@ -50,7 +50,8 @@ struct CliLink::Parts {
     Prompts& prompts;
     LeavingPrompts leaving;
     QtEventPump pump;
-    TerminalBusy busy;
+    std::unique_ptr<TerminalBusy> ownBusy; // made only when the caller brings none
+    BusyIndicator* busy = nullptr;
     // The simulated station: a programmable station with the largest memory,
     // as empty as a new one.
     std::unique_ptr<StationCore> station;
@@ -60,7 +61,21 @@ struct CliLink::Parts {
 
 CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(std::make_unique<Parts>(prompts))
 {
+    m_parts->ownBusy = std::make_unique<TerminalBusy>();
+    init(*m_parts->ownBusy);
+}
+
+CliLink::CliLink(const QString& port, Prompts& prompts, BusyIndicator& busy)
+    : m_port(port), m_parts(std::make_unique<Parts>(prompts))
+{
+    init(busy);
+}
+
+void CliLink::init(BusyIndicator& busy)
+{
     Parts& p = *m_parts;
+    const QString& port = m_port;
+    p.busy = &busy;
     if (port.trimmed().compare(QLatin1String(kSimulatorPort), Qt::CaseInsensitive) == 0) {
         StationIdentity id;
         id.memoryCode = 9;
@@ -69,7 +84,7 @@ CliLink::CliLink(const QString& port, Prompts& prompts) : m_port(port), m_parts(
     } else {
         p.line = std::make_unique<QtSerialLine>();
     }
-    p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, p.busy);
+    p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, busy);
 }
 
 CliLink::~CliLink()
@@ -115,7 +130,7 @@ StationLink& CliLink::link()
 
 BusyIndicator& CliLink::busy()
 {
-    return m_parts->busy;
+    return *m_parts->busy;
 }
 
 } // namespace torval::cli

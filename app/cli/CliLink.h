@@ -24,6 +24,9 @@ public:
     static constexpr const char* kSimulatorPort = "simulator";
 
     CliLink(const QString& port, Prompts& prompts);
+    // The same with a busy indicator of the caller's: series programming on
+    // several ports gives each port its own, with one Ctrl+C for all.
+    CliLink(const QString& port, Prompts& prompts, BusyIndicator& busy);
     // Deactivates a link that is still up.
     ~CliLink();
     CliLink(const CliLink&) = delete;
@@ -44,6 +47,8 @@ public:
     [[nodiscard]] BusyIndicator& busy();
 
 private:
+    void init(BusyIndicator& busy);
+
     struct Parts;
     QString m_port;
     std::unique_ptr<Parts> m_parts;

@@ -1,21 +1,28 @@
-// torval-cli provision --port PORT --template T.json --stations S.csv: a batch
-// of stations from one template and a table of per-station values. Every row
-// is checked before the first station is touched; each station is backed up
-// before it is written and read back after.
+// torval-cli provision --port PORT [--port PORT ...] --template T.json
+// --stations S.csv: a batch of stations from one template and a table of
+// per-station values. Every row is checked before the first station is
+// touched; each station is backed up before it is written and read back
+// after. With several ports each cable has its own thread and the next row
+// goes to whichever cable is free.
 
 #include "CliCommand.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "TerminalBusy.h"
 
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
 #include "platform/QtPrint.h"
+#include "platform/QtSerialLine.h"
+#include "storage/ProvisionPorts.h"
 #include "storage/Provisioning.h"
 
 #include <QFile>
 
 #include <filesystem>
+#include <mutex>
 #include <system_error>
+#include <unistd.h>
 
 namespace torval::cli {
 
@@ -23,9 +30,110 @@ namespace {
 
 QString usageText()
 {
-    return QStringLiteral("Použití: torval-cli provision --port PORT --template SABLONA.json --stations STANICE.csv\n"
-                          "         [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv] [--backups ADRESAR]\n");
+    return QStringLiteral("Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
+                          "         --stations STANICE.csv [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv]\n"
+                          "         [--backups ADRESAR]\n");
 }
+
+// Questions and messages of one port's link on the terminal, each line
+// prefixed with the port when there are several. Only one port asks at a time.
+class PortPrompts final : public Prompts {
+public:
+    PortPrompts(const QString& port, bool several) : m_port(port), m_several(several) {}
+    void message(const QString& text, Icon icon) override
+    {
+        m_terminal.message(portPrefixed(m_port, text, m_several), icon);
+    }
+    Answer question(const QString& text, Icon icon, Buttons buttons) override
+    {
+        static std::mutex asking;
+        const std::lock_guard lock(asking);
+        return m_terminal.question(portPrefixed(m_port, text, m_several), icon, buttons);
+    }
+    std::optional<QString> openFileName() override { return std::nullopt; }
+    std::optional<QString> saveFileName() override { return std::nullopt; }
+
+private:
+    QString m_port;
+    bool m_several;
+    TerminalPrompts m_terminal{false}; // nobody answers on a pipe: a failed leave keeps the port for the next activation
+};
+
+// The busy line of one port. Storno is the run's stop flag, which Ctrl+C
+// sets once for every port and nothing clears: a port starting its next
+// phase must not swallow the Ctrl+C meant for all. The rewritten progress
+// line is shown with one port only; four ports rewriting one line would be noise.
+class PortBusy final : public BusyIndicator {
+public:
+    PortBusy(const QString& port, const std::atomic<bool>& stop, bool several)
+        : m_port(port), m_stop(stop), m_several(several), m_tty(::isatty(STDERR_FILENO) != 0)
+    {
+    }
+    void showBusy(const QString& text, bool) override
+    {
+        if (m_tty) {
+            printErr(portPrefixed(m_port, text, m_several) + QLatin1Char('\n'));
+            m_lineOpen = false;
+        }
+    }
+    void setBusyText(const QString& text) override
+    {
+        if (m_tty)
+            printErr(portPrefixed(m_port, text, m_several) + QLatin1Char('\n'));
+    }
+    void setProgress(int done, int total) override
+    {
+        if (!m_tty || m_several)
+            return;
+        printErr(QStringLiteral("\r%1/%2").arg(done).arg(total));
+        m_lineOpen = true;
+    }
+    void hideBusy() override
+    {
+        if (m_lineOpen)
+            printErr(QStringLiteral("\n"));
+        m_lineOpen = false;
+    }
+    bool cancelRequested() const override { return m_stop.load(); }
+
+private:
+    QString m_port;
+    const std::atomic<bool>& m_stop;
+    bool m_several;
+    bool m_tty;
+    bool m_lineOpen = false;
+};
+
+// One port's link, made on the port's own thread (CliLink's serial port and
+// Qt pump belong to the thread that makes them).
+class CliPortSession final : public PortSession {
+public:
+    CliPortSession(const QString& port, const std::atomic<bool>& stop, bool several)
+        : m_port(port), m_prompts(port, several), m_busy(port, stop, several), m_link(port, m_prompts, m_busy)
+    {
+    }
+    StationLink& link() override { return m_link.link(); }
+    Prompts& prompts() override { return m_prompts; }
+    BusyIndicator& busy() override { return m_busy; }
+    bool portOpens(QString& error) override
+    {
+        if (m_port.trimmed().compare(QLatin1String(CliLink::kSimulatorPort), Qt::CaseInsensitive) == 0)
+            return true;
+        QtSerialLine line;
+        if (!line.open(m_port)) {
+            error = line.errorText();
+            return false;
+        }
+        line.close();
+        return true;
+    }
+
+private:
+    QString m_port;
+    PortPrompts m_prompts;
+    PortBusy m_busy;
+    CliLink m_link;
+};
 
 std::filesystem::path fsPath(const QString& path)
 {
@@ -39,12 +147,13 @@ std::filesystem::path fsPath(const QString& path)
 int runProvision(const QStringList& args)
 {
     ProvisionSettings settings;
+    QStringList ports;
     QString templatePath, stationsPath;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--port") && hasValue)
-            settings.port = args[++i];
+            ports << args[++i];
         else if (a == QLatin1String("--template") && hasValue)
             templatePath = args[++i];
         else if (a == QLatin1String("--stations") && hasValue)
@@ -62,10 +171,19 @@ int runProvision(const QStringList& args)
             return kUsage;
         }
     }
-    if (settings.port.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty()) {
+    if (ports.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty()) {
         printErr(usageText());
         return kUsage;
     }
+    // Two threads on one cable would take each other's replies.
+    for (int k = 0; k < ports.size(); ++k)
+        for (int j = 0; j < k; ++j)
+            if (QtSerialLine::resolvePortName(ports[k]).compare(QtSerialLine::resolvePortName(ports[j]),
+                                                                Qt::CaseInsensitive)
+                == 0) {
+                printErr(QStringLiteral("Port '%1' je uveden dvakrát.\n").arg(ports[k]));
+                return kUsage;
+            }
     // Lines appended to the table or the template would spoil the run's own
     // input; a log that is one of them is refused before anything starts.
     for (const QString& input : {stationsPath, templatePath}) {
@@ -104,18 +222,42 @@ int runProvision(const QStringList& args)
         printErr(r.message + QLatin1Char('\n'));
 
     settings.say = [](const QString& line) { printOut(line + QLatin1Char('\n')); };
-    settings.printPdf = [](const DeviceConfig& c, const QString& path) { return printSettingsToPdf(c, path); };
-    TerminalPrompts prompts(false); // nobody answers on a pipe: a failed leave keeps the port for the next activation
-    CliLink cli(settings.port, prompts);
-    Provisioner provisioner(cli.link(), prompts, cli.busy(), settings);
-    const ProvisionSummary s = provisioner.run(table);
+    // The report is drawn by one port at a time: a few hundred milliseconds
+    // of a station's minutes, and Qt's font machinery is then never used by
+    // two threads at once.
+    settings.printPdf = [](const DeviceConfig& c, const QString& path) {
+        static std::mutex printing;
+        const std::lock_guard lock(printing);
+        return printSettingsToPdf(c, path);
+    };
+    const bool several = ports.size() > 1;
+    TerminalBusy interrupt; // Ctrl+C for the whole run; the ports read it through the run's stop flag
+    const ProvisionSummary s = provisionOnPorts(
+        table, ports, settings,
+        [several](const QString& port, const std::atomic<bool>& stop) -> std::unique_ptr<PortSession> {
+            return std::make_unique<CliPortSession>(port, stop, several);
+        },
+        [&interrupt] { return interrupt.cancelRequested(); });
 
     if (s.stopped && s.results.empty())
         printOut(QStringLiteral("Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.\n"));
-    QString summary = QStringLiteral("Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3.")
+    if (several)
+        for (const PortSummary& p : s.ports)
+            printOut(portPrefixed(p.port,
+                                  QStringLiteral("naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4")
+                                      .arg(p.programmed)
+                                      .arg(p.failed)
+                                      .arg(p.skipped)
+                                      .arg(p.retired.isEmpty() ? QStringLiteral(".")
+                                                               : QStringLiteral("; port byl vyřazen.")),
+                                  true)
+                     + QLatin1Char('\n'));
+    QString summary = QStringLiteral("Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3, "
+                                     "přeskočených řádků: %4.")
                           .arg(s.programmed)
                           .arg(s.failed)
-                          .arg(s.invalid);
+                          .arg(s.invalid)
+                          .arg(s.skipped);
     if (s.cancelled)
         summary += QStringLiteral(" Programování bylo stornováno.");
     if (s.logFailed)
@@ -128,7 +270,7 @@ int runProvision(const QStringList& args)
 } // namespace
 
 TORVAL_CLI_COMMAND(provision, "provision",
-                   "provision --port PORT --template T.json --stations S.csv   sériové programování stanic",
+                   "provision --port PORT [--port PORT ...] --template T.json --stations S.csv   sériové programování stanic",
                    runProvision)
 
 } // namespace torval::cli

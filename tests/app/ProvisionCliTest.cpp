@@ -8,6 +8,7 @@
 #include "model/ImageDecoder.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -62,19 +63,22 @@ TEST_F(ProvisionCli, VirtualStationThreeRowsOneInvalidWithReportsAndLog)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Připojte další stanici (řádek 2, 'Čerpadlo 1')")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 4 ('Vodojem, horní'): naprogramováno")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("  T1 tabTC: \"+420601000001\" → \"\"")));
-    EXPECT_TRUE(r.out.endsWith(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.\n")));
+    EXPECT_TRUE(r.out.endsWith(
+        QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1, přeskočených řádků: 0.\n")));
+    EXPECT_FALSE(r.out.contains(QStringLiteral("[simulator]"))) << "one port, no prefixes";
     EXPECT_EQ(r.err.count(QStringLiteral("Data byla úspěšně uložena do EEPROM.")), 2);
 
     // Backups in the order the stations came, as the log names them.
     const QStringList log = QString::fromUtf8(readAll(file("protokol.csv"))).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(log.size(), 4);
-    EXPECT_EQ(log[0], QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha"));
+    EXPECT_EQ(log[0], QStringLiteral("řádek,stanice,produkt,paměť,výsledek,trvání [s],záloha,port"));
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("3,Čerpadlo 2,,,neplatný řádek,")));
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("2,Čerpadlo 1,TORVAL,65472 byte,naprogramováno,")));
     EXPECT_TRUE(log[3].startsWith(QStringLiteral("4,\"Vodojem, horní\",TORVAL,65472 byte,naprogramováno,")));
     EXPECT_EQ(backups().size(), 2);
-    const QString first = log[2].section(QLatin1Char(','), -1);
-    const QString second = log[3].section(QLatin1Char(','), -1);
+    EXPECT_TRUE(log[3].endsWith(QStringLiteral(",simulator")));
+    const QString first = log[2].section(QLatin1Char(','), -2, -2);
+    const QString second = log[3].section(QLatin1Char(','), -2, -2);
     EXPECT_TRUE(QFileInfo(first).fileName().startsWith(QStringLiteral("Čerpadlo_1-"))) << first.toStdString();
     // The first station was new: its backup is its whole memory, not programmed.
     const QByteArray blank = readAll(first);
@@ -97,7 +101,7 @@ TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDif
     ASSERT_FALSE(station.port().isEmpty());
     const CliResult r = runCli(args(station.port()));
     EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1.")))
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1,")))
         << r.out.toStdString() << r.err.toStdString();
     EXPECT_EQ(backups().size(), 2);
 
@@ -110,6 +114,55 @@ TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDif
     const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station.port(), file("posledni.json")});
     EXPECT_EQ(d.exitCode, 0) << d.out.toStdString() << d.err.toStdString();
     EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n"));
+}
+
+TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLastRow)
+{
+    StationProcess a({QStringLiteral("--save"), file("a.eep")});
+    StationProcess b({QStringLiteral("--save"), file("b.eep")});
+    ASSERT_FALSE(a.port().isEmpty());
+    ASSERT_FALSE(b.port().isEmpty());
+    ASSERT_TRUE(writeFile(file("stanice.csv"), "tabJmenoStanice,tabPIN\nS1,1001\nS2,1002\nS3,1003\nS4,1004\nS5,1005\n"));
+    QStringList arguments = args(a.port());
+    arguments << QStringLiteral("--port") << b.port() << QStringLiteral("--port") << file("nic");
+    const CliResult r = runCli(arguments);
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith(
+        QStringLiteral("Naprogramováno: 5, chybných stanic: 0, neplatných řádků: 0, přeskočených řádků: 0.\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("[%1] Port '%1' nelze otevřít (").arg(file("nic"))));
+    // Every line a port wrote names it, on both streams.
+    for (const QString& stream : {r.out, r.err}) {
+        for (const QString& line : stream.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (!line.startsWith(QStringLiteral("Naprogramováno:")) && !line.startsWith(QStringLiteral("QStandardPaths"))) {
+                EXPECT_TRUE(line.startsWith(QLatin1Char('['))) << line.toStdString();
+            }
+        }
+    }
+
+    // One whole log line per row; the last row each station got is what it holds.
+    const QStringList log = QString::fromUtf8(readAll(file("protokol.csv"))).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(log.size(), 6);
+    QStringList names;
+    QMap<QString, QString> lastOnPort;
+    for (const QString& line : log.mid(1)) {
+        const QStringList cells = line.split(QLatin1Char(','));
+        ASSERT_EQ(cells.size(), 8) << line.toStdString();
+        EXPECT_EQ(cells[4], QStringLiteral("naprogramováno"));
+        names << cells[1];
+        lastOnPort[cells[7]] = cells[1];
+    }
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"S1", "S2", "S3", "S4", "S5"}));
+    ASSERT_EQ(lastOnPort.size(), 2) << "both cables were busy";
+    for (const StationProcess* station : {&a, &b}) {
+        DeviceConfig expected = templ();
+        expected.tabJmenoStanice = lastOnPort.value(station->port());
+        expected.tabPIN = QStringLiteral("100") + expected.tabJmenoStanice.right(1);
+        ASSERT_TRUE(writeFile(file("posledni.json"), QJsonDocument(configToJson(expected)).toJson()));
+        const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station->port(), file("posledni.json")});
+        EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n")) << station->port().toStdString() << d.err.toStdString();
+    }
+    EXPECT_EQ(backups().size(), 5);
 }
 
 TEST_F(ProvisionCli, StopOnErrorAndBrokenTablesTouchNoStation)

@@ -194,8 +194,9 @@ TEST(StationTable, LogLinesQuoteWhatWouldSplitACell)
     r.outcome = StationOutcome::Programmed;
     r.durationMs = 12345;
     r.backupFile = QStringLiteral("zalohy/Vodojem.eep");
+    r.port = QStringLiteral("COM 3");
     EXPECT_EQ(logLine(r),
-              QStringLiteral("4,\"Vodojem, \"\"horní\"\"\",TORVAL,1984 byte,naprogramováno,12.3,zalohy/Vodojem.eep"));
+              QStringLiteral("4,\"Vodojem, \"\"horní\"\"\",TORVAL,1984 byte,naprogramováno,12.3,zalohy/Vodojem.eep,COM 3"));
 }
 
 // ---- stations, in-process ------------------------------------------------
@@ -294,7 +295,7 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
     EXPECT_EQ(log[0], logHeader());
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("3,Stanice B,,,neplatný řádek,")));
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("2,Stanice A,TORVAL,1984 byte,naprogramováno,")));
-    EXPECT_TRUE(log[3].endsWith(c.backupFile));
+    EXPECT_TRUE(log[3].endsWith(c.backupFile + QStringLiteral(",COM 1")));
 }
 
 TEST_F(ProvisionFixture, StopOnErrorTouchesNoStationWhenARowIsBad)
