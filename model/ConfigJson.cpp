@@ -183,8 +183,8 @@ JsonImport configFromJson(const QByteArray& json)
     }
 
     // The battery-low report and the BAT input's CL1-down text are one text.
-    const bool hasBatt = o.contains(QStringLiteral("rtBattLow"));
-    const bool hasCl1Dn = o.contains(QStringLiteral("tabAINCL1Dn"));
+    const bool hasBatt = o.contains(QLatin1String(field(FieldId::rtBattLow).name));
+    const bool hasCl1Dn = o.contains(QLatin1String(field(FieldId::tabAINCL1Dn).name));
     QString& cl1Dn = c.tabAINCL1Dn[kBatteryInput];
     if (hasBatt && hasCl1Dn && c.rtBattLow != cl1Dn)
         return {std::nullopt,

@@ -4,13 +4,6 @@
 
 namespace torval {
 
-namespace {
-const FieldDef& field(const char* name)
-{
-    return *findField(name);
-}
-} // namespace
-
 SettingsDocument::SettingsDocument(QObject* parent)
     : QObject(parent)
 {
@@ -32,11 +25,10 @@ void SettingsDocument::textChanged(const FieldDef& f, int index)
     emit fieldChanged(&f, index);
     // The battery-low report and the BAT input's CL1-down text are one text
     // shown in two places; each change copies it once into the other.
-    const std::string_view name(f.name);
-    if (name == "rtBattLow")
-        setText(field("tabAINCL1Dn"), kBatteryInput, m_config.rtBattLow);
-    else if (name == "tabAINCL1Dn" && index == kBatteryInput)
-        setText(field("rtBattLow"), 0, m_config.tabAINCL1Dn[kBatteryInput]);
+    if (f.id == FieldId::rtBattLow)
+        setText(field(FieldId::tabAINCL1Dn), kBatteryInput, m_config.rtBattLow);
+    else if (f.id == FieldId::tabAINCL1Dn && index == kBatteryInput)
+        setText(field(FieldId::rtBattLow), 0, m_config.tabAINCL1Dn[kBatteryInput]);
 }
 
 void SettingsDocument::setFlag(const FieldDef& f, int index, bool value)
@@ -95,7 +87,7 @@ void SettingsDocument::assignImageFields(const DeviceConfig& c)
     // The two battery texts are one; after a load they must agree whatever order
     // they were assigned in.
     if (m_config.rtBattLow != c.rtBattLow || m_config.tabAINCL1Dn[kBatteryInput] != c.tabAINCL1Dn[kBatteryInput])
-        setText(field("tabAINCL1Dn"), kBatteryInput, c.tabAINCL1Dn[kBatteryInput]);
+        setText(field(FieldId::tabAINCL1Dn), kBatteryInput, c.tabAINCL1Dn[kBatteryInput]);
 }
 
 void SettingsDocument::assignAll(const DeviceConfig& c)

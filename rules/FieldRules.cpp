@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cstring>
+#include <optional>
 #include <vector>
 
 namespace torval {
@@ -253,56 +253,56 @@ QStringList ruleMessages(RuleId rule)
 namespace {
 
 struct FieldRule {
-    const char* field;
+    FieldId field;
     RuleId rule;
-    const char* partner0;
-    const char* partner1;
+    std::optional<FieldId> partner0;
+    std::optional<FieldId> partner1;
 };
 
 const FieldRule kFieldRules[] = {
-    {"rtNotAuthorized", RuleId::Text, nullptr, nullptr},
-    {"rtBattLow", RuleId::Text, nullptr, nullptr},
-    {"rtPowerUp", RuleId::Text, nullptr, nullptr},
-    {"rtPowerDown", RuleId::Text, nullptr, nullptr},
-    {"rtSwitchOn", RuleId::Text, nullptr, nullptr},
-    {"rtSwitchOff", RuleId::Text, nullptr, nullptr},
-    {"tabAINNazev", RuleId::Text, nullptr, nullptr},
-    {"tabAINStateL", RuleId::Text, nullptr, nullptr},
-    {"tabAINStateM", RuleId::Text, nullptr, nullptr},
-    {"tabAINStateH", RuleId::Text, nullptr, nullptr},
-    {"tabAINCL1Up", RuleId::Text, nullptr, nullptr},
-    {"tabAINCL1Dn", RuleId::Text, nullptr, nullptr},
-    {"tabAINCL2Up", RuleId::Text, nullptr, nullptr},
-    {"tabAINCL2Dn", RuleId::Text, nullptr, nullptr},
-    {"tabCITNazev", RuleId::Text, nullptr, nullptr},
-    {"tabINPNazev", RuleId::InputName, nullptr, nullptr},
-    {"tabINPZap", RuleId::InputStateOn, "tabINPVyp", nullptr},
-    {"tabINPVyp", RuleId::InputStateOff, "tabINPZap", nullptr},
-    {"tabINPLH", RuleId::InputTransitionLH, nullptr, nullptr},
-    {"tabINPHL", RuleId::InputTransitionHL, nullptr, nullptr},
-    {"tabOUTNazev", RuleId::OutputName, nullptr, nullptr},
-    {"tabOUTZap", RuleId::OutputOn, "tabOUTVyp", "tabOUTimpuls"},
-    {"tabOUTVyp", RuleId::OutputOff, "tabOUTZap", "tabOUTimpuls"},
-    {"tabOUTimpuls", RuleId::OutputImpulse, "tabOUTVyp", "tabOUTZap"},
-    {"tabOUTimpulsLEN", RuleId::ImpulseLength, nullptr, nullptr},
-    {"tabTC", RuleId::Phone, nullptr, nullptr},
-    {"tabTCcentra", RuleId::ServiceCentre, nullptr, nullptr},
-    {"tabPIN", RuleId::Pin, nullptr, nullptr},
-    {"tabDobaPlatnostiSMS", RuleId::SmsValidity, nullptr, nullptr},
-    {"tabAINCL1Level", RuleId::AnalogPercent, nullptr, nullptr},
-    {"tabAINHCL1Level", RuleId::AnalogPercent, nullptr, nullptr},
-    {"tabAINCL2Level", RuleId::AnalogPercent, nullptr, nullptr},
-    {"tabAINHCL2Level", RuleId::AnalogPercent, nullptr, nullptr},
-    {"eePSOnH", RuleId::PowerSaveHours, "eePSOnM", nullptr},
-    {"eePSOnM", RuleId::PowerSaveMinutes, "eePSOnH", nullptr},
-    {"eePSOffH", RuleId::PowerSaveHours, "eePSOffM", nullptr},
-    {"eePSOffM", RuleId::PowerSaveMinutes, "eePSOffH", nullptr},
+    {FieldId::rtNotAuthorized, RuleId::Text, {}, {}},
+    {FieldId::rtBattLow, RuleId::Text, {}, {}},
+    {FieldId::rtPowerUp, RuleId::Text, {}, {}},
+    {FieldId::rtPowerDown, RuleId::Text, {}, {}},
+    {FieldId::rtSwitchOn, RuleId::Text, {}, {}},
+    {FieldId::rtSwitchOff, RuleId::Text, {}, {}},
+    {FieldId::tabAINNazev, RuleId::Text, {}, {}},
+    {FieldId::tabAINStateL, RuleId::Text, {}, {}},
+    {FieldId::tabAINStateM, RuleId::Text, {}, {}},
+    {FieldId::tabAINStateH, RuleId::Text, {}, {}},
+    {FieldId::tabAINCL1Up, RuleId::Text, {}, {}},
+    {FieldId::tabAINCL1Dn, RuleId::Text, {}, {}},
+    {FieldId::tabAINCL2Up, RuleId::Text, {}, {}},
+    {FieldId::tabAINCL2Dn, RuleId::Text, {}, {}},
+    {FieldId::tabCITNazev, RuleId::Text, {}, {}},
+    {FieldId::tabINPNazev, RuleId::InputName, {}, {}},
+    {FieldId::tabINPZap, RuleId::InputStateOn, FieldId::tabINPVyp, {}},
+    {FieldId::tabINPVyp, RuleId::InputStateOff, FieldId::tabINPZap, {}},
+    {FieldId::tabINPLH, RuleId::InputTransitionLH, {}, {}},
+    {FieldId::tabINPHL, RuleId::InputTransitionHL, {}, {}},
+    {FieldId::tabOUTNazev, RuleId::OutputName, {}, {}},
+    {FieldId::tabOUTZap, RuleId::OutputOn, FieldId::tabOUTVyp, FieldId::tabOUTimpuls},
+    {FieldId::tabOUTVyp, RuleId::OutputOff, FieldId::tabOUTZap, FieldId::tabOUTimpuls},
+    {FieldId::tabOUTimpuls, RuleId::OutputImpulse, FieldId::tabOUTVyp, FieldId::tabOUTZap},
+    {FieldId::tabOUTimpulsLEN, RuleId::ImpulseLength, {}, {}},
+    {FieldId::tabTC, RuleId::Phone, {}, {}},
+    {FieldId::tabTCcentra, RuleId::ServiceCentre, {}, {}},
+    {FieldId::tabPIN, RuleId::Pin, {}, {}},
+    {FieldId::tabDobaPlatnostiSMS, RuleId::SmsValidity, {}, {}},
+    {FieldId::tabAINCL1Level, RuleId::AnalogPercent, {}, {}},
+    {FieldId::tabAINHCL1Level, RuleId::AnalogPercent, {}, {}},
+    {FieldId::tabAINCL2Level, RuleId::AnalogPercent, {}, {}},
+    {FieldId::tabAINHCL2Level, RuleId::AnalogPercent, {}, {}},
+    {FieldId::eePSOnH, RuleId::PowerSaveHours, FieldId::eePSOnM, {}},
+    {FieldId::eePSOnM, RuleId::PowerSaveMinutes, FieldId::eePSOnH, {}},
+    {FieldId::eePSOffH, RuleId::PowerSaveHours, FieldId::eePSOffM, {}},
+    {FieldId::eePSOffM, RuleId::PowerSaveMinutes, FieldId::eePSOffH, {}},
 };
 
 const FieldRule* fieldRule(const FieldDef& field)
 {
     for (const FieldRule& r : kFieldRules)
-        if (std::strcmp(r.field, field.name) == 0)
+        if (r.field == field.id)
             return &r;
     return nullptr;
 }
@@ -326,16 +326,15 @@ FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig&
     RuleInput in;
     in.text = textOf(config, field, index);
     in.uto = editor;
-    const FieldDef* partner0 = fr->partner0 ? findField(fr->partner0) : nullptr;
+    const FieldDef* partner0 = fr->partner0 ? &torval::field(*fr->partner0) : nullptr;
     if (partner0)
         in.partners[0] = textOf(config, *partner0, index);
     if (fr->partner1)
-        if (const FieldDef* p1 = findField(fr->partner1))
-            in.partners[1] = textOf(config, *p1, index);
+        in.partners[1] = textOf(config, torval::field(*fr->partner1), index);
 
     // The battery input must report falling below CL1 whenever there is a
     // battery text to send, even while that text still holds a bad character.
-    if (std::strcmp(field.name, "rtBattLow") == 0 && !in.text.isEmpty())
+    if (field.id == FieldId::rtBattLow && !in.text.isEmpty())
         out.tickBatteryCl1Down = true;
 
     const RuleResult r = applyRule(fr->rule, in, suppressFieldChecks);

@@ -41,10 +41,10 @@ QString impulseMessage(const QString& label)
 
 std::optional<OutputCommandFailure> checkOutputCommands(const DeviceConfig& c)
 {
-    const FieldDef* nameField = findField("tabOUTNazev");
-    const FieldDef* onField = findField("tabOUTZap");
-    const FieldDef* offField = findField("tabOUTVyp");
-    const FieldDef* impulseField = findField("tabOUTimpuls");
+    const FieldDef* nameField = &field(FieldId::tabOUTNazev);
+    const FieldDef* onField = &field(FieldId::tabOUTZap);
+    const FieldDef* offField = &field(FieldId::tabOUTVyp);
+    const FieldDef* impulseField = &field(FieldId::tabOUTimpuls);
 
     QStringList allNames;
     for (int j = 0; j < kOutputCount; ++j)

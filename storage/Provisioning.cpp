@@ -301,8 +301,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
         // differently would lose one of them silently.
         std::optional<QString> battery;
         for (std::size_t k = 0; k < columns.size(); ++k) {
-            const std::string_view n(columns[k].field->name);
-            if (n != "rtBattLow" && !(n == "tabAINCL1Dn" && columns[k].index == kBatteryInput))
+            const FieldId id = columns[k].field->id;
+            if (id != FieldId::rtBattLow && !(id == FieldId::tabAINCL1Dn && columns[k].index == kBatteryInput))
                 continue;
             if (battery && *battery != rec.cells[qsizetype(k)])
                 problem(QStringLiteral("rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));

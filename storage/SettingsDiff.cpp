@@ -5,16 +5,10 @@
 
 #include <QJsonArray>
 #include <algorithm>
-#include <cstring>
 
 namespace torval {
 
 namespace {
-
-bool named(const FieldDef& f, const char* name)
-{
-    return std::strcmp(f.name, name) == 0;
-}
 
 QString byteText(std::optional<std::uint8_t> b)
 {
@@ -27,28 +21,28 @@ QString byteText(std::optional<std::uint8_t> b)
 QString comparable(const DeviceConfig& c, const FieldDef& f, int i)
 {
     // A report switched on without a text to send is stored as off.
-    if (named(f, "opNotAuthorized"))
+    if (f.id == FieldId::opNotAuthorized)
         return QString::number(c.opNotAuthorized && !c.rtNotAuthorized.isEmpty());
-    if (named(f, "opSwitchReport"))
+    if (f.id == FieldId::opSwitchReport)
         return QString::number(c.opSwitchReport && !(c.rtSwitchOn.isEmpty() && c.rtSwitchOff.isEmpty()));
-    if (named(f, "opPowerReport"))
+    if (f.id == FieldId::opPowerReport)
         return QString::number(c.opPowerReport && !(c.rtPowerUp.isEmpty() && c.rtPowerDown.isEmpty()));
     if (f.kind != FieldKind::Text)
         return valueText(c, f, i);
     const QString& t = textOf(c, f, i);
     const AnalogScale& s = c.analogScale[std::size_t(std::clamp(i, 0, kAnalogCount - 1))];
     QString n;
-    if (named(f, "tabDobaPlatnostiSMS"))
+    if (f.id == FieldId::tabDobaPlatnostiSMS)
         n = byteText(validityToByte(t));
-    else if (named(f, "tabOUTimpulsLEN"))
+    else if (f.id == FieldId::tabOUTimpulsLEN)
         n = QString::number(pulseToByte(t));
-    else if (named(f, "eePSOnH") || named(f, "eePSOffH"))
+    else if (f.id == FieldId::eePSOnH || f.id == FieldId::eePSOffH)
         n = normalizeNumber(t, 0, 465, 0);
-    else if (named(f, "eePSOnM") || named(f, "eePSOffM"))
+    else if (f.id == FieldId::eePSOnM || f.id == FieldId::eePSOffM)
         n = normalizeNumber(t, 0, 59, 0);
-    else if (named(f, "tabAINCL1Level") || named(f, "tabAINCL2Level"))
+    else if (f.id == FieldId::tabAINCL1Level || f.id == FieldId::tabAINCL2Level)
         n = byteText(levelToByte(s, t));
-    else if (named(f, "tabAINHCL1Level") || named(f, "tabAINHCL2Level"))
+    else if (f.id == FieldId::tabAINHCL1Level || f.id == FieldId::tabAINHCL2Level)
         n = byteText(hystToByte(s, t));
     else
         return t;

@@ -9,13 +9,14 @@
 namespace torval {
 
 namespace {
-constexpr std::array<const char*, AnalogDialogLogic::kTextCount> kTextFields{
-    "tabAINNazev",    "tabAINStateL",    "tabAINStateM", "tabAINStateH", "tabAINCL1Level", "tabAINHCL1Level",
-    "tabAINCL2Level", "tabAINHCL2Level", "tabAINCL1Up",  "tabAINCL1Dn",  "tabAINCL2Up",    "tabAINCL2Dn"};
+constexpr std::array<FieldId, AnalogDialogLogic::kTextCount> kTextFields{
+    FieldId::tabAINNazev,     FieldId::tabAINStateL,   FieldId::tabAINStateM,    FieldId::tabAINStateH,
+    FieldId::tabAINCL1Level,  FieldId::tabAINHCL1Level, FieldId::tabAINCL2Level, FieldId::tabAINHCL2Level,
+    FieldId::tabAINCL1Up,     FieldId::tabAINCL1Dn,    FieldId::tabAINCL2Up,     FieldId::tabAINCL2Dn};
 constexpr int kGridFlagCount = 7;
-constexpr std::array<const char*, kGridFlagCount> kFlagFields{
-    "tabAINCL1UpEvent", "tabAINCL1DnEvent", "tabAINCL2UpEvent", "tabAINCL2DnEvent",
-    "tabAINNeg",        "tabAINZpr",        "tabAINPrc"};
+constexpr std::array<FieldId, kGridFlagCount> kFlagFields{
+    FieldId::tabAINCL1UpEvent, FieldId::tabAINCL1DnEvent, FieldId::tabAINCL2UpEvent, FieldId::tabAINCL2DnEvent,
+    FieldId::tabAINNeg,        FieldId::tabAINZpr,        FieldId::tabAINPrc};
 constexpr int kFirstAlarm = static_cast<int>(AnalogDialogLogic::Flag::AlarmCL1Up);
 constexpr std::uint8_t kAlarmBits = 0x0F; // the dialog's four bits; 4..7 belong to the firmware
 } // namespace
@@ -31,9 +32,9 @@ void AnalogDialogLogic::open(int index)
     m_index = index;
     const DeviceConfig& c = m_doc.config();
     for (int i = 0; i < kTextCount; ++i)
-        m_texts[i] = textOf(c, dialogField(kTextFields[i]), index);
+        m_texts[i] = textOf(c, field(kTextFields[i]), index);
     for (int i = 0; i < kGridFlagCount; ++i)
-        m_flags[i] = flagOf(c, dialogField(kFlagFields[i]), index);
+        m_flags[i] = flagOf(c, field(kFlagFields[i]), index);
     for (int bit = 0; bit < 4; ++bit)
         m_flags[kFirstAlarm + bit] = (c.eeMaskAInAlarm[index] >> bit) & 1u;
     checkEnabled();
@@ -118,14 +119,14 @@ void AnalogDialogLogic::finish()
     if (m_cancelRequested)
         return;
     for (int i = 0; i < kTextCount; ++i)
-        m_doc.setText(dialogField(kTextFields[i]), m_index, m_texts[i]);
+        m_doc.setText(field(kTextFields[i]), m_index, m_texts[i]);
     for (int i = 0; i < kGridFlagCount; ++i)
-        m_doc.setFlag(dialogField(kFlagFields[i]), m_index, m_flags[i]);
+        m_doc.setFlag(field(kFlagFields[i]), m_index, m_flags[i]);
     auto mask = static_cast<std::uint8_t>(m_doc.config().eeMaskAInAlarm[m_index] & ~kAlarmBits);
     for (int bit = 0; bit < 4; ++bit)
         if (m_flags[kFirstAlarm + bit])
             mask |= std::uint8_t(1u << bit);
-    m_doc.setByte(dialogField("eeMaskAInAlarm"), m_index, mask);
+    m_doc.setByte(field(FieldId::eeMaskAInAlarm), m_index, mask);
 }
 
 } // namespace torval

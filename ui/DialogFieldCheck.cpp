@@ -3,8 +3,6 @@
 #include "link/Prompts.h"
 #include "model/SettingsDocument.h"
 
-#include <cstdlib>
-
 namespace torval {
 
 bool leaveDialogField(SettingsDocument& doc, Prompts& prompts, RuleId rule, QString& text, const QString& partner0,
@@ -19,14 +17,6 @@ bool leaveDialogField(SettingsDocument& doc, Prompts& prompts, RuleId rule, QStr
     }
     text = r.text;
     return true;
-}
-
-const FieldDef& dialogField(const char* name)
-{
-    const FieldDef* f = findField(name);
-    if (!f)
-        std::abort();
-    return *f;
 }
 
 } // namespace torval

@@ -21,34 +21,30 @@ class SettingsDocument;
 [[nodiscard]] bool leaveDialogField(SettingsDocument& doc, Prompts& prompts, RuleId rule, QString& text,
                                     const QString& partner0 = {}, const QString& partner1 = {});
 
-// The field definition of the settings table by name (the names are the
-// table's own, so a miss is a programming error caught by the tests).
-const FieldDef& dialogField(const char* name);
-
 // A dialog's copies of one grid row: read from the settings when it opens,
 // written back through the document (so the window's reactions run) on OK.
 template <typename Value, std::size_t N>
-void copyRowIn(const DeviceConfig& c, const std::array<const char*, N>& fields, int row, std::array<Value, N>& out)
+void copyRowIn(const DeviceConfig& c, const std::array<FieldId, N>& fields, int row, std::array<Value, N>& out)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if constexpr (std::is_same_v<Value, bool>)
-            out[i] = flagOf(c, dialogField(fields[i]), row);
+            out[i] = flagOf(c, field(fields[i]), row);
         else
-            out[i] = textOf(c, dialogField(fields[i]), row);
+            out[i] = textOf(c, field(fields[i]), row);
     }
 }
 
 template <typename Value, std::size_t N>
-void copyRowBack(SettingsDocument& doc, const std::array<const char*, N>& fields, int row,
+void copyRowBack(SettingsDocument& doc, const std::array<FieldId, N>& fields, int row,
                  const std::array<Value, N>& values, std::size_t skip = N)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (i == skip)
             continue;
         if constexpr (std::is_same_v<Value, bool>)
-            doc.setFlag(dialogField(fields[i]), row, values[i]);
+            doc.setFlag(field(fields[i]), row, values[i]);
         else
-            doc.setText(dialogField(fields[i]), row, values[i]);
+            doc.setText(field(fields[i]), row, values[i]);
     }
 }
 

@@ -26,16 +26,16 @@ namespace {
 using K = ColumnKind;
 
 const GridColumn kInputColumns[] = {
-    {"tabINPNazev", K::Text, "Název digitálního vstupu", 0, 1},
-    {"tabINPVyp", K::Text, "Název stavu 'VYPNUTO' pro tento digitální vstup", 0, 2},
-    {"tabINPZap", K::Text, "Název stavu 'ZAPNUTO' pro tento digitální vstup", 0, 3},
-    {"tabINPLHEvent", K::Check, "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 4},
-    {"tabINPLH", K::Text, "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 5},
-    {"tabINPHLEvent", K::Check, "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 6},
-    {"tabINPHL", K::Text, "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 7},
-    {"tabINPNeg", K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 8},
-    {"tabINPZpr", K::Check, "Uvádět ve zprávě informace o tonto digitálním vstupu", 0, 9},
-    {nullptr, K::Button, "", 0, 10},
+    {FieldId::tabINPNazev, K::Text, "Název digitálního vstupu", 0, 1},
+    {FieldId::tabINPVyp, K::Text, "Název stavu 'VYPNUTO' pro tento digitální vstup", 0, 2},
+    {FieldId::tabINPZap, K::Text, "Název stavu 'ZAPNUTO' pro tento digitální vstup", 0, 3},
+    {FieldId::tabINPLHEvent, K::Check, "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 4},
+    {FieldId::tabINPLH, K::Text, "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 5},
+    {FieldId::tabINPHLEvent, K::Check, "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 6},
+    {FieldId::tabINPHL, K::Text, "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 7},
+    {FieldId::tabINPNeg, K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 8},
+    {FieldId::tabINPZpr, K::Check, "Uvádět ve zprávě informace o tonto digitálním vstupu", 0, 9},
+    {std::nullopt, K::Button, "", 0, 10},
 };
 const GridHeading kInputHeadings[] = {
     {"Název", 0, 1, 1},
@@ -49,14 +49,14 @@ const GridHeading kInputHeadings[] = {
 };
 
 const GridColumn kOutputColumns[] = {
-    {"tabOUTNazev", K::Text, "Název digitálního výstupu", 0, 1},
-    {"tabOUTVyp", K::Text, "Název stavu 'VYPNUTO' pro tento digitální výstup", 0, 2},
-    {"tabOUTZap", K::Text, "Název stavu 'ZAPNUTO' pro tento digitální výstup", 0, 3},
-    {"tabOUTNeg", K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 4},
-    {"tabOUTimpuls", K::Text, "", 0, 5},
-    {"tabOUTimpulsLEN", K::Text, "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)", 0, 6},
-    {"tabOUTZpr", K::Check, "Uvádět ve zprávě informace o tonto digitálním výstupu", 0, 7},
-    {nullptr, K::Button, "", 0, 8},
+    {FieldId::tabOUTNazev, K::Text, "Název digitálního výstupu", 0, 1},
+    {FieldId::tabOUTVyp, K::Text, "Název stavu 'VYPNUTO' pro tento digitální výstup", 0, 2},
+    {FieldId::tabOUTZap, K::Text, "Název stavu 'ZAPNUTO' pro tento digitální výstup", 0, 3},
+    {FieldId::tabOUTNeg, K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 4},
+    {FieldId::tabOUTimpuls, K::Text, "", 0, 5},
+    {FieldId::tabOUTimpulsLEN, K::Text, "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)", 0, 6},
+    {FieldId::tabOUTZpr, K::Check, "Uvádět ve zprávě informace o tonto digitálním výstupu", 0, 7},
+    {std::nullopt, K::Button, "", 0, 8},
 };
 const GridHeading kOutputHeadings[] = {
     {"Název", 0, 1, 1},
@@ -68,26 +68,26 @@ const GridHeading kOutputHeadings[] = {
 };
 
 const GridColumn kAnalogColumns[] = {
-    {"tabAINNazev", K::Text, "Název analogového vstupu", 0, 1},
-    {"tabAINStateL", K::Text, "Název stavu LOW (nízká)", 1, 1},
-    {"tabAINStateM", K::Text, "Název stavu MEDIUM (normální)", 0, 2},
-    {"tabAINStateH", K::Text, "Název stavu HIGH (vysoká)", 1, 2},
-    {"tabAINCL1Level", K::Text, "Hodnota úrovně CL1", 0, 3},
-    {"tabAINHCL1Level", K::Text, "Hodnota  hystereze CL1", 1, 3},
-    {"tabAINCL1UpEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL1 nahoru", 0, 4},
-    {"tabAINCL1Up", K::Text, "Text SMS zprávy při přechodu přes CL1 nahoru", 0, 5},
-    {"tabAINCL1DnEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL1 dolu", 1, 4},
-    {"tabAINCL1Dn", K::Text, "Text SMS zprávy při přechodu přes CL1 dolu", 1, 5},
-    {"tabAINCL2Level", K::Text, "Hodnota úrovně CL2", 0, 6},
-    {"tabAINHCL2Level", K::Text, "Hodnota  hystereze CL2", 1, 6},
-    {"tabAINCL2UpEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL2 nahoru", 0, 7},
-    {"tabAINCL2Up", K::Text, "Text SMS zprávy při přechodu přes CL2 nahoru", 0, 8},
-    {"tabAINCL2DnEvent", K::Check, "Posílat SMS zprávu při přechodu přes CL2 dolu", 1, 7},
-    {"tabAINCL2Dn", K::Text, "Text SMS zprávy při přechodu přes CL2 dolu", 1, 8},
-    {"tabAINNeg", K::Check, "", 0, 9},
-    {"tabAINPrc", K::Check, "Po hodnotě uvádět hodnotu", 0, 10},
-    {"tabAINZpr", K::Check, "Po hodnotě uvádět jméno stavu", 0, 11},
-    {nullptr, K::Button, "", 0, 12},
+    {FieldId::tabAINNazev, K::Text, "Název analogového vstupu", 0, 1},
+    {FieldId::tabAINStateL, K::Text, "Název stavu LOW (nízká)", 1, 1},
+    {FieldId::tabAINStateM, K::Text, "Název stavu MEDIUM (normální)", 0, 2},
+    {FieldId::tabAINStateH, K::Text, "Název stavu HIGH (vysoká)", 1, 2},
+    {FieldId::tabAINCL1Level, K::Text, "Hodnota úrovně CL1", 0, 3},
+    {FieldId::tabAINHCL1Level, K::Text, "Hodnota  hystereze CL1", 1, 3},
+    {FieldId::tabAINCL1UpEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL1 nahoru", 0, 4},
+    {FieldId::tabAINCL1Up, K::Text, "Text SMS zprávy při přechodu přes CL1 nahoru", 0, 5},
+    {FieldId::tabAINCL1DnEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL1 dolu", 1, 4},
+    {FieldId::tabAINCL1Dn, K::Text, "Text SMS zprávy při přechodu přes CL1 dolu", 1, 5},
+    {FieldId::tabAINCL2Level, K::Text, "Hodnota úrovně CL2", 0, 6},
+    {FieldId::tabAINHCL2Level, K::Text, "Hodnota  hystereze CL2", 1, 6},
+    {FieldId::tabAINCL2UpEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL2 nahoru", 0, 7},
+    {FieldId::tabAINCL2Up, K::Text, "Text SMS zprávy při přechodu přes CL2 nahoru", 0, 8},
+    {FieldId::tabAINCL2DnEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL2 dolu", 1, 7},
+    {FieldId::tabAINCL2Dn, K::Text, "Text SMS zprávy při přechodu přes CL2 dolu", 1, 8},
+    {FieldId::tabAINNeg, K::Check, "", 0, 9},
+    {FieldId::tabAINPrc, K::Check, "Po hodnotě uvádět hodnotu", 0, 10},
+    {FieldId::tabAINZpr, K::Check, "Po hodnotě uvádět jméno stavu", 0, 11},
+    {std::nullopt, K::Button, "", 0, 12},
 };
 const GridHeading kAnalogHeadings[] = {
     {"Název\nStav LOW", 0, 1, 1},
@@ -104,10 +104,10 @@ const GridHeading kAnalogHeadings[] = {
 };
 
 const GridColumn kPhoneColumns[] = {
-    {"tabTC", K::Text, "Telefonní číslo", 0, 1},
-    {"tabTCPrijem", K::Check, "Přijímat příkazy z tohoto tel. čísla", 0, 2},
-    {"tabTCUdalost", K::Check, "Odesílat zprávy o událostech na toto tel. číslo", 0, 3},
-    {nullptr, K::Button, "", 0, 4},
+    {FieldId::tabTC, K::Text, "Telefonní číslo", 0, 1},
+    {FieldId::tabTCPrijem, K::Check, "Přijímat příkazy z tohoto tel. čísla", 0, 2},
+    {FieldId::tabTCUdalost, K::Check, "Odesílat zprávy o událostech na toto tel. číslo", 0, 3},
+    {std::nullopt, K::Button, "", 0, 4},
 };
 const GridHeading kPhoneHeadings[] = {
     {"Telefonní číslo", 0, 1, 1},
@@ -116,8 +116,8 @@ const GridHeading kPhoneHeadings[] = {
 };
 
 const GridColumn kCounterColumns[] = {
-    {"tabCITNazev", K::Text, "Název čítače", 0, 1},
-    {"tabCITZpr", K::Check, "Uvádět ve zprávě informace o tonto čítači", 0, 2},
+    {FieldId::tabCITNazev, K::Text, "Název čítače", 0, 1},
+    {FieldId::tabCITZpr, K::Check, "Uvádět ve zprávě informace o tonto čítači", 0, 2},
 };
 const GridHeading kCounterHeadings[] = {
     {"Název čítače", 0, 1, 1},
@@ -136,12 +136,11 @@ QLabel* heading(const char* text)
 
 } // namespace
 
-QString widgetName(const char* field, int index)
+QString widgetName(const FieldDef& field, int index)
 {
-    const FieldDef* f = findField(field);
-    if (f && f->count == 1)
-        return QString::fromLatin1(field);
-    return QStringLiteral("%1_%2").arg(QLatin1String(field)).arg(index);
+    if (field.count == 1)
+        return QString::fromLatin1(field.name);
+    return QStringLiteral("%1_%2").arg(QLatin1String(field.name), QString::number(index));
 }
 
 int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb)
@@ -152,9 +151,7 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
     for (const GridHeading& h : table.headings)
         layout->addWidget(heading(h.text), h.line, h.column, 1, h.span);
 
-    int maxColumn = 0;
     for (const GridColumn& c : table.columns) {
-        maxColumn = std::max(maxColumn, c.column);
         if (c.kind == ColumnKind::Text)
             layout->setColumnStretch(c.column, 1);
     }
@@ -163,21 +160,19 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
         const int index = table.firstRow + r;
         const int top = headingLines + r * table.linesPerRow;
         auto* label = new QLabel(table.rowLabel(index));
-        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.rowLabelName)).arg(index));
+        label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.rowLabelName), QString::number(index)));
         label->setStyleSheet(QStringLiteral("font-weight: bold;"));
         layout->addWidget(label, top, 0, table.linesPerRow, 1);
-        if (cb.rowLabel)
-            cb.rowLabel(index, label);
         for (const GridColumn& c : table.columns) {
             QWidget* w = nullptr;
             switch (c.kind) {
             case ColumnKind::Text: {
-                const FieldDef* f = findField(c.field);
+                const FieldDef& f = field(*c.field);
                 auto* e = new QLineEdit;
-                if (f && f->maxLength > 0)
-                    e->setMaxLength(f->maxLength);
+                if (f.maxLength > 0)
+                    e->setMaxLength(f.maxLength);
                 // Short numeric fields need not grow with the window.
-                if (f && f->maxLength > 0 && f->maxLength <= 5)
+                if (f.maxLength > 0 && f.maxLength <= 5)
                     e->setMaximumWidth(60);
                 w = e;
                 break;
@@ -197,19 +192,19 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
             else
                 layout->addWidget(w, row, c.column);
             if (c.kind == ColumnKind::Button) {
-                w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.buttonName)).arg(index));
+                w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.buttonName), QString::number(index)));
                 if (table.buttonTooltip && *table.buttonTooltip)
                     w->setToolTip(gridText(table.buttonTooltip));
                 if (cb.button)
                     cb.button(index, w);
             } else {
-                w->setObjectName(widgetName(c.field, index));
-                if (const FieldDef* f = findField(c.field); f && cb.field)
-                    cb.field(*f, index, w);
+                const FieldDef& f = field(*c.field);
+                w->setObjectName(widgetName(f, index));
+                if (cb.field)
+                    cb.field(f, index, w);
             }
         }
     }
-    (void)maxColumn;
     return headingLines + table.rowCount * table.linesPerRow;
 }
 

@@ -3,8 +3,11 @@
 // telephone numbers, counters) are described by column tables and built by one
 // routine, so the eight rows of a grid cannot drift apart.
 
+#include "model/ConfigFields.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
 #include <span>
 
 class QWidget;
@@ -12,15 +15,13 @@ class QGridLayout;
 
 namespace torval {
 
-struct FieldDef;
-
 enum class ColumnKind { Text, Check, Button };
 
 // Which dialog a row's button and double clicks open.
 enum class RowDialog { None, Phone, Input, Output, Analog };
 
 struct GridColumn {
-    const char* field;   // name in the field table; nullptr for the row's button
+    std::optional<FieldId> field; // none for the row's button
     ColumnKind kind;
     const char* tooltip; // may be empty
     int line;            // analog rows take two lines: 0 upper, 1 lower
@@ -51,7 +52,6 @@ struct GridTable {
 struct GridCallbacks {
     std::function<void(const FieldDef&, int index, QWidget*)> field;
     std::function<void(int index, QWidget* button)> button;
-    std::function<void(int index, QWidget* rowLabel)> rowLabel;
 };
 
 // Fills `layout` with headings and rows; returns the first free layout row.
@@ -65,6 +65,6 @@ const GridTable& phoneGrid();
 const GridTable& counterGrid();
 
 // Object name of a grid widget: "tabINPNazev_3"; single fields keep their name.
-QString widgetName(const char* field, int index);
+QString widgetName(const FieldDef& field, int index);
 
 } // namespace torval

@@ -6,9 +6,11 @@
 namespace torval {
 
 namespace {
-constexpr std::array<const char*, 5> kTextFields{"tabINPNazev", "tabINPZap", "tabINPVyp", "tabINPLH", "tabINPHL"};
-constexpr std::array<const char*, 6> kFlagFields{"tabINPZpr", "tabINPLHEvent", "tabINPHLEvent",
-                                                 "tabINPNeg", "eeMaskDInLHAlarm", "eeMaskDInHLAlarm"};
+constexpr std::array<FieldId, 5> kTextFields{FieldId::tabINPNazev, FieldId::tabINPZap, FieldId::tabINPVyp,
+                                             FieldId::tabINPLH, FieldId::tabINPHL};
+constexpr std::array<FieldId, 6> kFlagFields{FieldId::tabINPZpr,        FieldId::tabINPLHEvent,
+                                             FieldId::tabINPHLEvent,    FieldId::tabINPNeg,
+                                             FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm};
 } // namespace
 
 InputDialogLogic::InputDialogLogic(SettingsDocument& doc, Prompts& prompts)

@@ -7,9 +7,9 @@
 namespace torval {
 
 namespace {
-constexpr std::array<const char*, 5> kTextFields{"tabOUTNazev", "tabOUTZap", "tabOUTVyp", "tabOUTimpuls",
-                                                 "tabOUTimpulsLEN"};
-constexpr std::array<const char*, 2> kFlagFields{"tabOUTZpr", "tabOUTNeg"};
+constexpr std::array<FieldId, 5> kTextFields{FieldId::tabOUTNazev, FieldId::tabOUTZap, FieldId::tabOUTVyp,
+                                             FieldId::tabOUTimpuls, FieldId::tabOUTimpulsLEN};
+constexpr std::array<FieldId, 2> kFlagFields{FieldId::tabOUTZpr, FieldId::tabOUTNeg};
 constexpr std::uint8_t kModemStateBit = 0x01;     // O1 shows the modem state
 constexpr std::uint8_t kPowerSaveStateBit = 0x02; // O2 shows the power-saving state
 } // namespace
@@ -101,7 +101,7 @@ void OutputDialogLogic::finish()
         else if (m_row == 1)
             mask = m_function == OutputFunction::PowerSaveState ? (mask | kPowerSaveStateBit)
                                                                 : static_cast<std::uint8_t>(mask & ~kPowerSaveStateBit);
-        m_doc.setByte(dialogField("eeMaskDOutFnc"), 0, mask);
+        m_doc.setByte(field(FieldId::eeMaskDOutFnc), 0, mask);
     }
 }
 

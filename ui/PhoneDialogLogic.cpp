@@ -38,9 +38,9 @@ bool PhoneDialogLogic::leaveNumber()
 void PhoneDialogLogic::finish()
 {
     if (!m_cancelRequested) {
-        m_doc.setText(dialogField("tabTC"), m_row, m_number);
-        m_doc.setFlag(dialogField("tabTCPrijem"), m_row, m_receive);
-        m_doc.setFlag(dialogField("tabTCUdalost"), m_row, m_events);
+        m_doc.setText(field(FieldId::tabTC), m_row, m_number);
+        m_doc.setFlag(field(FieldId::tabTCPrijem), m_row, m_receive);
+        m_doc.setFlag(field(FieldId::tabTCUdalost), m_row, m_events);
     }
     const DeviceConfig& c = m_doc.config();
     const PhoneRightsCheck rights =
@@ -50,12 +50,12 @@ void PhoneDialogLogic::finish()
     if (rights.clearPrijem) {
         if (w < rights.warnings.size())
             m_prompts.message(rights.warnings[w++], Icon::Warning);
-        m_doc.setFlag(dialogField("tabTCPrijem"), m_row, false);
+        m_doc.setFlag(field(FieldId::tabTCPrijem), m_row, false);
     }
     if (rights.clearUdalost) {
         if (w < rights.warnings.size())
             m_prompts.message(rights.warnings[w++], Icon::Warning);
-        m_doc.setFlag(dialogField("tabTCUdalost"), m_row, false);
+        m_doc.setFlag(field(FieldId::tabTCUdalost), m_row, false);
     }
 }
 
