@@ -4,6 +4,7 @@
 #include "link/LinkMessages.h"
 #include "link/Prompts.h"
 #include "model/EepromImage.h"
+#include "model/ImageLayout.h"
 #include "model/ImageDecoder.h"
 #include "model/SettingsSize.h"
 
@@ -68,13 +69,8 @@ int dataBlockCount(int settingsSize, int memorySize)
     // a block that would reach past the station's memory is padding only and
     // is not written (it would land on the station's own top bytes).
     const int top = std::min(memorySize, EepromImage::kSize);
-    int n = 0;
-    for (int a = layout::kTextArea; a + BlockTransfer::kBlockSize <= top; a += BlockTransfer::kBlockSize) {
-        ++n;
-        if (settingsSize <= a)
-            break;
-    }
-    return n;
+    const int fitting = std::max(0, top - layout::kTextArea) / layout::kBlockSize;
+    return std::min((layout::writtenEnd(settingsSize) - layout::kTextArea) / layout::kBlockSize, fitting);
 }
 } // namespace
 
@@ -86,10 +82,10 @@ std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::headerBlocks()
     std::array<int, kHeaderBlockCount> a{};
     std::size_t i = 0;
     a[i++] = kMagicBlock;
-    for (int addr = 0; addr <= 56; addr += kBlockSize)
+    for (int addr = 0; addr < layout::kStationOwnStart; addr += kBlockSize)
         if (addr != kMagicBlock)
             a[i++] = addr;
-    for (int addr = 128; addr <= 264; addr += kBlockSize)
+    for (int addr = layout::kStationOwnEnd; addr < layout::kTextArea; addr += kBlockSize)
         a[i++] = addr;
     return a;
 }
@@ -102,9 +98,9 @@ std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::commitBlocks()
     // valid over stale flags, masks and levels.
     std::array<int, kHeaderBlockCount> a{};
     std::size_t i = 0;
-    for (int addr = 128; addr <= 264; addr += kBlockSize)
+    for (int addr = layout::kStationOwnEnd; addr < layout::kTextArea; addr += kBlockSize)
         a[i++] = addr;
-    for (int addr = 0; addr <= 56; addr += kBlockSize)
+    for (int addr = 0; addr < layout::kStationOwnStart; addr += kBlockSize)
         if (addr != kMagicBlock)
             a[i++] = addr;
     a[i++] = kMagicBlock;
@@ -261,8 +257,7 @@ int BlockTransfer::savedEnd(const EepromImage& image)
     // estimate counts the battery-low text twice, so both reach past the end
     // marker; reading those bytes too makes a load followed by a save (file or
     // station) carry the station's own bytes there, as after a full read.
-    const int size = settingsSize(decodeImage(image, DeviceConfig{}).config);
-    return (size + kBlockSize - 1) / kBlockSize * kBlockSize + kBlockSize;
+    return layout::writtenEnd(settingsSize(decodeImage(image, DeviceConfig{}).config));
 }
 
 TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize)

@@ -6,6 +6,7 @@
 // checksum become valid only with the very last block).
 
 #include "link/LinkTypes.h"
+#include "model/ImageLayout.h"
 
 #include <array>
 
@@ -17,13 +18,13 @@ class BusyIndicator;
 
 class BlockTransfer {
 public:
-    static constexpr int kBlockSize = 8;
-    static constexpr int kHeaderBlockCount = 26;
+    static constexpr int kBlockSize = layout::kBlockSize;
+    static constexpr int kHeaderBlockCount = layout::kHeaderBlockCount;
     // Invalidating order: the magic's block 40 first, then 0..32, 48, 56 and
     // 128..264 (64..127 belong to the station).
     [[nodiscard]] static std::array<int, kHeaderBlockCount> headerBlocks();
     // The block that holds the magic word 9602.
-    static constexpr int kMagicBlock = 40;
+    static constexpr int kMagicBlock = layout::kMagicAddress / kBlockSize * kBlockSize;
     // Committing order: 128..264 first, then the pointer blocks 0..56 with
     // the magic block 40 last of all.
     [[nodiscard]] static std::array<int, kHeaderBlockCount> commitBlocks();

@@ -3,6 +3,8 @@
 // checked: an address outside 0..65535 is a failure the caller must handle,
 // never a write into someone else's memory.
 
+#include "model/ImageLayout.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,7 +14,7 @@ namespace torval {
 
 class EepromImage {
 public:
-    static constexpr int kSize = 65536;
+    static constexpr int kSize = layout::kImageSize;
 
     EepromImage() : m_bytes(kSize, 0) {}
 
@@ -31,17 +33,6 @@ public:
 private:
     std::vector<std::uint8_t> m_bytes;
 };
-
-// Layout constants shared by the encoder, the decoder, the transfer and the
-// file code.
-namespace layout {
-inline constexpr int kConstantWord = 42;    // always 64
-inline constexpr int kMagicAddress = 46;    // 9602 = 0x2582
-inline constexpr int kMagic = 9602;
-inline constexpr int kChecksumAddress = 48; // sum of 0..47 + 1, 13 replaced by 12
-inline constexpr int kFixedBlock = 128;
-inline constexpr int kTextArea = 272;
-} // namespace layout
 
 // Checksum byte of the header (bytes 0..47).
 std::uint8_t headerChecksum(const EepromImage& image);

@@ -2,6 +2,7 @@
 
 #include "model/Cp1250.h"
 #include "model/Encodings.h"
+#include "model/ImageLayout.h"
 #include "model/SettingsDocument.h"
 
 #include <algorithm>
@@ -103,7 +104,7 @@ void flags(std::uint8_t mask, std::array<bool, N>& out)
 
 void decodeFixedBlock(const EepromImage& img, DeviceConfig& c)
 {
-    const std::uint8_t a = img.at(128);
+    const std::uint8_t a = img.at(layout::kFixedBlock);
     c.opNotAuthorized = a & 1;
     c.tabPrepnoutNepovolPristup = a & 2;
     c.tabOdpovidatT0 = a & 4;
@@ -112,7 +113,7 @@ void decodeFixedBlock(const EepromImage& img, DeviceConfig& c)
     c.opBatt = a & 32;
     c.opSuppZero = a & 64;
 
-    const std::uint8_t b = img.at(129);
+    const std::uint8_t b = img.at(layout::kFixedBlock + 1);
     c.opEnablePS1 = b & 2;
     c.opSuperPS = b & 4;
     c.opPSOutOff = b & 8;

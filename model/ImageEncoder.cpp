@@ -2,6 +2,7 @@
 
 #include "model/Cp1250.h"
 #include "model/Encodings.h"
+#include "model/ImageLayout.h"
 
 #include <cstring>
 
@@ -120,7 +121,7 @@ std::uint8_t flagsB(const DeviceConfig& c)
 
 bool writeFixedBlock(const DeviceConfig& c, Writer& w)
 {
-    if (!w.byte(flagsA(c), 128) || !w.byte(flagsB(c), 129))
+    if (!w.byte(flagsA(c), layout::kFixedBlock) || !w.byte(flagsB(c), layout::kFixedBlock + 1))
         return false;
     const auto validity = validityToByte(c.tabDobaPlatnostiSMS);
     if (!validity)

@@ -1,6 +1,7 @@
 #include "model/SettingsSize.h"
 
 #include "model/Cp1250.h"
+#include "model/ImageLayout.h"
 
 namespace torval {
 
@@ -23,7 +24,7 @@ int entries(const std::array<QString, N>& a)
 
 int settingsSize(const DeviceConfig& c)
 {
-    int n = 274; // 272 bytes before the text area and the end marker
+    int n = layout::kTextArea + 2; // everything before the text area, and the end marker
     n += entry(c.tabJmenoStanice) + entry(c.tabPIN) + entry(c.tabTCcentra) + entry(c.rtNotAuthorized)
         + entry(c.rtPowerUp) + entry(c.rtPowerDown) + entry(c.rtSwitchOn) + entry(c.rtSwitchOff) + entry(c.rtBattLow);
     n += entries(c.tabINPNazev) + entries(c.tabINPZap) + entries(c.tabINPVyp) + entries(c.tabINPLH) + entries(c.tabINPHL);

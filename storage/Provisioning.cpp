@@ -6,6 +6,7 @@
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
+#include "model/ImageLayout.h"
 #include "model/SettingsDocument.h"
 #include "rules/SettingsCheck.h"
 #include "storage/SettingsCommands.h"
@@ -127,23 +128,11 @@ QString rowPrefix(int line)
 
 // ---- one station --------------------------------------------------------
 
-// The write sends the header blocks below 64 and from 128, then the data
-// blocks from 272 until the first block that starts at or beyond the settings
-// size; that is the range that must read back unchanged.
-int writtenEnd(int settingsSize)
-{
-    int a = layout::kTextArea;
-    do
-        a += 8;
-    while (settingsSize > a - 8);
-    return a;
-}
-
 std::optional<int> firstMismatch(const EepromImage& written, const EepromImage& back, int end)
 {
     for (int addr = 0; addr < end; ++addr) {
-        if (addr >= 64 && addr < 128)
-            continue; // the station's own bytes, never written
+        if (layout::isStationOwn(addr))
+            continue; // never written: the station keeps them
         if (written.at(addr) != back.at(addr))
             return addr;
     }
@@ -486,10 +475,11 @@ StationResult Provisioner::programStation(const StationRow& row)
         return done(StationOutcome::Failed, QStringLiteral("Zápis do stanice selhal (záloha: %1).").arg(backup));
     }
 
-    // The whole written range is read back once more: a station that
-    // acknowledged a block it did not keep is caught here. Only that range:
-    // on a 19,200-baud line a full 64 KiB station would take minutes more.
-    const int end = std::min(writtenEnd(doc.settingsSize()), memory);
+    // The whole written range (the header around the station's own bytes,
+    // the data up to layout::writtenEnd) is read back once more: a station
+    // that acknowledged a block it did not keep is caught here. Only that
+    // range: on a 19,200-baud line a full 64 KiB station would take minutes more.
+    const int end = std::min(layout::writtenEnd(doc.settingsSize()), memory);
     EepromImage back;
     switch (m_link.transfer().readEeprom(back, end)) {
     case TransferOutcome::Failed:
