@@ -15,7 +15,8 @@ public:
     virtual ~SerialLine() = default;
 
     // Opens the named port with the station's fixed line settings. On failure
-    // errorText() tells why (for logs only; the user sees the port message).
+    // errorText() tells why (provisioning names it for a port it cannot open;
+    // the window shows its own port message).
     [[nodiscard]] virtual bool open(const QString& portName) = 0;
     // Closing a closed line does nothing.
     virtual void close() = 0;

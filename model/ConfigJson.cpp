@@ -40,7 +40,7 @@ QJsonObject scaleToJson(const AnalogScale& s)
 
 QString keyName(const QString& key, int index, int count)
 {
-    return count == 1 ? key : QStringLiteral("%1[%2]").arg(key).arg(index);
+    return count == 1 ? key : QStringLiteral("%1[%2]").arg(key, QString::number(index));
 }
 
 // Reads one item of a field; an error names the key (and the item).
@@ -76,7 +76,8 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
 QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
 {
     if (!v.isArray() || v.toArray().size() != kAnalogCount)
-        return QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.").arg(kScaleKey).arg(kAnalogCount);
+        return QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
+            .arg(kScaleKey, QString::number(kAnalogCount));
     const QJsonArray a = v.toArray();
     for (int i = 0; i < kAnalogCount; ++i) {
         const QString where = keyName(kScaleKey, i, kAnalogCount);
@@ -144,7 +145,8 @@ JsonImport configFromJson(const QByteArray& json)
     QJsonParseError pe;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
     if (pe.error != QJsonParseError::NoError)
-        return {std::nullopt, QStringLiteral("Data nejsou platný JSON (znak %1): %2.").arg(pe.offset).arg(pe.errorString())};
+        return {std::nullopt,
+                QStringLiteral("Data nejsou platný JSON (znak %1): %2.").arg(QString::number(pe.offset), pe.errorString())};
     if (!doc.isObject())
         return {std::nullopt, QStringLiteral("Data JSON musí být jeden objekt s nastavením stanice.")};
     const QJsonObject o = doc.object();
@@ -175,7 +177,8 @@ JsonImport configFromJson(const QByteArray& json)
             continue;
         }
         if (!v.isArray() || v.toArray().size() != f->count)
-            return {std::nullopt, QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.").arg(key).arg(f->count)};
+            return {std::nullopt, QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
+                                      .arg(key, QString::number(f->count))};
         const QJsonArray a = v.toArray();
         for (int i = 0; i < f->count; ++i)
             if (QString e = itemFromJson(a[i], *f, i, c, key); !e.isEmpty())

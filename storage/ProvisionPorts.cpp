@@ -119,7 +119,7 @@ private:
     void record(const StationResult& r, PortSummary& port, const std::function<void(const QString&)>& say)
     {
         log(r);
-        const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(r.line).arg(r.name, outcomeText(r.outcome));
+        const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(QString::number(r.line), r.name, outcomeText(r.outcome));
         say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
         switch (r.outcome) {
         case StationOutcome::Programmed:

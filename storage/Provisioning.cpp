@@ -147,7 +147,7 @@ QString reservePath(const QString& dir, const QString& stem, const QString& suff
 {
     for (int n = 1;; ++n) {
         const QString path = QDir(dir).filePath(n == 1 ? stem + suffix
-                                                       : QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix));
+                                                       : QStringLiteral("%1-%2%3").arg(stem, QString::number(n), suffix));
         if (QFileInfo::exists(path))
             continue;
         QFile f(path);
@@ -213,7 +213,7 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
         const auto m = headerCell.match(name);
         const FieldDef* f = m.hasMatch() ? findField(m.captured(1).toStdString()) : nullptr;
         if (!f) {
-            table.error = QStringLiteral("Neznámý sloupec '%1' (sloupec %2 záhlaví).").arg(name).arg(k + 1);
+            table.error = QStringLiteral("Neznámý sloupec '%1' (sloupec %2 záhlaví).").arg(name, QString::number(k + 1));
             return table;
         }
         const bool indexed = m.hasCaptured(2);
@@ -224,9 +224,7 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
         if (indexed != (f->count > 1) || !indexOk || index >= f->count) {
             table.error = f->count > 1
                 ? QStringLiteral("Sloupec '%1' potřebuje index 0 až %2, například '%3[0]'.")
-                      .arg(name)
-                      .arg(f->count - 1)
-                      .arg(QString::fromLatin1(f->name))
+                      .arg(name, QString::number(f->count - 1), QString::fromLatin1(f->name))
                 : QStringLiteral("Sloupec '%1' nemá index.").arg(name);
             return table;
         }
@@ -244,7 +242,7 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
         QString name;
         auto problem = [&](const QString& m) { table.problems.push_back({rec.line, rowPrefix(rec.line) + m, name}); };
         if (rec.cells.size() != qsizetype(columns.size())) {
-            problem(QStringLiteral("počet hodnot (%1) neodpovídá záhlaví (%2).").arg(rec.cells.size()).arg(columns.size()));
+            problem(QStringLiteral("počet hodnot (%1) neodpovídá záhlaví (%2).").arg(QString::number(rec.cells.size()), QString::number(columns.size())));
             continue;
         }
         SettingsDocument doc;
@@ -548,7 +546,7 @@ ProvisionSummary Provisioner::run(const StationTable& table)
         }
         const StationResult r = programStation(row);
         log(r);
-        const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(r.line).arg(r.name, outcomeText(r.outcome));
+        const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(QString::number(r.line), r.name, outcomeText(r.outcome));
         m_settings.say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
         if (r.outcome == StationOutcome::Programmed) {
             ++s.programmed;

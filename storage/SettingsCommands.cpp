@@ -11,7 +11,6 @@
 #include "storage/SettingsDiff.h"
 #include "storage/SettingsFile.h"
 
-#include <memory>
 
 namespace torval {
 
@@ -197,12 +196,12 @@ CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
 CommandOutcome compareWithDevice(CommandContext& ctx, std::vector<FieldDifference>& differences)
 {
     differences.clear();
-    auto station = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
-    if (const CommandOutcome read = readDevice(ctx, *station); read != CommandOutcome::Done)
+    EepromImage station;
+    if (const CommandOutcome read = readDevice(ctx, station); read != CommandOutcome::Done)
         return read;
     // The analog scales are not in the image; the editor's are the ones a
     // write would level the station's numbers with.
-    const DecodeResult decoded = decodeImage(*station, ctx.document.config());
+    const DecodeResult decoded = decodeImage(station, ctx.document.config());
     if (!decoded.complete) {
         say(ctx, cmdmsg::kDeviceDecodeBeyondEnd, Icon::Error);
         return CommandOutcome::Failed;

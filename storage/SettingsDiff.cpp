@@ -143,7 +143,7 @@ QString addressRuns(const std::vector<int>& addresses)
         while (e + 1 < addresses.size() && addresses[e + 1] == addresses[e] + 1)
             ++e;
         runs << (e == k ? QString::number(addresses[k])
-                        : QStringLiteral("%1..%2").arg(addresses[k]).arg(addresses[e]));
+                        : QStringLiteral("%1..%2").arg(QString::number(addresses[k]), QString::number(addresses[e])));
         k = e + 1;
     }
     return runs.join(QStringLiteral(", "));

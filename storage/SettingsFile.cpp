@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <optional>
 
 namespace torval {
@@ -87,12 +86,12 @@ FileLoad loadSettingsFile(const QString& path, EepromImage& image)
         return FileLoad::ReadFailed;
     // Judged on the file's bytes with nothing behind them, so the verdict
     // cannot depend on what the image held before.
-    auto alone = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
-    copyInto(*data, *alone);
+    EepromImage alone;
+    copyInto(*data, alone);
     copyInto(*data, image);
-    if (!imageHeaderValid(*alone))
+    if (!imageHeaderValid(alone))
         return FileLoad::NotAnImage;
-    if (decodeImage(*alone, DeviceConfig{}).usedLength > data->size())
+    if (decodeImage(alone, DeviceConfig{}).usedLength > data->size())
         return FileLoad::Damaged;
     return FileLoad::Loaded;
 }

@@ -128,6 +128,8 @@ TEST(StationTable, UnusableHeadersRefuseTheWholeTable)
         const char* error;
     } cases[] = {
         {"tabJmenoStanice,tabNic\nA,B\n", "Neznámý sloupec 'tabNic' (sloupec 2 záhlaví)."},
+        // A header cell that looks like a placeholder is shown as written.
+        {"ab%1c\nA\n", "Neznámý sloupec 'ab%1c' (sloupec 1 záhlaví)."},
         {"tabTC\n+420\n", "Sloupec 'tabTC' potřebuje index 0 až 7, například 'tabTC[0]'."},
         {"tabCITNazev[2]\nX\n", "Sloupec 'tabCITNazev[2]' potřebuje index 0 až 1, například 'tabCITNazev[0]'."},
         // Too large for a number: refused like any index out of range, not read as 0.
