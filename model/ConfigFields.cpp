@@ -1,59 +1,67 @@
 #include "model/ConfigFields.h"
 
-#include <cstring>
+#include <array>
 
 namespace torval {
 
 namespace {
 
-#define T1(n, len, tab) \
-    FieldDef{#n, FieldKind::Text, 1, len, tab, [](DeviceConfig& c, int) -> QString* { return &c.n; }, nullptr, nullptr}
-#define TN(n, cnt, len, tab) \
-    FieldDef{#n, FieldKind::Text, cnt, len, tab, [](DeviceConfig& c, int i) -> QString* { return &c.n[std::size_t(i)]; }, nullptr, nullptr}
-#define F1(n, tab) \
-    FieldDef{#n, FieldKind::Flag, 1, 0, tab, nullptr, [](DeviceConfig& c, int) -> bool* { return &c.n; }, nullptr}
-#define FN(n, cnt, tab) \
-    FieldDef{#n, FieldKind::Flag, cnt, 0, tab, nullptr, [](DeviceConfig& c, int i) -> bool* { return &c.n[std::size_t(i)]; }, nullptr}
-#define B1(n, tab) \
-    FieldDef{#n, FieldKind::Byte, 1, 0, tab, nullptr, nullptr, [](DeviceConfig& c, int) -> std::uint8_t* { return &c.n; }}
-#define BN(n, cnt, tab) \
-    FieldDef{#n, FieldKind::Byte, cnt, 0, tab, nullptr, nullptr, [](DeviceConfig& c, int i) -> std::uint8_t* { return &c.n[std::size_t(i)]; }}
+// The slot of item `i` of a member: the member itself when it is one value.
+template <class T>
+T* slot(T& member, int)
+{
+    return &member;
+}
+template <class T, std::size_t N>
+T* slot(std::array<T, N>& member, int i)
+{
+    return &member[std::size_t(i)];
+}
 
-// In the order of the window's tabs, so listings and diffs read like the window.
-const FieldDef kFields[] = {
-    // Tab 0 "Všeobecné"
-    F1(opEnablePS1, 0), T1(eePSOnH, 5, 0), T1(eePSOnM, 5, 0), T1(eePSOffH, 5, 0), T1(eePSOffM, 5, 0),
-    F1(opPSOutOff, 0), F1(opSuperPS, 0), T1(tabJmenoStanice, 100, 0), T1(tabPIN, 8, 0), T1(tabTCcentra, 0, 0),
-    // Tab 1 "SMS zprávy"
-    F1(opPINAuth, 1), F1(tabOdpovidatT0, 1), F1(tabPrepnoutNepovolPristup, 1), F1(opNotAuthorized, 1),
-    T1(rtNotAuthorized, 100, 1), T1(tabDobaPlatnostiSMS, 2, 1), F1(opBatt, 1), T1(rtBattLow, 100, 1),
-    F1(opPowerReport, 1), T1(rtPowerUp, 100, 1), T1(rtPowerDown, 100, 1), F1(opSwitchReport, 1),
-    T1(rtSwitchOn, 100, 1), T1(rtSwitchOff, 100, 1),
-    // Tab 2 "Dig. vstupy"
-    TN(tabINPNazev, 8, 100, 2), TN(tabINPVyp, 8, 100, 2), TN(tabINPZap, 8, 100, 2), FN(tabINPLHEvent, 8, 2),
-    TN(tabINPLH, 8, 100, 2), FN(tabINPHLEvent, 8, 2), TN(tabINPHL, 8, 100, 2), FN(tabINPNeg, 8, 2),
-    FN(tabINPZpr, 8, 2), FN(eeMaskDInLHAlarm, 8, 2), FN(eeMaskDInHLAlarm, 8, 2),
-    // Tab 3 "Dig. výstupy"
-    TN(tabOUTNazev, 8, 100, 3), TN(tabOUTVyp, 8, 100, 3), TN(tabOUTZap, 8, 100, 3), FN(tabOUTNeg, 8, 3),
-    TN(tabOUTimpuls, 8, 100, 3), TN(tabOUTimpulsLEN, 8, 5, 3), FN(tabOUTZpr, 8, 3), B1(eeMaskDOutFnc, 3),
-    // Tabs 4 and 5 "Analog. vstupy"
-    TN(tabAINNazev, 8, 100, 4), TN(tabAINStateL, 8, 100, 4), TN(tabAINStateM, 8, 100, 4), TN(tabAINStateH, 8, 100, 4),
-    TN(tabAINCL1Level, 8, 4, 4), TN(tabAINHCL1Level, 8, 4, 4), FN(tabAINCL1UpEvent, 8, 4), TN(tabAINCL1Up, 8, 100, 4),
-    FN(tabAINCL1DnEvent, 8, 4), TN(tabAINCL1Dn, 8, 100, 4), TN(tabAINCL2Level, 8, 4, 4), TN(tabAINHCL2Level, 8, 4, 4),
-    FN(tabAINCL2UpEvent, 8, 4), TN(tabAINCL2Up, 8, 100, 4), FN(tabAINCL2DnEvent, 8, 4), TN(tabAINCL2Dn, 8, 100, 4),
-    FN(tabAINNeg, 8, 4), FN(tabAINPrc, 8, 4), FN(tabAINZpr, 8, 4), BN(eeMaskAInAlarm, 8, 4),
-    // Tab 6 "Tel. čísla"
-    TN(tabTC, 8, 50, 6), FN(tabTCPrijem, 8, 6), FN(tabTCUdalost, 8, 6),
-    // Tab 7 "Čítače"
-    TN(tabCITNazev, 2, 100, 7), FN(tabCITZpr, 2, 7), F1(opSuppZero, 7),
-};
+// The table's count of a member must be its array size (1 for one value); a
+// wrong count stops the build here instead of reading past an array.
+template <class T>
+inline constexpr int kItems = 1;
+template <class T, std::size_t N>
+inline constexpr int kItems<std::array<T, N>> = int(N);
 
-#undef T1
-#undef TN
-#undef F1
-#undef FN
-#undef B1
-#undef BN
+template <class Member>
+consteval int checkedCount(int count)
+{
+    if (count != kItems<Member>)
+        throw "the table's count differs from the member's array size";
+    return count;
+}
+
+#define TORVAL_COUNT(n, count) checkedCount<decltype(DeviceConfig::n)>(count)
+#define TORVAL_TEXT_ROW(n, count, len, tab)                                                                      \
+    FieldDef{FieldId::n, #n, FieldKind::Text, TORVAL_COUNT(n, count), len, tab,                                  \
+             [](DeviceConfig& c, int i) -> QString* { return slot(c.n, i); }, nullptr, nullptr},
+#define TORVAL_FLAG_ROW(n, count, tab)                                                                           \
+    FieldDef{FieldId::n, #n, FieldKind::Flag, TORVAL_COUNT(n, count), 0, tab, nullptr,                           \
+             [](DeviceConfig& c, int i) -> bool* { return slot(c.n, i); }, nullptr},
+#define TORVAL_BYTE_ROW(n, count, tab)                                                                           \
+    FieldDef{FieldId::n, #n, FieldKind::Byte, TORVAL_COUNT(n, count), 0, tab, nullptr, nullptr,                  \
+             [](DeviceConfig& c, int i) -> std::uint8_t* { return slot(c.n, i); }},
+
+constexpr FieldDef kFields[] = {TORVAL_FIELD_TABLE(TORVAL_TEXT_ROW, TORVAL_FLAG_ROW, TORVAL_BYTE_ROW)};
+
+#undef TORVAL_COUNT
+#undef TORVAL_TEXT_ROW
+#undef TORVAL_FLAG_ROW
+#undef TORVAL_BYTE_ROW
+
+// `field(id)` indexes the table by the id: row i must be id i.
+consteval bool idsMatchRows()
+{
+    if (std::size(kFields) != kFieldCount)
+        return false;
+    for (std::size_t i = 0; i < std::size(kFields); ++i)
+        if (kFields[i].id != FieldId(i))
+            return false;
+    return true;
+}
+static_assert(idsMatchRows(), "the field ids and the rows of the field table disagree");
 
 } // namespace
 
@@ -83,6 +91,11 @@ int FieldDef::tabFor(int index) const
 std::span<const FieldDef> configFields()
 {
     return kFields;
+}
+
+const FieldDef& field(FieldId id)
+{
+    return kFields[std::size_t(id)];
 }
 
 const FieldDef* findField(std::string_view name)
