@@ -17,18 +17,6 @@ namespace torval {
 
 namespace {
 
-const FieldDef& field(const char* name)
-{
-    const FieldDef* f = findField(name);
-    Q_ASSERT(f);
-    return *f;
-}
-
-bool is(const FieldDef* f, const char* name)
-{
-    return f && std::string_view(f->name) == name;
-}
-
 void selectAllCaretAtStart(QLineEdit* e)
 {
     // After the mouse press that gave the focus has placed its caret.
@@ -154,7 +142,7 @@ void FieldBinder::onFieldChanged(const FieldDef* f, int index)
     syncWidget(*f, index);
     // Whoever changed the rights (the user, a load, a dialog), a row whose
     // number cannot have them loses them.
-    if (is(f, "tabTCPrijem") || is(f, "tabTCUdalost"))
+    if (f->id == FieldId::tabTCPrijem || f->id == FieldId::tabTCUdalost)
         checkPhoneNumberRights(index);
 }
 
@@ -241,8 +229,8 @@ bool FieldBinder::fieldLeft(QObject* widget)
             m_doc.setText(*e.field, e.index, e.text);
         if (check.phoneRights && b) {
             const PhoneRightsCheck& r = *check.phoneRights;
-            const FieldDef& prijem = field("tabTCPrijem");
-            const FieldDef& udalost = field("tabTCUdalost");
+            const FieldDef& prijem = field(FieldId::tabTCPrijem);
+            const FieldDef& udalost = field(FieldId::tabTCUdalost);
             if (r.clearPrijem && flagOf(m_doc.config(), prijem, b->index)) {
                 m_hooks.prompts().message(kPhoneRightsPrijemWarning, Icon::Warning);
                 m_doc.setFlag(prijem, b->index, false);
@@ -255,7 +243,7 @@ bool FieldBinder::fieldLeft(QObject* widget)
     }
     // The battery-low text, even a rejected one, makes BAT report its fall below CL1.
     if (check.tickBatteryCl1Down)
-        m_doc.setFlag(field("tabAINCL1DnEvent"), kBatteryInput, true);
+        m_doc.setFlag(field(FieldId::tabAINCL1DnEvent), kBatteryInput, true);
     return check.passed;
 }
 
@@ -269,8 +257,8 @@ void FieldBinder::rejectField(const QString& message, int tab, QWidget* widget)
 
 void FieldBinder::checkPhoneNumberRights(int row)
 {
-    const FieldDef& prijem = field("tabTCPrijem");
-    const FieldDef& udalost = field("tabTCUdalost");
+    const FieldDef& prijem = field(FieldId::tabTCPrijem);
+    const FieldDef& udalost = field(FieldId::tabTCUdalost);
     const DeviceConfig& c = m_doc.config();
     const PhoneRightsCheck r =
         torval::checkPhoneNumberRights(c.tabTC[std::size_t(row)], c.tabTCPrijem[std::size_t(row)],

@@ -6,6 +6,7 @@
 // pages themselves decide: which controls the station's hardware offers, and
 // the controls that follow an option (power saving, the report texts).
 
+#include "model/ConfigFields.h"
 #include "ui/GridBuilder.h"
 
 #include <QTabWidget>
@@ -17,7 +18,6 @@ namespace torval {
 
 class FieldBinder;
 class SettingsDocument;
-struct FieldDef;
 
 class SettingsTabs : public QTabWidget {
     Q_OBJECT
@@ -35,11 +35,11 @@ private:
     QWidget* buildCounterTab();
     void applyInitialAvailability();
 
-    QLineEdit* textField(const char* name);
-    QCheckBox* checkField(const char* name, const QString& caption);
+    QLineEdit* textField(FieldId id);
+    QCheckBox* checkField(FieldId id, const QString& caption);
     void onFieldChanged(const FieldDef* f, int index);
     // A report option enables its texts and their captions.
-    void setReportTextsEnabled(const char* option);
+    void setReportTextsEnabled(FieldId option);
 
     SettingsDocument& m_doc;
     FieldBinder& m_binder;
