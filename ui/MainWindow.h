@@ -1,9 +1,10 @@
 #pragma once
-// The main window "Hlavni": the frame (port and link controls, the load/save
-// and print buttons, the device information panel, exit and about) around
-// eight tabs of settings grids. Every field is bound to the SettingsDocument:
-// edits go into it, its change signals come back into the widgets, so values
-// set by the program (loading, dialogs, rule rewrites) behave like typed ones.
+// The main window "Hlavni" of three parts: the frame (MainFrame: port and
+// link controls, the load/save and print buttons, the device information
+// panel, exit and about) above the eight settings tabs (SettingsTabs), whose
+// fields the FieldBinder ties to the SettingsDocument. The window itself runs
+// the commands: one at a time under the operation guard, with the session's
+// memory of unsaved edits, the comparison and dropped files.
 
 #include "link/LinkTypes.h"
 #include "link/Prompts.h"
@@ -11,23 +12,10 @@
 #include "ui/GridBuilder.h"
 #include "ui/OperationGuard.h"
 
-#include <QHash>
-#include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <memory>
-#include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QToolButton;
-class QGroupBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QPlainTextEdit;
@@ -41,6 +29,9 @@ class StationLink;
 class BusyWindow;
 class AboutWindow;
 class QtPrompts;
+class FieldBinder;
+class MainFrame;
+class SettingsTabs;
 struct FieldDef;
 struct DeviceConfig;
 
@@ -102,46 +93,12 @@ signals:
     void exitRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct Binding {
-        const FieldDef* field = nullptr;
-        int index = 0;
-        RowDialog dialog = RowDialog::None;
-    };
-
-    QWidget* buildFrame();
-    QWidget* buildGeneralTab();
-    QWidget* buildSmsTab();
-    QWidget* buildGridTab(const GridTable& table, RowDialog dialog, QWidget* below = nullptr);
-    QWidget* buildPhoneTab();
-    QWidget* buildCounterTab();
-    void applyInitialAvailability();
-    void fillPortList();
-
-    QLineEdit* textField(const char* name);
-    QCheckBox* checkField(const char* name, const QString& caption);
-    void bindText(const FieldDef& f, int index, QLineEdit* edit, RowDialog dialog = RowDialog::None);
-    void bindCheck(const FieldDef& f, int index, QCheckBox* box);
-    void registerBinding(QWidget* w, const Binding& b);
-    void syncWidget(const FieldDef& f, int index);
-    void onFieldChanged(const FieldDef* f, int index);
-    void onEditorSettingsChanged();
-
-    // Leaving a field: its rules, the message, tab and focus of a rejection.
-    // False when the field was rejected.
-    bool fieldLeft(QObject* widget);
-    // The checks of fields left since the last turn of the event loop.
-    bool runPendingLeaves();
-    void rejectField(const QString& message, int tab, QWidget* widget);
-    void checkPhoneNumberRights(int row);
-    void setReportTextsEnabled(const char* option);
     void openRowDialog(RowDialog dialog, int row);
-
     void onActivateClicked();
     void onExitClicked();
     // The load/save, print, preview and compare buttons (MainWindowCommands.cpp).
@@ -181,42 +138,18 @@ private:
     LinkState m_linkState = LinkState::Inactive;
     bool m_exiting = false;
     OperationGate m_operation{[this](bool) { applyFrameEnabling(); }};
-    std::vector<QPointer<QObject>> m_pendingLeaves;
-    bool m_checkingField = false;
     std::unique_ptr<DeviceConfig> m_stored; // the settings last loaded or saved
     bool m_modified = false;
     bool m_loading = false;
     QString m_file;
     QSettings* m_remembered = nullptr;
-    QPushButton* m_btCompare = nullptr;
     QWidget* m_compareView = nullptr;
     QPlainTextEdit* m_compareText = nullptr;
 
-    QTabWidget* m_tabs = nullptr;
-    QComboBox* m_port = nullptr;
-    QLabel* m_linkLabel = nullptr;
-    QPushButton* m_btDEA = nullptr;
-    QToolButton* m_btFileLoad = nullptr;
-    QToolButton* m_btFileSave = nullptr;
-    QToolButton* m_btEEPROMLoad = nullptr;
-    QToolButton* m_btEEPROMSave = nullptr;
-    QToolButton* m_btTisk = nullptr;
-    QToolButton* m_btNahled = nullptr;
-    QPushButton* m_btKonec = nullptr;
-    QCheckBox* m_checkWrite = nullptr;
-    QLabel* m_infoModem = nullptr;
-    QLabel* m_infoPamSize = nullptr;
-    QLabel* m_infoProdukt = nullptr;
-    QLabel* m_infoVerze = nullptr;
-    QLabel* m_infoPamFree = nullptr;
-    QLabel* m_infoPamUsage = nullptr;
-    QRadioButton* m_ps0 = nullptr;
-    QRadioButton* m_ps1 = nullptr;
-    QCheckBox* m_utoEnable = nullptr;
-    QLineEdit* m_uto = nullptr;
-
-    std::map<std::pair<const FieldDef*, int>, QWidget*> m_widgets;
-    QHash<QObject*, Binding> m_bindings;
+    // The three parts; the binder first, the tabs bind through it.
+    FieldBinder* m_binder = nullptr;
+    MainFrame* m_frame = nullptr;
+    SettingsTabs* m_tabs = nullptr;
 };
 
 } // namespace torval

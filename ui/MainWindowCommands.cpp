@@ -4,6 +4,7 @@
 #include "platform/QtPrint.h"
 #include "storage/SettingsCommands.h"
 #include "ui/BusyWindow.h"
+#include "ui/MainFrame.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,7 +16,7 @@ namespace torval {
 CommandContext MainWindow::commandContext()
 {
     // Every command gets the write verification as the box shows it at the moment of the click.
-    return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_checkWrite->isChecked()};
+    return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_frame->controls().checkWrite->isChecked()};
 }
 
 void MainWindow::wireCommands()
@@ -25,17 +26,18 @@ void MainWindow::wireCommands()
         connect(button, &QAbstractButton::clicked, this,
                 [this, command = std::move(command)] { runOperation(command); });
     };
-    guarded(m_btFileLoad, [this] { (void)loadFile(std::nullopt); });
-    guarded(m_btFileSave, [this] { (void)saveFile(); });
-    guarded(m_btEEPROMLoad, [this] {
+    const MainFrame::Controls& c = m_frame->controls();
+    guarded(c.fileLoad, [this] { (void)loadFile(std::nullopt); });
+    guarded(c.fileSave, [this] { (void)saveFile(); });
+    guarded(c.eepromLoad, [this] {
         if (m_link)
             (void)loadFromStation();
     });
-    guarded(m_btEEPROMSave, [this] {
+    guarded(c.eepromSave, [this] {
         if (m_link)
             (void)saveToStation();
     });
-    guarded(m_btCompare, [this] {
+    guarded(c.compare, [this] {
         if (m_link)
             compareWithStation();
     });
@@ -47,11 +49,11 @@ void MainWindow::wireCommands()
         if (r.outcome == PrintOutcome::Failed && !r.error.isEmpty())
             m_prompts->message(r.error, Icon::Error);
     };
-    guarded(m_btTisk, [this, printed] {
+    guarded(c.print, [this, printed] {
         const DeviceConfig config = m_doc.config();
         printed(printSettings(config, *m_busy, this));
     });
-    guarded(m_btNahled, [this, printed] {
+    guarded(c.preview, [this, printed] {
         const DeviceConfig config = m_doc.config();
         printed(previewSettings(config, *m_busy, this));
     });

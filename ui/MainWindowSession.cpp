@@ -9,6 +9,7 @@
 #include "model/DeviceConfig.h"
 #include "model/SettingsDocument.h"
 #include "storage/SettingsDiff.h"
+#include "ui/MainFrame.h"
 #include "ui/QtPrompts.h"
 
 #include <QComboBox>
@@ -224,8 +225,8 @@ void MainWindow::rememberIn(QSettings* settings)
         if (m_remembered)
             m_remembered->setValue(QLatin1String(kPortKey), selectedPort());
     };
-    connect(m_port, &QComboBox::activated, this, keepPort);
-    connect(m_btDEA, &QPushButton::clicked, this, keepPort);
+    connect(m_frame->controls().port, &QComboBox::activated, this, keepPort);
+    connect(m_frame->controls().link, &QPushButton::clicked, this, keepPort);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -1,0 +1,210 @@
+#include "ui/MainFrame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace torval {
+
+namespace {
+
+QLabel* label(const QString& text, const char* objectName)
+{
+    auto* l = new QLabel(text);
+    l->setObjectName(QString::fromLatin1(objectName));
+    return l;
+}
+
+void setColour(QLabel* l, bool red)
+{
+    // Pure red and pure blue, as the technicians know them from the station's manual.
+    l->setStyleSheet(red ? QStringLiteral("color: rgb(255, 0, 0);") : QStringLiteral("color: rgb(0, 0, 255);"));
+}
+
+} // namespace
+
+QString MainFrame::virtualStationPort()
+{
+    return QStringLiteral("Virtuální stanice");
+}
+
+MainFrame::MainFrame(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    auto* comm = new QGroupBox(QStringLiteral("Komunikace PC se zařízením"));
+    auto* cg = new QGridLayout(comm);
+    m_c.port = new QComboBox;
+    m_c.port->setObjectName(QStringLiteral("tabPort"));
+    m_c.port->setToolTip(QStringLiteral("Sériový port PC, ke kterému je připojeno zařízení"));
+    m_c.port->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    m_c.port->setMinimumContentsLength(14);
+    fillPortList();
+    m_linkLabel = label(QStringLiteral("Neaktivní"), "tabDeAktivNapis");
+    QFont bold = m_linkLabel->font();
+    bold.setBold(true);
+    m_linkLabel->setFont(bold);
+    m_c.link = new QPushButton(QStringLiteral("Aktivovat"));
+    m_c.link->setObjectName(QStringLiteral("btDEA"));
+    cg->addWidget(label(QStringLiteral("Sériový port:"), "Label7"), 0, 0);
+    cg->addWidget(m_c.port, 0, 1);
+    cg->addWidget(label(QStringLiteral("Spojení"), "Label41"), 1, 0);
+    cg->addWidget(m_linkLabel, 1, 1);
+    cg->addWidget(m_c.link, 2, 0, 1, 2);
+
+    auto* settings = new QGroupBox(QStringLiteral("Nastavení"));
+    auto* sg = new QGridLayout(settings);
+    auto picture = [this](const char* name, QStyle::StandardPixmap pix, const QString& tip) {
+        auto* b = new QToolButton;
+        b->setObjectName(QString::fromLatin1(name));
+        b->setIcon(style()->standardIcon(pix));
+        b->setIconSize(QSize(28, 28));
+        b->setToolTip(tip);
+        b->setAutoRaise(false);
+        return b;
+    };
+    m_c.fileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QStringLiteral("Načíst nastavení ze souboru"));
+    m_c.fileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QStringLiteral("Uložit nastavení do souboru"));
+    m_c.eepromLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown, QStringLiteral("Načíst  nastavení z EEPROM"));
+    m_c.eepromSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QStringLiteral("Uložit nastavení do EEPROM"));
+    m_c.print = picture("btTisk", QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk nastavení"));
+    m_c.print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), m_c.print->icon()));
+    m_c.preview = picture("btNahled", QStyle::SP_FileDialogContentsView, QStringLiteral("Náhled tisku"));
+    m_c.preview->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), m_c.preview->icon()));
+    m_c.checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
+    m_c.checkWrite->setObjectName(QStringLiteral("CheckWrite"));
+    m_c.checkWrite->setChecked(true);
+    m_c.compare = new QPushButton(QStringLiteral("Porovnat se stanicí"));
+    m_c.compare->setObjectName(QStringLiteral("btPorovnat"));
+    m_c.compare->setToolTip(QStringLiteral("Co by zápis do EEPROM ve stanici změnil"));
+    m_c.compare->setEnabled(false);
+    sg->addWidget(m_c.fileLoad, 0, 0);
+    sg->addWidget(m_c.fileSave, 0, 1);
+    sg->addWidget(m_c.eepromLoad, 0, 2);
+    sg->addWidget(m_c.eepromSave, 0, 3);
+    sg->addWidget(m_c.print, 0, 4);
+    sg->addWidget(m_c.preview, 0, 5);
+    sg->addWidget(m_c.checkWrite, 1, 0, 1, 6);
+    sg->addWidget(m_c.compare, 2, 0, 1, 6);
+
+    auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
+    auto* ig = new QGridLayout(info);
+    auto pair = [ig](int r, int c, const char* captionName, const QString& caption, const char* valueName) {
+        auto* value = label(QStringLiteral("?"), valueName);
+        value->setMinimumWidth(90);
+        ig->addWidget(label(caption, captionName), r, c);
+        ig->addWidget(value, r, c + 1);
+        return value;
+    };
+    m_infoModem = pair(0, 0, "Label1", QStringLiteral("Typ modemu:"), "lblInfoModem");
+    m_infoPamSize = pair(1, 0, "Label2", QStringLiteral("Velikost paměti:"), "lblInfoPamSize");
+    m_infoProdukt = pair(2, 0, "Label3", QStringLiteral("Produkt:"), "lblInfoProdukt");
+    m_infoVerze = pair(0, 2, "Label4", QStringLiteral("Verze:"), "lblInfoVerze");
+    m_infoPamFree = pair(1, 2, "Label5", QStringLiteral("Volné místo:"), "lblInfoPamFree");
+    m_infoPamUsage = pair(2, 2, "Label6", QStringLiteral("Velikost nastavení:"), "lblInfoPamUsage");
+    ig->setColumnMinimumWidth(1, 110);
+    ig->setHorizontalSpacing(10);
+
+    auto* program = new QGroupBox(QStringLiteral("Program"));
+    auto* pg = new QVBoxLayout(program);
+    m_c.about = new QPushButton(QStringLiteral("&Informace"));
+    m_c.about->setObjectName(QStringLiteral("btInformace"));
+    m_c.about->setToolTip(QStringLiteral("Informace o programu"));
+    m_c.exit = new QPushButton(QStringLiteral("U&končit"));
+    m_c.exit->setObjectName(QStringLiteral("btKonec"));
+    m_c.exit->setToolTip(QStringLiteral("Ukončit program"));
+    pg->addWidget(m_c.about);
+    pg->addWidget(m_c.exit);
+
+    row->addWidget(comm);
+    row->addWidget(settings);
+    row->addWidget(info, 1);
+    row->addWidget(program);
+
+    m_c.port->setCurrentIndex(0);
+    showLinkState(LinkState::Inactive, DeviceInfo{});
+}
+
+
+void MainFrame::fillPortList()
+{
+    for (int n = 1; n <= 4; ++n) {
+        const QString com = QStringLiteral("COM %1").arg(n);
+        m_c.port->addItem(com, com);
+    }
+    // USB adapters and other ports the system knows, with their description
+    // so a technician can tell two adapters apart.
+    for (const QSerialPortInfo& p : QSerialPortInfo::availablePorts()) {
+        const QString desc = p.description().trimmed();
+        m_c.port->addItem(desc.isEmpty() ? p.systemLocation() : QStringLiteral("%1 (%2)").arg(p.systemLocation(), desc),
+                        p.systemLocation());
+    }
+    m_c.port->addItem(virtualStationPort(), virtualStationPort());
+}
+
+void MainFrame::addPort(const QString& portName, bool select)
+{
+    int i = m_c.port->findData(portName);
+    if (i < 0) {
+        // Before the virtual station, which stays last.
+        i = m_c.port->count() - 1;
+        m_c.port->insertItem(i, portName, portName);
+    }
+    if (select)
+        m_c.port->setCurrentIndex(i);
+}
+
+QString MainFrame::selectedPort() const
+{
+    return m_c.port->currentData().toString();
+}
+
+void MainFrame::showLinkState(LinkState state, const DeviceInfo& info)
+{
+    switch (state) {
+    case LinkState::Inactive:
+        m_linkLabel->setText(QStringLiteral("Neaktivní"));
+        setColour(m_linkLabel, true);
+        break;
+    case LinkState::Active:
+        m_linkLabel->setText(QStringLiteral("Aktivní"));
+        setColour(m_linkLabel, false);
+        break;
+    case LinkState::ActiveWrongDevice:
+        m_linkLabel->setText(QStringLiteral("Chybné zařízení"));
+        setColour(m_linkLabel, false);
+        break;
+    }
+    const bool up = linkIsUp(state);
+    m_c.link->setText(up ? QStringLiteral("Deaktivovat") : QStringLiteral("Aktivovat"));
+    m_infoModem->setText(info.modem);
+    m_infoProdukt->setText(info.product);
+    m_infoVerze->setText(info.version);
+    m_infoPamSize->setText(info.memorySize);
+}
+
+void MainFrame::showMemoryUsage(int size)
+{
+    m_infoPamUsage->setText(QStringLiteral("%1 byte").arg(size));
+    const std::optional<int> memory = memorySizeFromText(m_infoPamSize->text());
+    if (!memory) {
+        m_infoPamFree->setText(QStringLiteral("?"));
+        setColour(m_infoPamFree, false);
+        return;
+    }
+    const int free = *memory - size;
+    m_infoPamFree->setText(QStringLiteral("%1 byte").arg(free));
+    setColour(m_infoPamFree, free < 0);
+}
+
+} // namespace torval
