@@ -61,16 +61,20 @@ TEST_P(LateReplies, CompletedTransferHoldsExactlyTheStationsBytes)
 
     if (c.write) {
         ASSERT_EQ(link.writeEeprom(*image, kMemory, true), TransferOutcome::Completed);
-        for (int a = 0; a < kMemory; ++a)
-            if (a < 64 || a >= 128)
+        for (int a = 0; a < kMemory; ++a) {
+            if (a < 64 || a >= 128) {
                 ASSERT_EQ(station.memory()[std::size_t(a)], image->at(a)) << a;
+            }
+        }
     } else {
         ASSERT_EQ(link.readEeprom(*image), TransferOutcome::Completed);
-        for (int a = 0; a < kMemory; ++a)
+        for (int a = 0; a < kMemory; ++a) {
             ASSERT_EQ(image->at(a), station.memory()[std::size_t(a)]) << a;
+        }
     }
-    if (c.onceAddress < 0 && c.everyReadMs == 0)
+    if (c.onceAddress < 0 && c.everyReadMs == 0) {
         EXPECT_EQ(int(station.requests().size()), c.write ? 2 * (52 + 214) : 248); // a clean line: no retry
+    }
     EXPECT_TRUE(prompts.shown.empty());
 }
 

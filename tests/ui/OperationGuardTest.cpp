@@ -183,9 +183,11 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     if (c.transfer == Transfer::Write) {
         // The header below the station's own bytes and everything from 128 up
         // to the settings size hold the image of the click.
-        for (int a = 0; a < size; ++a)
-            if (a < 64 || a >= 128)
+        for (int a = 0; a < size; ++a) {
+            if (a < 64 || a >= 128) {
                 ASSERT_EQ(now[std::size_t(a)], expected.at(a)) << "address " << a;
+            }
+        }
     } else {
         EXPECT_EQ(now, before);
         EXPECT_EQ(doc.config(), demoStationConfig());
@@ -197,8 +199,9 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     EXPECT_EQ(exit.count(), 0);
     EXPECT_FALSE(closed);
     EXPECT_EQ(window.selectedPort(), port);
-    if (c.intruder == Intruder::TypeField)
+    if (c.intruder == Intruder::TypeField) {
         EXPECT_TRUE(fieldEditable);
+    }
 
     // Once the transfer is over the frame works again.
     for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec"})
