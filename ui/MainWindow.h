@@ -6,7 +6,7 @@
 // set by the program (loading, dialogs, rule rewrites) behave like typed ones.
 
 #include "link/LinkTypes.h"
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "storage/SettingsCommands.h"
 #include "ui/GridBuilder.h"
 #include "ui/OperationGuard.h"

@@ -9,7 +9,7 @@
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "storage/SettingsFile.h"
 
 #include <QFile>

@@ -12,7 +12,7 @@
 
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "platform/QtSerialLine.h"
 #include "storage/ProvisionPorts.h"
 #include "storage/Provisioning.h"

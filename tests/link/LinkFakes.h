@@ -1,7 +1,7 @@
 #pragma once
 // Scripted user and busy window for driving the link headless.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "link/SerialLine.h"
 #include "link/EventPump.h"
 

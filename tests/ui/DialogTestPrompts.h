@@ -1,7 +1,7 @@
 #pragma once
 // A Prompts that answers nothing and records every message with its icon.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 
 #include <QString>
 #include <utility>

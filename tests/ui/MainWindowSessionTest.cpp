@@ -17,7 +17,7 @@
 #include "storage/CommandMessages.h"
 #include "storage/SettingsDiff.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QDropEvent>
 #include <QFile>

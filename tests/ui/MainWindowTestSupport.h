@@ -2,7 +2,7 @@
 // A Prompts that records every message and question and answers from a
 // script, for driving the main window without a person.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -18,7 +18,7 @@
 #include "storage/SettingsFile.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "report/PrintJob.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"

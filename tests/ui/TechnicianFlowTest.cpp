@@ -22,7 +22,7 @@
 #include "station/VirtualSerialLine.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QDir>
 #include <QFile>
