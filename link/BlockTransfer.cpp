@@ -2,7 +2,7 @@
 
 #include "link/LineProtocol.h"
 #include "link/LinkMessages.h"
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/EepromImage.h"
 #include "model/ImageLayout.h"
 #include "model/ImageDecoder.h"

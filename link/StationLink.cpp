@@ -2,7 +2,7 @@
 
 #include "link/EventPump.h"
 #include "link/LinkMessages.h"
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "link/SerialLine.h"
 #include "model/EepromImage.h"
 

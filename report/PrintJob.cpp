@@ -1,6 +1,6 @@
 #include "report/PrintJob.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "report/PageLayout.h"
 #include "report/PrinterDevice.h"
 #include "report/ReportSections.h"

@@ -99,7 +99,10 @@ bool VirtualSerialLine::hasFailed() const
 
 QString VirtualSerialLine::errorText() const
 {
-    return m_unplugged ? QStringLiteral("unplugged") : QString();
+    if (m_unplugged)
+        return QStringLiteral("unplugged");
+    // Like a missing device: a refused opening says why.
+    return m_openFails && !m_shared->open ? QStringLiteral("port not available") : QString();
 }
 
 } // namespace torval

@@ -1,6 +1,6 @@
 #include "storage/Provisioning.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"

@@ -1,6 +1,6 @@
 #include "storage/SettingsCommands.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"

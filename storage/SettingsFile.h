@@ -1,7 +1,7 @@
 #pragma once
 // The settings file (*.eep): the raw image from address 0, nothing else.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/EepromImage.h"
 
 #include <QString>

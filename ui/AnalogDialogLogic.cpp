@@ -1,6 +1,6 @@
 #include "ui/AnalogDialogLogic.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/Encodings.h"
 #include "model/SettingsDocument.h"
 #include "rules/NumberRules.h"

@@ -3,7 +3,7 @@
 // operations that can be cancelled and, during EEPROM transfers, how many
 // blocks are done. It never blocks the main window and stays above it.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "ui/DialogFieldCheck.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/SettingsDocument.h"
 
 namespace torval {

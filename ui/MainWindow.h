@@ -7,7 +7,7 @@
 // memory of unsaved edits, the comparison and dropped files.
 
 #include "link/LinkTypes.h"
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "storage/SettingsCommands.h"
 #include "ui/GridBuilder.h"
 #include "ui/OperationGuard.h"

@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "model/SettingsDocument.h"
-#include "platform/QtPrint.h"
+#include "ui/PrintDialogs.h"
 #include "storage/SettingsCommands.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainFrame.h"

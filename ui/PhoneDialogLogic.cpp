@@ -1,6 +1,6 @@
 #include "ui/PhoneDialogLogic.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/SettingsDocument.h"
 #include "rules/PhoneRules.h"
 #include "ui/DialogFieldCheck.h"

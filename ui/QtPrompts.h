@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes, questions and the one shared file dialog of the window.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 // way the window's load command does, and answering the overwrite question
 // on the terminal.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/EepromImage.h"
 
 #include <QString>

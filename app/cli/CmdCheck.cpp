@@ -2,6 +2,7 @@
 // settings file, so a batch can be checked before the stations are programmed.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLoad.h"
 
 #include "model/ConfigJson.h"
@@ -44,11 +45,10 @@ Loaded loadJson(const QString& path)
 
 int runCheck(const QStringList& args)
 {
-    if (args.size() != 1) {
-        printErr(QStringLiteral("Použití: torval-cli check SOUBOR.eep|SOUBOR.json\n"));
-        return kUsage;
-    }
-    const QString path = args.front();
+    CommandLine line(QStringLiteral("Použití: torval-cli check SOUBOR.eep|SOUBOR.json\n"), {});
+    if (const auto end = line.parse(args, 1, 1))
+        return *end;
+    const QString path = line.positional().front();
     const QString suffix = QFileInfo(path).suffix().toLower();
     Loaded loaded;
     if (suffix == QLatin1String("eep"))

@@ -5,6 +5,7 @@
 // (as diff does, so scripts can tell "different" from "broken").
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
 
@@ -104,24 +105,32 @@ bool loadSide(const Source& s, Side& side)
 
 int runDiff(const QStringList& args)
 {
+    CommandLine line(usageText(),
+                     {{QStringLiteral("port"), QStringLiteral("nastavení ze stanice na tomto portu"), QStringLiteral("PORT")},
+                      {QStringLiteral("json"), QStringLiteral("rozdíly jako JSON")}});
+    if (const auto end = line.parse(args, 0, 2))
+        return *end;
+    const bool json = line.isSet(QStringLiteral("json"));
+    // A and B in the order given, files and ports mixed: the parser keeps
+    // each kind apart, so the line is walked once more for the order.
+    QStringList ports = line.values(QStringLiteral("port"));
+    QStringList files = line.positional();
+    if (ports.size() + files.size() != 2)
+        return line.usageError();
     std::vector<Source> sources;
-    bool json = false;
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("--json")) {
-            json = true;
-        } else if (a == QLatin1String("--port") && i + 1 < args.size()) {
-            sources.push_back({args[++i], true});
-        } else if (!a.startsWith(QLatin1Char('-'))) {
-            sources.push_back({a, false});
-        } else {
-            printErr(usageText());
-            return kUsage;
+        if (!optionsEnded && a == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && (a == QLatin1String("--port") || a == QLatin1String("-port"))) {
+            sources.push_back({ports.takeFirst(), true});
+            ++i;
+        } else if (!optionsEnded && (a.startsWith(QLatin1String("--port=")) || a.startsWith(QLatin1String("-port=")))) {
+            sources.push_back({ports.takeFirst(), true});
+        } else if (!files.isEmpty() && a == files.front() && (optionsEnded || !a.startsWith(QLatin1Char('-')))) {
+            sources.push_back({files.takeFirst(), false});
         }
-    }
-    if (sources.size() != 2) {
-        printErr(usageText());
-        return kUsage;
     }
 
     Side a, b;

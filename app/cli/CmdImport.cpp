@@ -2,6 +2,7 @@
 // a settings file exactly as the window's "save to file" would write it.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLoad.h"
 
 #include "model/ConfigJson.h"
@@ -17,33 +18,18 @@ namespace torval::cli {
 
 namespace {
 
-int usage()
-{
-    printErr(QStringLiteral("Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"));
-    return kUsage;
-}
-
 int runImport(const QStringList& args)
 {
-    QString input;
-    QString output;
-    bool force = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--force")) {
-            force = true;
-        } else if (a == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || !output.isEmpty())
-                return usage();
-            output = args[++i];
-        } else if (input.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
-            input = a;
-        } else {
-            return usage();
-        }
-    }
-    if (input.isEmpty() || output.isEmpty())
-        return usage();
+    CommandLine line(QStringLiteral("Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"),
+                     {{QStringLiteral("o"), QStringLiteral("soubor nastavení, který se zapíše"), QStringLiteral("SOUBOR.eep"), true},
+                      {QStringLiteral("force"), QStringLiteral("přepíše existující soubor bez ptaní")}});
+    if (const auto end = line.parse(args, 1, 1))
+        return *end;
+    const QString input = line.positional().front();
+    const QString output = line.value(QStringLiteral("o"));
+    const bool force = line.isSet(QStringLiteral("force"));
+    if (output.isEmpty())
+        return line.usageError();
 
     QFile file(input);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -4,6 +4,7 @@
 // programming mode again.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
 
@@ -14,19 +15,13 @@ namespace {
 
 int runInfo(const QStringList& args)
 {
-    QString port;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--port") && i + 1 < args.size())
-            port = args[++i];
-        else {
-            printErr(QStringLiteral("Použití: torval-cli info --port PORT\n"));
-            return kUsage;
-        }
-    }
-    if (port.isEmpty()) {
-        printErr(QStringLiteral("Použití: torval-cli info --port PORT\n"));
-        return kUsage;
-    }
+    CommandLine line(QStringLiteral("Použití: torval-cli info --port PORT\n"),
+                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")}});
+    if (const auto end = line.parse(args, 0, 0))
+        return *end;
+    const QString port = line.value(QStringLiteral("port"));
+    if (port.isEmpty())
+        return line.usageError();
     TerminalPrompts prompts(false); // no terminal: questions are answered No
     CliLink cli(port, prompts);
     const LinkState state = cli.activateAny();

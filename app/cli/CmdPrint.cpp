@@ -4,12 +4,13 @@
 // existing file is replaced only when allowed, the input file never.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLoad.h"
 
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "storage/SettingsFile.h"
 
 #include <QFile>
@@ -43,13 +44,6 @@ std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
     return decodeImage(*image, DeviceConfig{}).config;
 }
 
-int usage()
-{
-    printErr(QStringLiteral("Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
-                            "[--paper A4|A5|Letter|Legal|Tabloid] [--landscape] [--force]\n"));
-    return kUsage;
-}
-
 std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
 {
     const struct {
@@ -75,31 +69,29 @@ bool sameFile(const QString& a, const QString& b)
 
 int runPrint(const QStringList& args)
 {
-    QString input;
-    QString output;
+    CommandLine line(QStringLiteral("Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
+                                    "[--paper A4|A5|Letter|Legal|Tabloid] [--landscape] [--force]\n"),
+                     {{QStringLiteral("o"), QStringLiteral("soubor PDF se zprávou"), QStringLiteral("ZPRAVA.pdf"), true},
+                      {QStringLiteral("paper"), QStringLiteral("papír (A4, A5, Letter, Legal, Tabloid)"), QStringLiteral("PAPIR")},
+                      {QStringLiteral("landscape"), QStringLiteral("papír na šířku")},
+                      {QStringLiteral("force"), QStringLiteral("přepíše existující zprávu bez ptaní")}});
+    if (const auto end = line.parse(args, 1, 1))
+        return *end;
+    const QString input = line.positional().front();
+    const QString output = line.value(QStringLiteral("o"));
+    const bool force = line.isSet(QStringLiteral("force"));
     PaperChoice paper;
-    bool force = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("-o") && i + 1 < args.size() && output.isEmpty()) {
-            output = args[++i];
-        } else if (a == QLatin1String("--paper") && i + 1 < args.size()) {
-            const std::optional<QPageSize::PageSizeId> size = paperNamed(args[++i]);
-            if (!size)
-                return usage();
-            paper.size = *size;
-        } else if (a == QLatin1String("--landscape")) {
-            paper.orientation = QPageLayout::Landscape;
-        } else if (a == QLatin1String("--force")) {
-            force = true;
-        } else if (input.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
-            input = a;
-        } else {
-            return usage();
-        }
+    // Every --paper given must name a paper; the last one counts.
+    for (const QString& name : line.values(QStringLiteral("paper"))) {
+        const std::optional<QPageSize::PageSizeId> size = paperNamed(name);
+        if (!size)
+            return line.usageError();
+        paper.size = *size;
     }
-    if (input.isEmpty() || output.isEmpty())
-        return usage();
+    if (line.isSet(QStringLiteral("landscape")))
+        paper.orientation = QPageLayout::Landscape;
+    if (output.isEmpty())
+        return line.usageError();
 
     // The settings a report is made of are never its target, --force or not.
     if (sameFile(input, output)) {

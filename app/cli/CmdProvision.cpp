@@ -6,13 +6,14 @@
 // goes to whichever cable is free.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
 #include "TerminalBusy.h"
 
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "platform/QtSerialLine.h"
 #include "storage/ProvisionPorts.h"
 #include "storage/Provisioning.h"
@@ -146,35 +147,26 @@ std::filesystem::path fsPath(const QString& path)
 
 int runProvision(const QStringList& args)
 {
+    CommandLine line(usageText(),
+                     {{QStringLiteral("port"), QStringLiteral("sériový port; jednou pro každý kabel"), QStringLiteral("PORT")},
+                      {QStringLiteral("template"), QStringLiteral("šablona nastavení (JSON)"), QStringLiteral("SABLONA.json")},
+                      {QStringLiteral("stations"), QStringLiteral("tabulka stanic (CSV)"), QStringLiteral("STANICE.csv")},
+                      {QStringLiteral("stop-on-error"), QStringLiteral("skončí u první stanice, která selže")},
+                      {QStringLiteral("pdf"), QStringLiteral("adresář pro zprávy PDF"), QStringLiteral("ADRESAR")},
+                      {QStringLiteral("log"), QStringLiteral("protokol programování (CSV)"), QStringLiteral("PROTOKOL.csv")},
+                      {QStringLiteral("backups"), QStringLiteral("adresář pro zálohy stanic"), QStringLiteral("ADRESAR")}});
+    if (const auto end = line.parse(args, 0, 0))
+        return *end;
     ProvisionSettings settings;
-    QStringList ports;
-    QString templatePath, stationsPath;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--port") && hasValue)
-            ports << args[++i];
-        else if (a == QLatin1String("--template") && hasValue)
-            templatePath = args[++i];
-        else if (a == QLatin1String("--stations") && hasValue)
-            stationsPath = args[++i];
-        else if (a == QLatin1String("--pdf") && hasValue)
-            settings.pdfDir = args[++i];
-        else if (a == QLatin1String("--log") && hasValue)
-            settings.logPath = args[++i];
-        else if (a == QLatin1String("--backups") && hasValue)
-            settings.backupDir = args[++i];
-        else if (a == QLatin1String("--stop-on-error"))
-            settings.stopOnError = true;
-        else {
-            printErr(usageText());
-            return kUsage;
-        }
-    }
-    if (ports.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty()) {
-        printErr(usageText());
-        return kUsage;
-    }
+    const QStringList ports = line.values(QStringLiteral("port"));
+    const QString templatePath = line.value(QStringLiteral("template"));
+    const QString stationsPath = line.value(QStringLiteral("stations"));
+    settings.pdfDir = line.value(QStringLiteral("pdf"));
+    settings.logPath = line.value(QStringLiteral("log"));
+    settings.backupDir = line.value(QStringLiteral("backups"));
+    settings.stopOnError = line.isSet(QStringLiteral("stop-on-error"));
+    if (ports.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty())
+        return line.usageError();
     // Two threads on one cable would take each other's replies.
     for (int k = 0; k < ports.size(); ++k)
         for (int j = 0; j < k; ++j)

@@ -3,6 +3,7 @@
 // station is refused and no file is written.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
 
@@ -17,33 +18,22 @@ namespace torval::cli {
 
 namespace {
 
-int usage()
-{
-    printErr(QStringLiteral("Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only]\n"));
-    return kUsage;
-}
-
 int runRead(const QStringList& args)
 {
-    QString port;
-    QString output;
-    bool force = false;
-    bool usedOnly = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--port") && i + 1 < args.size() && port.isEmpty())
-            port = args[++i];
-        else if (a == QLatin1String("-o") && i + 1 < args.size() && output.isEmpty())
-            output = args[++i];
-        else if (a == QLatin1String("--force"))
-            force = true;
-        else if (a == QLatin1String("--used-only"))
-            usedOnly = true;
-        else
-            return usage();
-    }
+    CommandLine line(
+        QStringLiteral("Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only]\n"),
+        {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
+         {QStringLiteral("o"), QStringLiteral("soubor nastavení, který se zapíše"), QStringLiteral("SOUBOR.eep"), true},
+         {QStringLiteral("force"), QStringLiteral("přepíše existující soubor bez ptaní")},
+         {QStringLiteral("used-only"), QStringLiteral("čte jen nastavení, ne celou paměť stanice")}});
+    if (const auto end = line.parse(args, 0, 0))
+        return *end;
+    const QString port = line.value(QStringLiteral("port"));
+    const QString output = line.value(QStringLiteral("o"));
+    const bool force = line.isSet(QStringLiteral("force"));
+    const bool usedOnly = line.isSet(QStringLiteral("used-only"));
     if (port.isEmpty() || output.isEmpty())
-        return usage();
+        return line.usageError();
 
     TerminalPrompts prompts(force);
     CliLink cli(port, prompts);

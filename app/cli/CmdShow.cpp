@@ -2,6 +2,7 @@
 // the window's tabs, or as the JSON that import reads.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLoad.h"
 
 #include "model/ConfigFields.h"
@@ -51,21 +52,12 @@ QString readable(const DeviceConfig& c)
 
 int runShow(const QStringList& args)
 {
-    QString path;
-    bool json = false;
-    bool bad = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (path.isEmpty() && !a.startsWith(QLatin1Char('-')))
-            path = a;
-        else
-            bad = true;
-    }
-    if (bad || path.isEmpty()) {
-        printErr(QStringLiteral("Použití: torval-cli show SOUBOR.eep [--json]\n"));
-        return kUsage;
-    }
+    CommandLine line(QStringLiteral("Použití: torval-cli show SOUBOR.eep [--json]\n"),
+                     {{QStringLiteral("json"), QStringLiteral("nastavení jako JSON, který čte import")}});
+    if (const auto end = line.parse(args, 1, 1))
+        return *end;
+    const QString path = line.positional().front();
+    const bool json = line.isSet(QStringLiteral("json"));
     // The window's "load from file": the same checks and messages.
     TerminalPrompts prompts(false);
     SilentBusy busy;

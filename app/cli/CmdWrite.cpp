@@ -3,6 +3,7 @@
 // those two commands. Exit 0 only when the station holds the settings.
 
 #include "CliCommand.h"
+#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
 
@@ -17,30 +18,18 @@ namespace torval::cli {
 
 namespace {
 
-int usage()
-{
-    printErr(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify]\n"));
-    return kUsage;
-}
-
 int runWrite(const QStringList& args)
 {
-    QString port;
-    QString input;
-    bool verify = true;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--port") && i + 1 < args.size() && port.isEmpty())
-            port = args[++i];
-        else if (a == QLatin1String("--no-verify"))
-            verify = false;
-        else if (input.isEmpty() && !a.startsWith(QLatin1Char('-')))
-            input = a;
-        else
-            return usage();
-    }
-    if (port.isEmpty() || input.isEmpty())
-        return usage();
+    CommandLine line(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify]\n"),
+                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
+                      {QStringLiteral("no-verify"), QStringLiteral("zapsané bloky se nečtou zpět ke kontrole")}});
+    if (const auto end = line.parse(args, 1, 1))
+        return *end;
+    const QString port = line.value(QStringLiteral("port"));
+    const QString input = line.positional().front();
+    const bool verify = !line.isSet(QStringLiteral("no-verify"));
+    if (port.isEmpty())
+        return line.usageError();
 
     TerminalPrompts prompts(false);
     SettingsDocument document;

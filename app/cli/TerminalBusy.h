@@ -4,7 +4,7 @@
 // Ctrl+C is Storno: the first one cancels (the transfer ends after the
 // current block), a second one ends the program at once.
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 
 namespace torval::cli {
 

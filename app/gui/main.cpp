@@ -13,7 +13,7 @@
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

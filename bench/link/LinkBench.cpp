@@ -9,7 +9,7 @@
 //     line, and of the same station answering every block read 150 ms late.
 // Usage: bench_link [--station PATH-TO-torval-station] [--repeat N] [--only 1,2,3,4]
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"

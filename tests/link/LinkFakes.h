@@ -1,7 +1,7 @@
 #pragma once
-// Scripted user and busy window for driving the link headless.
+// Scripted lines and the scripted user for driving the link headless.
 
-#include "link/Prompts.h"
+#include "support/UserFakes.h"
 #include "link/SerialLine.h"
 #include "link/EventPump.h"
 
@@ -12,61 +12,6 @@
 #include <vector>
 
 namespace torval::test {
-
-struct Shown {
-    QString text;
-    Icon icon;
-};
-
-class FakePrompts : public Prompts {
-public:
-    std::vector<Shown> shown;
-    std::vector<Shown> asked;
-    std::deque<Answer> answers;
-    std::function<void()> onMessage; // runs while the message is "open"
-    void message(const QString& text, Icon icon) override
-    {
-        shown.push_back({text, icon});
-        if (onMessage)
-            onMessage();
-    }
-    Answer question(const QString& text, Icon icon, Buttons) override
-    {
-        asked.push_back({text, icon});
-        if (answers.empty())
-            return Answer::No;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::optional<QString> openFileName() override { return std::nullopt; }
-    std::optional<QString> saveFileName() override { return std::nullopt; }
-    QStringList texts() const
-    {
-        QStringList l;
-        for (const auto& s : shown)
-            l << s.text;
-        return l;
-    }
-};
-
-class FakeBusy : public BusyIndicator {
-public:
-    bool cancel = false;
-    bool visible = false;
-    QStringList texts;
-    std::vector<std::pair<int, int>> progress;
-    void showBusy(const QString& text, bool) override
-    {
-        cancel = false;
-        visible = true;
-        texts << text;
-    }
-    void setBusyText(const QString& text) override { texts << text; }
-    void setProgress(int done, int total) override { progress.emplace_back(done, total); }
-    void hideBusy() override { visible = false; }
-    bool cancelRequested() const override { return cancel; }
-};
 
 // A line whose far end is a function from one request payload to the raw
 // bytes sent back, delivered through the pump.

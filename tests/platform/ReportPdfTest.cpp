@@ -1,5 +1,5 @@
 #include "platform/PainterSurface.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "report/PageLayout.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "report/PrintJob.h"
 
-#include "link/Prompts.h"
 #include "report/PrinterDevice.h"
 #include "report/RecordingSurface.h"
 
 #include "QtPrinters.h"
+#include "support/UserFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -40,24 +40,6 @@ struct FakePrinter final : PrinterDevice {
     }
 };
 
-struct FakeBusy final : BusyIndicator {
-    std::vector<QString> log;
-    bool visible = false;
-    void showBusy(const QString& text, bool withStorno) override
-    {
-        visible = true;
-        log.push_back(QStringLiteral("show:") + text + (withStorno ? QStringLiteral(" +Storno") : QString()));
-    }
-    void setBusyText(const QString& text) override { log.push_back(text); }
-    void setProgress(int, int) override {}
-    void hideBusy() override
-    {
-        visible = false;
-        log.push_back(QStringLiteral("hide"));
-    }
-    bool cancelRequested() const override { return false; }
-};
-
 std::vector<QString> headerPages(const RecordingSurface& s)
 {
     std::vector<QString> out;
@@ -71,7 +53,7 @@ TEST(PrintJob, EachCopyIsItsOwnDocumentNumberedFromOne)
 {
     FakePrinter printer;
     printer.copies = 3;
-    FakeBusy busy;
+    test::FakeBusy busy;
     EXPECT_EQ(printSettings(DeviceConfig{}, printer, busy), PrintOutcome::Printed);
 
     ASSERT_EQ(printer.documents.size(), 3u);
@@ -114,7 +96,7 @@ TEST(PrintJob, CancelAndFailuresEndSilently)
         printer.copies = c.copies;
         printer.failBeginAt = c.failBeginAt;
         printer.failEndAt = c.failEndAt;
-        FakeBusy busy;
+        test::FakeBusy busy;
         EXPECT_EQ(printSettings(DeviceConfig{}, printer, busy), c.outcome);
         EXPECT_EQ(printer.documents.size(), c.documents);
         EXPECT_EQ(busy.log.empty(), !c.busyShown);

@@ -45,19 +45,11 @@ public:
     void focusField(const FieldDef& f, int index) override { focused.emplace_back(QString::fromLatin1(f.name), index); }
 };
 
-// Prompts whose file dialog answers with a prepared path.
-class FilePrompts : public FakePrompts {
-public:
-    std::optional<QString> path;
-    std::optional<QString> openFileName() override { return path; }
-    std::optional<QString> saveFileName() override { return path; }
-};
-
 struct CommandsFixture : ::testing::Test {
     SimulatedEventPump pump;
     StationCore station;
     VirtualSerialLine line{station, pump};
-    FilePrompts prompts;
+    FakePrompts prompts;
     FakeBusy busy;
     StationLink link{line, pump, prompts, busy};
     SettingsDocument doc;
@@ -95,10 +87,10 @@ TEST_F(CommandsFixture, FileRoundTripKeepsEverySettingAndReportsOnlyTheLoad)
     ASSERT_TRUE(doc.setFlag("tabTCPrijem", 2, true));
     const DeviceConfig saved = doc.config();
 
-    prompts.path = file("a.eep");
+    prompts.openName = prompts.saveName = file("a.eep");
     EXPECT_EQ(saveSettingsToFile(ctx), CommandOutcome::Done);
     EXPECT_TRUE(prompts.shown.empty()) << "a saved file shows no message";
-    EXPECT_EQ(QFileInfo(*prompts.path).size(), doc.settingsSize() - 1);
+    EXPECT_EQ(QFileInfo(*prompts.saveName).size(), doc.settingsSize() - 1);
 
     SettingsDocument other;
     EepromImage otherImage;
@@ -106,7 +98,7 @@ TEST_F(CommandsFixture, FileRoundTripKeepsEverySettingAndReportsOnlyTheLoad)
     EXPECT_EQ(loadSettingsFromFile(c2), CommandOutcome::Done);
     EXPECT_EQ(firstDifference(other.config(), saved), QString());
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "Data ze souboru '" + *prompts.path + "' byla úspěšně načtena.");
+    EXPECT_EQ(prompts.shown[0].text, "Data ze souboru '" + *prompts.saveName + "' byla úspěšně načtena.");
     EXPECT_EQ(prompts.shown[0].icon, Icon::Information);
     EXPECT_EQ(view.tabs, std::vector<int>{0});
     EXPECT_FALSE(busy.visible);
@@ -166,7 +158,7 @@ TEST_F(CommandsFixture, AFileThatEndsInsideItsOwnSettingsIsRefused)
 {
     setText("tabJmenoStanice", 0, QStringLiteral("Predchozi stanice s dlouhym jmenem"));
     setText("rtPowerUp", 0, QStringLiteral("Napajeni obnoveno na predchozi stanici"));
-    prompts.path = file("a.eep");
+    prompts.openName = prompts.saveName = file("a.eep");
     ASSERT_EQ(saveSettingsToFile(ctx), CommandOutcome::Done);
     ASSERT_EQ(loadSettingsFromFile(ctx), CommandOutcome::Done);
     const DeviceConfig previous = doc.config();
@@ -178,9 +170,9 @@ TEST_F(CommandsFixture, AFileThatEndsInsideItsOwnSettingsIsRefused)
     ASSERT_TRUE(otherDoc.setText("rtBattLow", 0, QString()));
     EepromImage otherImage;
     CommandContext other{otherDoc, otherImage, prompts, busy, nullptr, nullptr, true};
-    prompts.path = file("b.eep");
+    prompts.openName = prompts.saveName = file("b.eep");
     ASSERT_EQ(saveSettingsToFile(other), CommandOutcome::Done);
-    QFile saved(*prompts.path);
+    QFile saved(*prompts.saveName);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray whole = saved.readAll();
     const int used = decodeImage(otherImage, DeviceConfig{}).usedLength;
@@ -222,8 +214,8 @@ TEST_F(CommandsFixture, AFileThatEndsInsideItsOwnSettingsIsRefused)
 
 TEST_F(CommandsFixture, DeclinedOverwriteAndCancelledDialogSayNothing)
 {
-    prompts.path = file("x.eep");
-    QFile f(*prompts.path);
+    prompts.openName = prompts.saveName = file("x.eep");
+    QFile f(*prompts.saveName);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("old contents");
     f.close();
@@ -234,7 +226,8 @@ TEST_F(CommandsFixture, DeclinedOverwriteAndCancelledDialogSayNothing)
     EXPECT_EQ(f.readAll(), QByteArray("old contents"));
     f.close();
 
-    prompts.path.reset();
+    prompts.openName.reset();
+    prompts.saveName.reset();
     EXPECT_EQ(saveSettingsToFile(ctx), CommandOutcome::Declined);
     EXPECT_EQ(loadSettingsFromFile(ctx), CommandOutcome::Declined);
     EXPECT_TRUE(prompts.shown.empty());
@@ -243,9 +236,9 @@ TEST_F(CommandsFixture, DeclinedOverwriteAndCancelledDialogSayNothing)
 TEST_F(CommandsFixture, UnencodableSettingsAreNeitherSavedNorSent)
 {
     setText("tabDobaPlatnostiSMS", 0, QStringLiteral("abc"));
-    prompts.path = file("y.eep");
+    prompts.openName = prompts.saveName = file("y.eep");
     EXPECT_EQ(saveSettingsToFile(ctx), CommandOutcome::Failed);
-    EXPECT_FALSE(QFile::exists(*prompts.path));
+    EXPECT_FALSE(QFile::exists(*prompts.saveName));
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Nastala chyba při převodu dat.")});
 
     up(4);

@@ -4,6 +4,8 @@
 #include "model/ImageDecoder.h"
 #include "model/SettingsSize.h"
 
+#include "support/UserFakes.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -17,26 +19,13 @@ using namespace torval;
 
 namespace {
 
-class ScriptedPrompts : public Prompts {
-public:
-    explicit ScriptedPrompts(Answer a) : answer(a) {}
-    void message(const QString& text, Icon) override { messages << text; }
-    Answer question(const QString& text, Icon icon, Buttons buttons) override
-    {
-        questions << text;
-        lastIcon = icon;
-        lastButtons = buttons;
-        return answer;
-    }
-    std::optional<QString> openFileName() override { return std::nullopt; }
-    std::optional<QString> saveFileName() override { return std::nullopt; }
-
-    Answer answer;
-    QStringList messages;
-    QStringList questions;
-    Icon lastIcon = Icon::Information;
-    Buttons lastButtons = Buttons::Ok;
-};
+// The user answers every question alike.
+test::FakePrompts answering(Answer a)
+{
+    test::FakePrompts p;
+    p.otherwise = a;
+    return p;
+}
 
 EepromImage patterned()
 {
@@ -67,13 +56,13 @@ TEST(WriteSettingsFile, WritesOneByteLessThanTheSize)
     QTemporaryDir dir;
     const QString path = dir.filePath("a.eep");
     const EepromImage img = patterned();
-    ScriptedPrompts p(Answer::Yes);
+    test::FakePrompts p = answering(Answer::Yes);
     ASSERT_TRUE(writeSettingsFile(path, img, 300, p));
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 299);
     for (int a = 0; a < 299; ++a)
         ASSERT_EQ(static_cast<unsigned char>(b[a]), img.at(a)) << a;
-    EXPECT_TRUE(p.questions.isEmpty());
+    EXPECT_TRUE(p.questionTexts().isEmpty());
 }
 
 TEST(WriteSettingsFile, OverwriteQuestion)
@@ -84,12 +73,12 @@ TEST(WriteSettingsFile, OverwriteQuestion)
     const EepromImage img = patterned();
     for (Answer answer : {Answer::No, Answer::Yes}) {
         writeBytes(path, old);
-        ScriptedPrompts p(answer);
+        test::FakePrompts p = answering(answer);
         EXPECT_TRUE(writeSettingsFile(path, img, 429, p));
-        ASSERT_EQ(p.questions, QStringList{"Tento soubor již existuje. Mám ho přepsat?"});
-        EXPECT_EQ(p.lastIcon, Icon::Question);
-        EXPECT_EQ(p.lastButtons, Buttons::YesNo);
-        EXPECT_TRUE(p.messages.isEmpty());
+        ASSERT_EQ(p.questionTexts(), QStringList{"Tento soubor již existuje. Mám ho přepsat?"});
+        EXPECT_EQ(p.asked.back().icon, Icon::Question);
+        EXPECT_EQ(p.asked.back().buttons, Buttons::YesNo);
+        EXPECT_TRUE(p.texts().isEmpty());
         const QByteArray now = fileBytes(path);
         if (answer == Answer::No) {
             EXPECT_EQ(now, old);
@@ -109,7 +98,7 @@ TEST(WriteSettingsFile, FailedSaveKeepsTheOldFile)
     writeBytes(path, old);
     // The folder cannot take the new file beside the old one.
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    ScriptedPrompts p(Answer::Yes);
+    test::FakePrompts p = answering(Answer::Yes);
     EXPECT_FALSE(writeSettingsFile(dir.filePath("missing/folder/b.eep"), patterned(), 429, p));
     const bool written = writeSettingsFile(path, patterned(), 429, p);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -127,7 +116,7 @@ TEST(WriteSettingsFile, DiskFullMidWriteKeepsTheOldFile)
     const QString path = dir.filePath("a.eep");
     const QByteArray old(100, 'o');
     writeBytes(path, old);
-    ScriptedPrompts p(Answer::Yes);
+    test::FakePrompts p = answering(Answer::Yes);
 
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -197,7 +186,7 @@ TEST(SettingsFile, SavedSettingsLoadBack)
     c.rtNotAuthorized = "Nepovolený přístup";
     EepromImage img;
     ASSERT_EQ(encodeImage(c, img), EncodeError::None);
-    ScriptedPrompts p(Answer::Yes);
+    test::FakePrompts p = answering(Answer::Yes);
     ASSERT_TRUE(writeSettingsFile(path, img, settingsSize(c), p));
     EepromImage loaded;
     ASSERT_TRUE(readSettingsFile(path, loaded));

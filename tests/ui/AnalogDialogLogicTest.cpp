@@ -1,11 +1,11 @@
 #include "model/SettingsDocument.h"
 #include "ui/AnalogDialogLogic.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 using T = AnalogDialogLogic::Text;
 using F = AnalogDialogLogic::Flag;
 
@@ -15,7 +15,7 @@ const QString kLevelsMessage = QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou
 
 struct AnalogFixture : ::testing::Test {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     AnalogDialogLogic logic{doc, prompts};
 
     void configure(bool powerSaving, std::uint8_t mask0)
@@ -65,7 +65,7 @@ TEST_F(AnalogFixture, LeavingLevelsAndHysteresesShowsWhatTheStationStores)
         EXPECT_TRUE(logic.leave(k.field));
         EXPECT_EQ(logic.text(k.field), k.shown) << k.typed;
     }
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST_F(AnalogFixture, TextsAreCheckedWithTheTextSet)
@@ -73,15 +73,15 @@ TEST_F(AnalogFixture, TextsAreCheckedWithTheTextSet)
     logic.open(1);
     logic.setText(T::StateH, QStringLiteral("vysoká"));
     EXPECT_FALSE(logic.leave(T::StateH));
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_TRUE(prompts.messages[0].first.startsWith(QStringLiteral("Text může obsahovat pouze tyto znaky:  !#$")));
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_TRUE(prompts.all[0].text.startsWith(QStringLiteral("Text může obsahovat pouze tyto znaky:  !#$")));
     EXPECT_EQ(logic.text(T::StateH), QStringLiteral("vysoká"));
     logic.setText(T::CL2Dn, "Teplota {klesla} ~ 5%");
     EXPECT_TRUE(logic.leave(T::CL2Dn));
     logic.cancel();
     logic.setText(T::Nazev, "\"");
     EXPECT_TRUE(logic.leave(T::Nazev));
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.all.size(), 1u);
 }
 
 TEST_F(AnalogFixture, OkChecksTheLevels)
@@ -96,16 +96,16 @@ TEST_F(AnalogFixture, OkChecksTheLevels)
         {"90", "2", "80", "2", false},
     };
     for (const Case& k : cases) {
-        prompts.messages.clear();
+        prompts.clear();
         logic.open(0);
         levels(k.cl1, k.hcl1, k.cl2, k.hcl2);
         EXPECT_EQ(logic.ok(), k.accepted) << k.cl1 << " " << k.hcl1 << " " << k.cl2 << " " << k.hcl2;
         if (k.accepted) {
-            EXPECT_TRUE(prompts.messages.empty());
+            EXPECT_TRUE(prompts.all.empty());
         } else {
-            ASSERT_EQ(prompts.messages.size(), 1u);
-            EXPECT_EQ(prompts.messages[0].first, kLevelsMessage);
-            EXPECT_EQ(prompts.messages[0].second, Icon::Error);
+            ASSERT_EQ(prompts.all.size(), 1u);
+            EXPECT_EQ(prompts.all[0].text, kLevelsMessage);
+            EXPECT_EQ(prompts.all[0].icon, Icon::Error);
         }
     }
 }

@@ -4,7 +4,7 @@
 
 #include "model/SettingsDocument.h"
 #include "ui/AnalogDialog.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 #include "ui/GraphWidget.h"
 #include "ui/InputDialog.h"
 #include "ui/OutputDialog.h"
@@ -23,7 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 
 namespace {
 
@@ -74,7 +74,7 @@ QColor plotColourAt50(GraphWidget& graph)
 TEST(PhoneDialogWidget, OkCopiesTheNormalisedNumberStornoNothing)
 {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     PhoneDialogLogic logic(doc, prompts);
     logic.open(2);
     {
@@ -106,7 +106,7 @@ TEST(PhoneDialogWidget, OkCopiesTheNormalisedNumberStornoNothing)
     }
     logic.finish();
     EXPECT_EQ(doc.config().tabTC[2], "+420602111222");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
@@ -115,7 +115,7 @@ TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
     DeviceConfig c = doc.config();
     c.opEnablePS1 = true;
     doc.assignAll(c);
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     InputDialogLogic logic(doc, prompts);
     using T = InputDialogLogic::Text;
     using F = InputDialogLogic::Flag;
@@ -132,8 +132,8 @@ TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
         typeInto(d.edit(T::Zap), "ZAP");
         typeInto(d.edit(T::Vyp), "zap");
         leave(d.edit(T::LH));
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'."));
+        ASSERT_EQ(prompts.all.size(), 1u);
+        EXPECT_EQ(prompts.all[0].text, QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'."));
         EXPECT_TRUE(d.edit(T::Vyp)->hasFocus());
         d.edit(T::Vyp)->setText("VYP");
         typeInto(d.edit(T::Nazev), "DVERE");
@@ -146,7 +146,7 @@ TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
     EXPECT_EQ(doc.config().tabINPVyp[3], "VYP");
     EXPECT_TRUE(doc.config().eeMaskDInLHAlarm[3]);
 
-    prompts.messages.clear();
+    prompts.clear();
     logic.open(3);
     {
         InputDialog d(logic, nullptr);
@@ -158,13 +158,13 @@ TEST(InputDialogWidget, OkCopiesEscCopiesNothing)
     }
     logic.finish();
     EXPECT_EQ(doc.config().tabINPNazev[3], "DVERE");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST(OutputDialogWidget, OkCopiesTheRowAndChosenFunctionCloseBoxNothing)
 {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     OutputDialogLogic logic(doc, prompts);
     using T = OutputDialogLogic::Text;
 
@@ -201,7 +201,7 @@ TEST(OutputDialogWidget, OkCopiesTheRowAndChosenFunctionCloseBoxNothing)
     }
     logic.finish();
     EXPECT_EQ(doc.config().tabOUTimpuls[1], "");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
@@ -210,7 +210,7 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
     DeviceConfig c = doc.config();
     c.eeMaskAInAlarm[0] = 0xF0;
     doc.assignAll(c);
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     AnalogDialogLogic logic(doc, prompts);
     using T = AnalogDialogLogic::Text;
     using F = AnalogDialogLogic::Flag;
@@ -234,8 +234,8 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
         // around 50 %, drawn red across the middle of the plot.
         EXPECT_EQ(plotColourAt50(*d.graph()), QColor(Qt::red));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány."));
+        ASSERT_EQ(prompts.all.size(), 1u);
+        EXPECT_EQ(prompts.all[0].text, QStringLiteral("Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány."));
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(d.edit(T::CL1Level)->hasFocus());
 
@@ -254,7 +254,7 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
     EXPECT_EQ(doc.config().tabAINCL2Level[0], "80");
     EXPECT_EQ(doc.config().eeMaskAInAlarm[0], 0xF1);
 
-    prompts.messages.clear();
+    prompts.clear();
     logic.open(0);
     {
         AnalogDialog d(logic, nullptr);
@@ -267,7 +267,7 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
     logic.finish();
     EXPECT_EQ(doc.config().tabAINNazev[0], "TLAK");
     EXPECT_EQ(doc.config().tabAINCL2Level[0], "80");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 // Each dialog opens with the focus in its first text field, and Tab walks
@@ -279,7 +279,7 @@ TEST(EditDialogWidgets, OpenInTheFirstFieldAndTabFollowsTheLayout)
     SettingsDocument doc;
     doc.setFlag(*findField("opEnablePS1"), 0, true); // the "odeslat ihned" boxes can take the focus
     doc.setFlag(*findField("tabINPLHEvent"), 0, true);
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     PhoneDialogLogic phone(doc, prompts);
     InputDialogLogic input(doc, prompts);
     OutputDialogLogic output(doc, prompts);
@@ -332,7 +332,7 @@ TEST(EditDialogWidgets, OpenInTheFirstFieldAndTabFollowsTheLayout)
             EXPECT_TRUE(inOrder) << i << ": " << walked[i]->metaObject()->className();
         }
         d->reject();
-        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_TRUE(prompts.all.empty());
     }
 }
 
@@ -341,7 +341,7 @@ TEST(EditDialogWidgets, OpenInTheFirstFieldAndTabFollowsTheLayout)
 TEST(AnalogDialogWidget, NoCaptionIsClippedWithTheDesktopFont)
 {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     AnalogDialogLogic logic(doc, prompts);
     logic.open(kBatteryInput);
     {

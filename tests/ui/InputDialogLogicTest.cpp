@@ -1,11 +1,11 @@
 #include "model/SettingsDocument.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 #include "ui/InputDialogLogic.h"
 
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 using T = InputDialogLogic::Text;
 using F = InputDialogLogic::Flag;
 
@@ -13,7 +13,7 @@ namespace {
 
 struct InputFixture : ::testing::Test {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     InputDialogLogic logic{doc, prompts};
 
     void powerSaving(bool on)
@@ -113,7 +113,7 @@ TEST_F(InputFixture, DialogRulesWithTheirMessages)
     };
     for (const Case& k : cases) {
         doc.setSuppressFieldChecks(false);
-        prompts.messages.clear();
+        prompts.clear();
         logic.open(0);
         logic.setText(T::Zap, k.zap);
         logic.setText(T::Vyp, k.vyp);
@@ -122,11 +122,11 @@ TEST_F(InputFixture, DialogRulesWithTheirMessages)
         EXPECT_EQ(passed, k.messageStart.isEmpty()) << k.text;
         EXPECT_EQ(logic.text(k.field), k.text);
         if (!k.messageStart.isEmpty()) {
-            ASSERT_EQ(prompts.messages.size(), 1u) << k.text;
-            EXPECT_TRUE(prompts.messages[0].first.startsWith(k.messageStart)) << prompts.messages[0].first.toStdString();
-            EXPECT_EQ(prompts.messages[0].second, Icon::Error);
+            ASSERT_EQ(prompts.all.size(), 1u) << k.text;
+            EXPECT_TRUE(prompts.all[0].text.startsWith(k.messageStart)) << prompts.all[0].text.toStdString();
+            EXPECT_EQ(prompts.all[0].icon, Icon::Error);
         } else {
-            EXPECT_TRUE(prompts.messages.empty()) << k.text;
+            EXPECT_TRUE(prompts.all.empty()) << k.text;
         }
     }
 }
@@ -140,7 +140,7 @@ TEST_F(InputFixture, StatePairMessageIsNotRepeatedByThePartner)
     EXPECT_TRUE(doc.suppressFieldChecks());
     // The focus goes back into INPVyp, so INPZap is left with the same clash.
     EXPECT_TRUE(logic.leave(T::Zap));
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.all.size(), 1u);
     EXPECT_FALSE(doc.suppressFieldChecks());
 }
 
@@ -150,7 +150,7 @@ TEST_F(InputFixture, NoChecksAfterCancel)
     logic.setText(T::Nazev, "st");
     logic.cancel();
     EXPECT_TRUE(logic.leave(T::Nazev));
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST_F(InputFixture, OkCopiesTextsFlagsAndRejectedTextsAsTheyAre)

@@ -3,7 +3,7 @@
 
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -15,14 +15,14 @@
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 
 namespace {
 
 struct WindowDialogs : ::testing::Test {
     SettingsDocument doc;
     EepromImage image;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     MainWindow window{doc, image};
 
     void SetUp() override { window.setPrompts(prompts); }
@@ -59,8 +59,8 @@ TEST_F(WindowDialogs, PhoneStornoStillTakesRightsFromAnEmptyRow)
     EXPECT_EQ(title, QStringLiteral("Telefonní číslo T3"));
     EXPECT_EQ(doc.config().tabTC[2], "");
     EXPECT_FALSE(doc.config().tabTCPrijem[2]);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].second, Icon::Warning);
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].icon, Icon::Warning);
 }
 
 TEST_F(WindowDialogs, EachOpenerCopiesBackOnOk)
@@ -84,5 +84,5 @@ TEST_F(WindowDialogs, EachOpenerCopiesBackOnOk)
     window.EditAnalogInput(7);
     EXPECT_EQ(title, QStringLiteral("Analogový vstup BAT"));
     EXPECT_EQ(doc.config().tabAINNazev[7], "BATERIE");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }

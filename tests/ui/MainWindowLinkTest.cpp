@@ -7,7 +7,7 @@
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace torval;
-using torval::test::RecordingPrompts;
+using torval::test::FakePrompts;
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
 
     SettingsDocument doc;
     EepromImage image;
-    RecordingPrompts prompts;
+    FakePrompts prompts;
     MainWindow window{doc, image};
     SimulatedEventPump pump;
     StationCore station;
@@ -119,13 +119,13 @@ TEST_F(MainWindowLinkTest, ExitButtonWithLinkUpAsksWithCancel)
     dea()->click();
     ASSERT_TRUE(link.isUp());
     QSignalSpy exit(&window, &MainWindow::exitRequested);
-    const auto before = prompts.shown.size();
+    const auto before = prompts.all.size();
 
     prompts.answers = {Answer::Cancel};
     window.findChild<QPushButton*>(QStringLiteral("btKonec"))->click();
-    ASSERT_EQ(prompts.shown.size(), before + 1);
-    EXPECT_EQ(prompts.shown.back().icon, Icon::Question);
-    EXPECT_EQ(prompts.shown.back().buttons, Buttons::YesNoCancel);
+    ASSERT_EQ(prompts.all.size(), before + 1);
+    EXPECT_EQ(prompts.all.back().icon, Icon::Question);
+    EXPECT_EQ(prompts.all.back().buttons, Buttons::YesNoCancel);
     EXPECT_EQ(exit.count(), 0);
     EXPECT_TRUE(link.isUp());
 
@@ -142,7 +142,7 @@ TEST_F(MainWindowLinkTest, ClosingWithLinkUpAsksYesNoAndDeactivatesOnYes)
     window.show();
     prompts.answers = {Answer::Yes};
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(prompts.shown.back().buttons, Buttons::YesNo);
+    EXPECT_EQ(prompts.all.back().buttons, Buttons::YesNo);
     EXPECT_TRUE(leaveSent());
     EXPECT_EQ(link.state(), LinkState::Inactive);
 }

@@ -17,7 +17,7 @@
 #include "storage/CommandMessages.h"
 #include "storage/SettingsDiff.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -37,36 +37,13 @@
 #include <memory>
 
 using namespace torval;
-using torval::test::RecordingPrompts;
+using torval::test::FakePrompts;
 using torval::test::settle;
 
 namespace {
 
 const QString kUnsaved = QStringLiteral("Nastavení bylo změněno a není uloženo. Uložit je do souboru?");
 const QString kTitle = QStringLiteral("Inicializační program pro zařízení TORVAL");
-
-// Answers the file dialogs with scripted paths; an empty queue is Storno.
-struct FilePrompts : RecordingPrompts {
-    std::deque<QString> openPaths;
-    std::deque<QString> savePaths;
-    std::optional<QString> openFileName() override { return next(openPaths); }
-    std::optional<QString> saveFileName() override { return next(savePaths); }
-    static std::optional<QString> next(std::deque<QString>& q)
-    {
-        if (q.empty())
-            return std::nullopt;
-        QString p = q.front();
-        q.pop_front();
-        return p;
-    }
-    std::vector<QString> texts() const
-    {
-        std::vector<QString> t;
-        for (const auto& s : shown)
-            t.push_back(s.text);
-        return t;
-    }
-};
 
 // The window on a 65,472-byte virtual station (memory code 9) programmed as
 // the program's demo waterworks: 2 KiB of settings at the start of its memory.
@@ -111,7 +88,7 @@ protected:
     QTemporaryDir dir;
     SettingsDocument doc;
     EepromImage image;
-    FilePrompts prompts;
+    FakePrompts prompts;
     MainWindow window{doc, image};
     SimulatedEventPump pump;
     StationCore station;
@@ -132,7 +109,7 @@ TEST_F(MainWindowSessionTest, LoadingALargeStationReadsItsSettingsOnlyAndSavesWh
     ASSERT_TRUE(link.isUp());
     station.clearRequests();
     click("btEEPROMLoad");
-    EXPECT_EQ(prompts.shown.back().text, QString::fromUtf8(cmdmsg::kDeviceLoaded));
+    EXPECT_EQ(prompts.all.back().text, QString::fromUtf8(cmdmsg::kDeviceLoaded));
 
     const int reads = blockReads();
     EXPECT_LT(reads, 65472 / 8 / 20) << "a 2 KiB configuration, not the whole memory";
@@ -182,7 +159,7 @@ TEST_F(MainWindowSessionTest, TheChangedStateFollowsLoadEditSaveAndLoad)
 
     prompts.openPaths = {path("a.eep")};
     click("btFileLoad"); // nothing changed since the station load: no question
-    EXPECT_EQ(prompts.shown.back().text,
+    EXPECT_EQ(prompts.all.back().text,
               QString::fromUtf8(cmdmsg::kFileLoaded) + path("a.eep") + QString::fromUtf8(cmdmsg::kFileLoadedEnd));
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("CERPADLO"));
     EXPECT_FALSE(window.settingsModified());
@@ -212,14 +189,14 @@ TEST_F(MainWindowSessionTest, LoadingOverUnsavedEditsAsksFirst)
             QFile::remove(path("b.eep"));
             typeName(QStringLiteral("UPRAVENO"));
             ASSERT_TRUE(window.settingsModified());
-            prompts.shown.clear();
+            prompts.all.clear();
             prompts.answers = c.answers;
             prompts.savePaths = c.savePaths;
             prompts.openPaths = {path("a.eep")};
             click(button);
-            ASSERT_FALSE(prompts.shown.empty());
-            EXPECT_EQ(prompts.shown.front().text, kUnsaved);
-            EXPECT_EQ(prompts.shown.front().buttons, Buttons::YesNoCancel);
+            ASSERT_FALSE(prompts.all.empty());
+            EXPECT_EQ(prompts.all.front().text, kUnsaved);
+            EXPECT_EQ(prompts.all.front().buttons, Buttons::YesNoCancel);
             EXPECT_EQ(window.settingsModified(), !c.loads);
             EXPECT_EQ(doc.config().tabJmenoStanice == QStringLiteral("UPRAVENO"), !c.loads);
             EXPECT_EQ(QFile::exists(path("b.eep")), !c.savePaths.empty());
@@ -235,22 +212,22 @@ TEST_F(MainWindowSessionTest, ExitAndCloseAskAboutUnsavedEditsBeforeTheLinkQuest
     QSignalSpy exit(&window, &MainWindow::exitRequested);
     // Without edits the link question alone is asked: MainWindowLinkTest.
 
-    prompts.shown.clear();
+    prompts.all.clear();
     prompts.answers = {Answer::Cancel};
     click("btKonec");
-    EXPECT_EQ(prompts.texts(), std::vector<QString>{kUnsaved});
+    EXPECT_EQ(prompts.allTexts(), QStringList{kUnsaved});
     EXPECT_EQ(exit.count(), 0);
 
-    prompts.shown.clear();
+    prompts.all.clear();
     prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(window.close()) << "Storno on the close box keeps the window";
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(link.isUp());
 
-    prompts.shown.clear();
+    prompts.all.clear();
     prompts.answers = {Answer::No, Answer::Yes};
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(prompts.texts(), (std::vector<QString>{kUnsaved, QString::fromUtf8(linkmsg::kExitQuestion)}));
+    EXPECT_EQ(prompts.allTexts(), (QStringList{kUnsaved, QString::fromUtf8(linkmsg::kExitQuestion)}));
     EXPECT_EQ(link.state(), LinkState::Inactive);
 
     prompts.answers = {Answer::No};
@@ -267,9 +244,9 @@ TEST_F(MainWindowSessionTest, AFileGivenAtStartOrDroppedGoesThroughTheLoadComman
     prompts.savePaths = {path("hozeny.EEP")};
     click("btFileSave");
 
-    prompts.shown.clear();
+    prompts.all.clear();
     EXPECT_EQ(window.openFile(path("start.eep")), CommandOutcome::Done);
-    EXPECT_EQ(prompts.texts(), std::vector<QString>{QString::fromUtf8(cmdmsg::kFileLoaded) + path("start.eep")
+    EXPECT_EQ(prompts.allTexts(), QStringList{QString::fromUtf8(cmdmsg::kFileLoaded) + path("start.eep")
                                                     + QString::fromUtf8(cmdmsg::kFileLoadedEnd)});
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Z PRIKAZOVE RADKY"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("start.eep – ") + kTitle);
@@ -329,9 +306,9 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     const DeviceConfig edited = doc.config();
     const auto imageBefore = std::make_unique<EepromImage>(image);
 
-    prompts.shown.clear();
+    prompts.all.clear();
     compare->click();
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.all.empty());
     auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("txtRozdily"));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("[Všeobecné]\n"

@@ -21,7 +21,7 @@
 
 using namespace torval;
 using torval::test::moveFocus;
-using torval::test::RecordingPrompts;
+using torval::test::FakePrompts;
 using torval::test::settle;
 
 namespace {
@@ -51,7 +51,7 @@ protected:
 
     SettingsDocument doc;
     EepromImage image;
-    RecordingPrompts prompts;
+    FakePrompts prompts;
     MainWindow window{doc, image};
 };
 
@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, FixedAndHiddenControlsAtStart)
     EXPECT_FALSE(box(QStringLiteral("tabCITZpr_1"))->isEnabled());
     EXPECT_FALSE(child(QStringLiteral("tabCITJmeno_1"))->isEnabled());
 
-    EXPECT_EQ(edit(QStringLiteral("tabAINCL1Dn_7"))->toolTip(),
-              QStringLiteral("Text SMS zprávy při přechodu přes CL1 dolu - TATO HLÁŠKA JE SHODNÁ S HLÁŠKOU O POKLESU "
-                             "NAPĚTÍ BATERIÍ"));
+    // Only the battery row's falling text warns that it is the battery message too.
+    EXPECT_NE(edit(QStringLiteral("tabAINCL1Dn_7"))->toolTip(), edit(QStringLiteral("tabAINCL1Dn_0"))->toolTip());
+    EXPECT_EQ(edit(QStringLiteral("tabAINCL1Dn_1"))->toolTip(), edit(QStringLiteral("tabAINCL1Dn_0"))->toolTip());
     EXPECT_EQ(child(QStringLiteral("tabAINJmeno_7"))->property("text").toString(), QStringLiteral("BAT"));
 }
 
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, RejectedLevelShowsTheMessageBringsItsTabAndKeepsTheText)
         int tab;
     };
     for (const Case c : {Case{5, 5}, Case{2, 4}}) {
-        prompts.shown.clear();
+        prompts.all.clear();
         window.showTab(0);
         auto* level = edit(QStringLiteral("tabAINCL1Level_%1").arg(c.row));
         window.showTab(c.tab);
@@ -201,9 +201,9 @@ TEST_F(MainWindowTest, RejectedLevelShowsTheMessageBringsItsTabAndKeepsTheText)
         window.showTab(0);
         edit(QStringLiteral("tabJmenoStanice"))->setFocus(Qt::OtherFocusReason);
         settle();
-                ASSERT_EQ(prompts.shown.size(), 1u) << c.row;
-        EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Číslo je chybně zadáno."));
-        EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+                ASSERT_EQ(prompts.all.size(), 1u) << c.row;
+        EXPECT_EQ(prompts.all[0].text, QStringLiteral("Číslo je chybně zadáno."));
+        EXPECT_EQ(prompts.all[0].icon, Icon::Error);
         EXPECT_EQ(currentTab(), c.tab);
         EXPECT_EQ(QApplication::focusWidget(), level);
         EXPECT_EQ(level->text(), QStringLiteral("1x"));
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, AcceptedLevelIsRewrittenWhenLeft)
     auto* level = edit(QStringLiteral("tabAINCL2Level_1"));
     level->setText(QStringLiteral("150"));
     moveFocus(level, edit(QStringLiteral("tabAINNazev_1")));
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.all.empty());
     EXPECT_EQ(level->text(), QStringLiteral("100"));
     EXPECT_EQ(doc.config().tabAINCL2Level[1], QStringLiteral("100"));
 }
@@ -235,8 +235,8 @@ TEST_F(MainWindowTest, PairMessageIsNotRepeatedByThePartnerField)
     on->setText(QStringLiteral("otevreno"));
     off->setFocus(Qt::OtherFocusReason); // leaving 'Zapnuto' for its partner
     settle();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'."));
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].text, QStringLiteral("Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'."));
     EXPECT_EQ(QApplication::focusWidget(), on);
     // The partner lost the focus to the rejected field; it said nothing and cleared the latch.
     EXPECT_FALSE(doc.suppressFieldChecks());
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, PairMessageIsNotRepeatedByThePartnerField)
     // Leaving again with the same clash rejects again: the latch was one-shot.
     off->setFocus(Qt::OtherFocusReason);
     settle();
-    EXPECT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.all.size(), 2u);
 }
 
 TEST_F(MainWindowTest, StationNameTakesAnyTextWithoutMessages)
@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, StationNameTakesAnyTextWithoutMessages)
     auto* name = edit(QStringLiteral("tabJmenoStanice"));
     name->setText(QStringLiteral("Žluťoučký kůň; <&>"));
     moveFocus(name, edit(QStringLiteral("tabPIN")));
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.all.empty());
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Žluťoučký kůň; <&>"));
 }
 
@@ -292,8 +292,8 @@ TEST_F(MainWindowTest, RejectedBatteryTextStillTicksTheBatteryBox)
     batt->setText(QStringLiteral("BATERIE \"X\""));
     edit(QStringLiteral("tabDobaPlatnostiSMS"))->setFocus(Qt::OtherFocusReason);
     settle();
-    ASSERT_FALSE(prompts.shown.empty());
-    EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+    ASSERT_FALSE(prompts.all.empty());
+    EXPECT_EQ(prompts.all[0].icon, Icon::Error);
     EXPECT_EQ(currentTab(), 1);
     EXPECT_TRUE(doc.config().tabAINCL1DnEvent[7]);
 }
@@ -302,17 +302,17 @@ TEST_F(MainWindowTest, RightsOfARowWithoutNumberAreRefusedWithWarnings)
 {
     window.showTab(6);
     box(QStringLiteral("tabTCPrijem_2"))->click();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text,
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].text,
               QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté."));
-    EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
+    EXPECT_EQ(prompts.all[0].icon, Icon::Warning);
     EXPECT_FALSE(box(QStringLiteral("tabTCPrijem_2"))->isChecked());
     EXPECT_FALSE(doc.config().tabTCPrijem[2]);
 
-    prompts.shown.clear();
+    prompts.all.clear();
     box(QStringLiteral("tabTCUdalost_2"))->click();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text,
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].text,
               QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté."));
     EXPECT_FALSE(box(QStringLiteral("tabTCUdalost_2"))->isChecked());
 }
@@ -329,16 +329,16 @@ TEST_F(MainWindowTest, EmptiedNumberLosesItsRightsAndNumbersGetTheUtoPrefix)
     EXPECT_EQ(number->text(), QStringLiteral("+420602123456"));
     box(QStringLiteral("tabTCPrijem_0"))->click();
     box(QStringLiteral("tabTCUdalost_0"))->click();
-    ASSERT_TRUE(prompts.shown.empty());
+    ASSERT_TRUE(prompts.all.empty());
 
     number->setFocus(Qt::OtherFocusReason);
     settle();
     number->clear();
     edit(QStringLiteral("tabTC_1"))->setFocus(Qt::OtherFocusReason);
     settle();
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_TRUE(prompts.shown[0].text.contains(QStringLiteral("'Příjem'")));
-    EXPECT_TRUE(prompts.shown[1].text.contains(QStringLiteral("'Události'")));
+    ASSERT_EQ(prompts.all.size(), 2u);
+    EXPECT_TRUE(prompts.all[0].text.contains(QStringLiteral("'Příjem'")));
+    EXPECT_TRUE(prompts.all[1].text.contains(QStringLiteral("'Události'")));
     EXPECT_FALSE(doc.config().tabTCPrijem[0]);
     EXPECT_FALSE(doc.config().tabTCUdalost[0]);
 
@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, EmptiedNumberLosesItsRightsAndNumbersGetTheUtoPrefix)
     doc.setSuppressFieldChecks(true);
     doc.setFlag(*findField("tabTCPrijem"), 3, true);
     doc.setSuppressFieldChecks(false);
-    EXPECT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.all.size(), 2u);
     EXPECT_TRUE(box(QStringLiteral("tabTCPrijem_3"))->isChecked());
 }
 
@@ -370,8 +370,8 @@ TEST_F(MainWindowTest, UtoChangesOnlyAffectNumbersLeftAfterwards)
     uto->setText(QStringLiteral("+4a"));
     number->setFocus(Qt::OtherFocusReason);
     settle();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("UTO je špatně zadáno."));
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].text, QStringLiteral("UTO je špatně zadáno."));
     EXPECT_EQ(QApplication::focusWidget(), uto);
     EXPECT_EQ(currentTab(), 6);
 }
@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, ExitWithoutLinkAsksNothing)
     QSignalSpy exit(&window, &MainWindow::exitRequested);
     child<QPushButton>(QStringLiteral("btKonec"))->click();
     EXPECT_EQ(exit.count(), 1);
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 // Every checked field of every tab, found by the name the user's control has,
@@ -462,7 +462,7 @@ TEST_F(MainWindowTest, EveryCheckedFieldIsCheckedHoweverItIsLeft)
             auto* asCombo = qobject_cast<QComboBox*>(w);
             ASSERT_TRUE(asLine || asCombo);
             const QString before = asLine ? asLine->text() : asCombo->currentText();
-            prompts.shown.clear();
+            prompts.all.clear();
             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(w, QStringLiteral("\"x"));
             if (how == Leave::Tab) {
@@ -475,12 +475,12 @@ TEST_F(MainWindowTest, EveryCheckedFieldIsCheckedHoweverItIsLeft)
             const QString after = asLine ? asLine->text() : asCombo->currentText();
             if (messages.isEmpty()) {
                 // Rewrite-only numbers: leaving turned the text into a number.
-                EXPECT_TRUE(prompts.shown.empty());
+                EXPECT_TRUE(prompts.all.empty());
                 EXPECT_NE(after, QStringLiteral("\"x"));
             } else {
-                ASSERT_EQ(prompts.shown.size(), 1u);
-                EXPECT_EQ(prompts.shown[0].text, messages.front());
-                EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+                ASSERT_EQ(prompts.all.size(), 1u);
+                EXPECT_EQ(prompts.all[0].text, messages.front());
+                EXPECT_EQ(prompts.all[0].icon, Icon::Error);
                 EXPECT_EQ(currentTab(), t.tab);
                 EXPECT_EQ(QApplication::focusWidget(), w);
                 EXPECT_EQ(after, QStringLiteral("\"x"));
@@ -509,8 +509,8 @@ TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected
     QTest::keyClicks(pin, QStringLiteral("12a4"));
     QTest::mouseClick(konec, Qt::LeftButton);
     settle();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("PIN je špatně zadán."));
+    ASSERT_EQ(prompts.all.size(), 1u);
+    EXPECT_EQ(prompts.all[0].text, QStringLiteral("PIN je špatně zadán."));
     EXPECT_EQ(exit.count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), pin);
 
@@ -519,8 +519,8 @@ TEST_F(MainWindowTest, ExitWaitsForTheFieldItLeftAndAsksNothingWhileItIsRejected
     pin->setText(QStringLiteral("1234"));
     QTest::mouseClick(konec, Qt::LeftButton);
     settle();
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].buttons, Buttons::YesNoCancel);
+    ASSERT_EQ(prompts.all.size(), 2u);
+    EXPECT_EQ(prompts.all[1].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(exit.count(), 1);
 }
 

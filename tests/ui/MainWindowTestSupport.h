@@ -1,8 +1,8 @@
 #pragma once
-// A Prompts that records every message and question and answers from a
-// script, for driving the main window without a person.
+// Driving the main window without a person: the scripted user, and moving
+// the focus as a click or Tab does.
 
-#include "link/Prompts.h"
+#include "support/UserFakes.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -10,29 +10,6 @@
 #include <vector>
 
 namespace torval::test {
-
-struct RecordingPrompts : Prompts {
-    struct Shown {
-        QString text;
-        Icon icon;
-        Buttons buttons = Buttons::Ok;
-    };
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-
-    void message(const QString& text, Icon icon) override { shown.push_back({text, icon, Buttons::Ok}); }
-    Answer question(const QString& text, Icon icon, Buttons buttons) override
-    {
-        shown.push_back({text, icon, buttons});
-        if (answers.empty())
-            return Answer::No;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::optional<QString> openFileName() override { return std::nullopt; }
-    std::optional<QString> saveFileName() override { return std::nullopt; }
-};
 
 // Lets queued focus and leave handling run.
 inline void settle()

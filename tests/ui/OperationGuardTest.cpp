@@ -18,7 +18,7 @@
 #include "storage/SettingsFile.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,12 +39,6 @@ namespace {
 // The frame controls that must wait while a command runs.
 const char* const kGuarded[] = {"tabPort", "btDEA",  "btFileLoad", "btFileSave",
                                 "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec"};
-
-struct FilePrompts : test::RecordingPrompts {
-    QString openPath, savePath;
-    std::optional<QString> openFileName() override { return openPath; }
-    std::optional<QString> saveFileName() override { return savePath; }
-};
 
 enum class Transfer { Write, Read };
 
@@ -72,10 +66,10 @@ protected:
         other.tabJmenoStanice = QStringLiteral("Jiná stanice");
         EepromImage img;
         EXPECT_EQ(encodeImage(other, img), EncodeError::None);
-        test::RecordingPrompts yes;
-        prompts.openPath = dir.filePath(QStringLiteral("jina.eep"));
-        prompts.savePath = dir.filePath(QStringLiteral("nova.eep"));
-        EXPECT_TRUE(writeSettingsFile(prompts.openPath, img, 400, yes));
+        test::FakePrompts yes;
+        prompts.openName = dir.filePath(QStringLiteral("jina.eep"));
+        prompts.saveName = dir.filePath(QStringLiteral("nova.eep"));
+        EXPECT_TRUE(writeSettingsFile(*prompts.openName, img, 400, yes));
     }
     ~OperationGuardTest() override { window.setLink(nullptr); }
 
@@ -114,7 +108,7 @@ protected:
 
     SettingsDocument doc;
     EepromImage image;
-    FilePrompts prompts;
+    test::FakePrompts prompts;
     MainWindow window{doc, image};
     SimulatedEventPump pump;
     StationCore station;
@@ -166,7 +160,7 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
         });
     };
     QSignalSpy exit(&window, &MainWindow::exitRequested);
-    const auto shownBefore = prompts.shown.size();
+    const auto shownBefore = prompts.all.size();
     const QString port = window.selectedPort();
 
     named<QToolButton>(c.transfer == Transfer::Write ? "btEEPROMSave" : "btEEPROMLoad")->click();
@@ -175,8 +169,8 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     EXPECT_TRUE(stornoLive);
     EXPECT_TRUE(enabledDuring.isEmpty()) << enabledDuring.join(QLatin1Char(' ')).toStdString();
     const auto question = c.transfer == Transfer::Read ? 1u : 0u;
-    ASSERT_EQ(prompts.shown.size(), shownBefore + question + 1);
-    EXPECT_EQ(prompts.shown.back().text,
+    ASSERT_EQ(prompts.all.size(), shownBefore + question + 1);
+    EXPECT_EQ(prompts.all.back().text,
               QString::fromUtf8(c.transfer == Transfer::Write ? cmdmsg::kDeviceSaved : cmdmsg::kDeviceLoaded));
 
     const std::vector<std::uint8_t>& now = station.memory();
@@ -195,7 +189,7 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
 
     // Nothing of the intruding command happened.
     EXPECT_EQ(link.state(), LinkState::Active);
-    EXPECT_FALSE(QFile::exists(prompts.savePath));
+    EXPECT_FALSE(QFile::exists(*prompts.saveName));
     EXPECT_EQ(exit.count(), 0);
     EXPECT_FALSE(closed);
     EXPECT_EQ(window.selectedPort(), port);

@@ -1,11 +1,11 @@
 #include "model/SettingsDocument.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 #include "ui/OutputDialogLogic.h"
 
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 using T = OutputDialogLogic::Text;
 using F = OutputDialogLogic::Flag;
 using Fn = OutputFunction;
@@ -14,7 +14,7 @@ namespace {
 
 struct OutputFixture : ::testing::Test {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     OutputDialogLogic logic{doc, prompts};
 
     void setFunctionMask(std::uint8_t mask)
@@ -53,7 +53,7 @@ TEST_F(OutputFixture, LeavingTheImpulseLengthRewritesIt)
         EXPECT_TRUE(logic.leave(T::ImpulsLen));
         EXPECT_EQ(logic.text(T::ImpulsLen), shown) << typed;
     }
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
     logic.ok();
     logic.finish();
     EXPECT_EQ(doc.config().tabOUTimpulsLEN[0], "12,5");
@@ -81,17 +81,17 @@ TEST_F(OutputFixture, DialogRulesCheckEqualityNotPrefixes)
     };
     for (const Case& k : cases) {
         doc.setSuppressFieldChecks(false);
-        prompts.messages.clear();
+        prompts.clear();
         logic.open(0);
         logic.setText(T::Zap, k.zap);
         logic.setText(T::Vyp, k.vyp);
         logic.setText(k.field, k.text);
         EXPECT_EQ(logic.leave(k.field), k.messageStart.isEmpty()) << k.text;
         if (k.messageStart.isEmpty()) {
-            EXPECT_TRUE(prompts.messages.empty()) << k.text;
+            EXPECT_TRUE(prompts.all.empty()) << k.text;
         } else {
-            ASSERT_EQ(prompts.messages.size(), 1u) << k.text;
-            EXPECT_TRUE(prompts.messages[0].first.startsWith(k.messageStart)) << prompts.messages[0].first.toStdString();
+            ASSERT_EQ(prompts.all.size(), 1u) << k.text;
+            EXPECT_TRUE(prompts.all[0].text.startsWith(k.messageStart)) << prompts.all[0].text.toStdString();
         }
     }
 }

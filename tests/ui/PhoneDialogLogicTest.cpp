@@ -1,11 +1,11 @@
 #include "model/SettingsDocument.h"
 #include "ui/PhoneDialogLogic.h"
-#include "ui/DialogTestPrompts.h"
+#include "support/UserFakes.h"
 
 #include <gtest/gtest.h>
 
 using namespace torval;
-using test::DialogTestPrompts;
+using test::FakePrompts;
 
 namespace {
 
@@ -15,7 +15,7 @@ const QString kUdalost =
 
 struct PhoneFixture : ::testing::Test {
     SettingsDocument doc;
-    DialogTestPrompts prompts;
+    FakePrompts prompts;
     PhoneDialogLogic logic{doc, prompts};
 
     void setRow(int row, const QString& number, bool prijem, bool udalost)
@@ -50,20 +50,20 @@ TEST_F(PhoneFixture, LeavingTheNumberAppliesUtoAndOkCopiesIt)
     logic.finish();
     EXPECT_EQ(doc.config().tabTC[0], "+420602111222");
     EXPECT_TRUE(doc.config().tabTCPrijem[0]);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST_F(PhoneFixture, BadNumberIsRejectedAndKeptAsTyped)
 {
     logic.open(1);
     for (const char* bad : {"602 111 222", "602-111", "abc"}) {
-        prompts.messages.clear();
+        prompts.clear();
         logic.setNumber(bad);
         EXPECT_FALSE(logic.leaveNumber()) << bad;
         EXPECT_EQ(logic.number(), bad);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].first, QStringLiteral("Telefonní číslo je špatně zadáno."));
-        EXPECT_EQ(prompts.messages[0].second, Icon::Error);
+        ASSERT_EQ(prompts.all.size(), 1u);
+        EXPECT_EQ(prompts.all[0].text, QStringLiteral("Telefonní číslo je špatně zadáno."));
+        EXPECT_EQ(prompts.all[0].icon, Icon::Error);
     }
     // Whatever the field holds at OK goes into the row.
     logic.ok();
@@ -77,7 +77,7 @@ TEST_F(PhoneFixture, NothingIsCheckedOnceCancelled)
     logic.setNumber("x");
     logic.cancel();
     EXPECT_TRUE(logic.leaveNumber());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST_F(PhoneFixture, StornoLeavesTheRowButStillChecksItsRights)
@@ -91,10 +91,10 @@ TEST_F(PhoneFixture, StornoLeavesTheRowButStillChecksItsRights)
     EXPECT_EQ(doc.config().tabTC[3], "");
     EXPECT_FALSE(doc.config().tabTCPrijem[3]);
     EXPECT_FALSE(doc.config().tabTCUdalost[3]);
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[0].first, kPrijem);
-    EXPECT_EQ(prompts.messages[1].first, kUdalost);
-    EXPECT_EQ(prompts.messages[0].second, Icon::Warning);
+    ASSERT_EQ(prompts.all.size(), 2u);
+    EXPECT_EQ(prompts.all[0].text, kPrijem);
+    EXPECT_EQ(prompts.all[1].text, kUdalost);
+    EXPECT_EQ(prompts.all[0].icon, Icon::Warning);
 }
 
 TEST_F(PhoneFixture, ClearingTheNumberAndOkUnticksBothRightsWithOneWarningEach)
@@ -108,9 +108,9 @@ TEST_F(PhoneFixture, ClearingTheNumberAndOkUnticksBothRightsWithOneWarningEach)
     EXPECT_EQ(doc.config().tabTC[4], "");
     EXPECT_FALSE(doc.config().tabTCPrijem[4]);
     EXPECT_FALSE(doc.config().tabTCUdalost[4]);
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[0].first, kPrijem);
-    EXPECT_EQ(prompts.messages[1].first, kUdalost);
+    ASSERT_EQ(prompts.all.size(), 2u);
+    EXPECT_EQ(prompts.all[0].text, kPrijem);
+    EXPECT_EQ(prompts.all[1].text, kUdalost);
 }
 
 TEST_F(PhoneFixture, StornoOnARowWithANumberSaysNothing)
@@ -122,7 +122,7 @@ TEST_F(PhoneFixture, StornoOnARowWithANumberSaysNothing)
     logic.finish();
     EXPECT_EQ(doc.config().tabTC[5], "+420602111222");
     EXPECT_TRUE(doc.config().tabTCPrijem[5]);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 TEST_F(PhoneFixture, ReopeningForgetsAnEarlierUse)

@@ -6,7 +6,7 @@
 
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "platform/QtPrint.h"
+#include "platform/PdfReport.h"
 #include "report/PrintJob.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
@@ -85,7 +85,7 @@ TEST(PrintPreview, ShowsThePrintedPagesOnTheWindowsPaper)
     SettingsDocument doc;
     doc.assignAll(longReport());
     EepromImage image;
-    torval::test::RecordingPrompts prompts;
+    torval::test::FakePrompts prompts;
     MainWindow window(doc, image);
     window.setPrompts(prompts);
     window.show();
@@ -118,7 +118,7 @@ TEST(PrintPreview, ShowsThePrintedPagesOnTheWindowsPaper)
     EXPECT_EQ(paper, QPageSize::Letter);
     EXPECT_EQ(pages, pdfPages(longReport(), QPageSize::Letter));
     EXPECT_GT(pages, 0);
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.all.empty());
 }
 
 } // namespace

@@ -22,7 +22,7 @@
 #include "station/VirtualSerialLine.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,15 +38,9 @@
 #include <gtest/gtest.h>
 
 using namespace torval;
-using torval::test::RecordingPrompts;
+using torval::test::FakePrompts;
 
 namespace {
-
-// Answers the file dialog with a chosen path.
-struct FilePrompts : RecordingPrompts {
-    std::optional<QString> savePath;
-    std::optional<QString> saveFileName() override { return savePath; }
-};
 
 const FieldDef& field(const char* name)
 {
@@ -113,7 +107,7 @@ protected:
         test::settle();
     }
     int currentTab() { return named<QTabWidget>("TabList")->currentIndex(); }
-    QString lastText() const { return prompts.shown.empty() ? QString() : prompts.shown.back().text; }
+    QString lastText() const { return prompts.all.empty() ? QString() : prompts.all.back().text; }
     int requestsOf(std::uint8_t command) const
     {
         int n = 0;
@@ -124,7 +118,7 @@ protected:
 
     SettingsDocument doc;
     EepromImage image;
-    FilePrompts prompts;
+    FakePrompts prompts;
     MainWindow window{doc, image};
     std::unique_ptr<EventPump> pumpOwner = GetParam() ? std::unique_ptr<EventPump>(std::make_unique<QtEventPump>())
                                                       : std::make_unique<SimulatedEventPump>();
@@ -146,10 +140,10 @@ TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
 
     // Activate: the instruction comes first, then the link is up on the virtual station only.
     named<QPushButton>("btDEA")->click();
-    ASSERT_FALSE(prompts.shown.empty());
-    EXPECT_TRUE(prompts.shown.front().text.startsWith(
+    ASSERT_FALSE(prompts.all.empty());
+    EXPECT_TRUE(prompts.all.front().text.startsWith(
         QStringLiteral("Uveďte zařízení do vypnutého stavu (CPU LED svítí trvale).\r\n")));
-    EXPECT_EQ(prompts.shown.front().icon, Icon::Information);
+    EXPECT_EQ(prompts.all.front().icon, Icon::Information);
     ASSERT_EQ(link.state(), LinkState::Active);
     EXPECT_EQ(named<QLabel>("tabDeAktivNapis")->text(), QStringLiteral("Aktivní"));
     EXPECT_FALSE(hardware.isOpen());
@@ -160,7 +154,7 @@ TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
     ASSERT_TRUE(named<QToolButton>("btEEPROMLoad")->isEnabled());
     named<QToolButton>("btEEPROMLoad")->click();
     EXPECT_EQ(lastText(), QStringLiteral("Data byla úspěšně načtena z EEPROM."));
-    EXPECT_EQ(prompts.shown.back().icon, Icon::Information);
+    EXPECT_EQ(prompts.all.back().icon, Icon::Information);
     EXPECT_EQ(currentTab(), 0);
     EXPECT_EQ(edit("tabJmenoStanice")->text(), demo.tabJmenoStanice);
     EXPECT_EQ(edit("tabTC", 0)->text(), QStringLiteral("+420602123456"));
@@ -178,29 +172,29 @@ TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
 
     // Edit under the station's rules. A switch-on word that begins the
     // switch-off word is refused on its tab, keeps the text and takes the focus back.
-    const auto before = prompts.shown.size();
+    const auto before = prompts.all.size();
     type(edit("tabOUTZap", 0), QStringLiteral("VYPNI"), edit("tabOUTNazev", 1));
-    ASSERT_EQ(prompts.shown.size(), before + 1);
+    ASSERT_EQ(prompts.all.size(), before + 1);
     EXPECT_EQ(lastText(), QStringLiteral("Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak."));
-    EXPECT_EQ(prompts.shown.back().icon, Icon::Error);
+    EXPECT_EQ(prompts.all.back().icon, Icon::Error);
     EXPECT_EQ(currentTab(), 3);
     EXPECT_EQ(edit("tabOUTZap", 0)->text(), QStringLiteral("VYPNI"));
     EXPECT_TRUE(edit("tabOUTZap", 0)->hasFocus());
     type(edit("tabOUTZap", 0), QStringLiteral("START"), edit("tabOUTNazev", 1));
-    EXPECT_EQ(prompts.shown.size(), before + 1);
+    EXPECT_EQ(prompts.all.size(), before + 1);
     // A new number gets the country prefix; the station name takes Czech letters.
     type(edit("tabTC", 2), QStringLiteral("604111222"), edit("tabTC", 3));
     EXPECT_EQ(edit("tabTC", 2)->text(), QStringLiteral("+420604111222"));
     type(edit("tabJmenoStanice"), QStringLiteral("Vodárna Kyjov - úpravna"), edit("tabPIN"));
     type(edit("tabAINCL2Level", 0), QStringLiteral("95"), edit("tabAINNazev", 0));
-    EXPECT_EQ(prompts.shown.size(), before + 1);
+    EXPECT_EQ(prompts.all.size(), before + 1);
     EXPECT_EQ(doc.config().tabOUTZap[0], QStringLiteral("START"));
 
     // Keep a file: no message on success; it holds one byte less than the settings size.
     const QString path = dir.filePath(QStringLiteral("kyjov.eep"));
-    prompts.savePath = path;
+    prompts.saveName = path;
     named<QToolButton>("btFileSave")->click();
-    EXPECT_EQ(prompts.shown.size(), before + 1);
+    EXPECT_EQ(prompts.all.size(), before + 1);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
@@ -211,7 +205,7 @@ TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
     station.clearRequests();
     named<QToolButton>("btEEPROMSave")->click();
     EXPECT_EQ(lastText(), QStringLiteral("Data byla úspěšně uložena do EEPROM."));
-    EXPECT_EQ(prompts.shown.back().icon, Icon::Information);
+    EXPECT_EQ(prompts.all.back().icon, Icon::Information);
     EXPECT_GT(requestsOf(cmd::WriteBlock), 0);
     EXPECT_GE(requestsOf(cmd::ReadBlock), requestsOf(cmd::WriteBlock));
 
@@ -238,10 +232,10 @@ TEST_P(TechnicianFlowTest, ActivateLoadEditSaveWriteBackDeactivateExit)
     EXPECT_FALSE(virtualLine.isOpen());
     EXPECT_EQ(requestsOf(cmd::Leave), 1);
     QSignalSpy exit(&window, &MainWindow::exitRequested);
-    const auto beforeExit = prompts.shown.size();
+    const auto beforeExit = prompts.all.size();
     named<QPushButton>("btKonec")->click();
     EXPECT_EQ(exit.count(), 1);
-    EXPECT_EQ(prompts.shown.size(), beforeExit);
+    EXPECT_EQ(prompts.all.size(), beforeExit);
 }
 
 TEST_P(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
@@ -252,7 +246,7 @@ TEST_P(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
     const DeviceConfig before = doc.config();
     named<QToolButton>("btEEPROMLoad")->click();
     EXPECT_EQ(lastText(), QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována."));
-    EXPECT_EQ(prompts.shown.back().icon, Icon::Warning);
+    EXPECT_EQ(prompts.all.back().icon, Icon::Warning);
     EXPECT_EQ(doc.config(), before);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/PortRouterLine.h"
+#include "platform/PortRouterLine.h"
 
 namespace torval {
 
