@@ -79,6 +79,12 @@ std::vector<StationCore::Reply> StationCore::answer(const QByteArray& bytes)
             m_requests.push_back({std::uint8_t(payload[0]), -1, false});
             continue;
         }
+        if (m_faults.ignoreLeave && std::uint8_t(payload[0]) == 0x06) {
+            // Still in programming mode: the leave request is lost, whatever
+            // came before it went through.
+            m_requests.push_back({0x06, -1, false});
+            continue;
+        }
         QByteArray reply = handleFrame(payload);
         if (reply.isEmpty())
             continue;

@@ -28,6 +28,7 @@ struct StationFaults {
     double badReadback = 0;   // probability that a read reply carries a wrong byte
     double ignoreWrites = 0;  // probability that a write is acknowledged but not stored
     int hangAfter = -1;       // stop answering after this many frames (-1: never)
+    bool ignoreLeave = false; // the request to leave programming mode never gets an answer
     int replyDelayMs = 0;     // time before a reply leaves the station
     int lateReadMs = 0;       // every block-read reply leaves this much later still
     int lateOnceAddress = -1; // the first read of the block at this address ...

@@ -1,6 +1,6 @@
 #include "ui/FieldBinder.h"
 
-#include "link/Prompts.h"
+#include "interact/Prompts.h"
 #include "model/ConfigFields.h"
 #include "model/SettingsDocument.h"
 #include "rules/FieldRules.h"

@@ -80,10 +80,11 @@ int main(int argc, char** argv)
     const QCommandLineOption drop(QStringLiteral("drop"), QStringLiteral("Pravděpodobnost chybějící odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
     const QCommandLineOption badReadback(QStringLiteral("bad-readback"), QStringLiteral("Pravděpodobnost chybných dat při čtení."), QStringLiteral("P"), QStringLiteral("0"));
     const QCommandLineOption hangAfter(QStringLiteral("hang-after"), QStringLiteral("Po N rámcích přestane odpovídat."), QStringLiteral("N"), QStringLiteral("-1"));
+    const QCommandLineOption ignoreLeave(QStringLiteral("ignore-leave"), QStringLiteral("Na žádost o ukončení programovacího módu neodpoví."));
     const QCommandLineOption lateMs(QStringLiteral("late-ms"), QStringLiteral("Každou odpověď na čtení bloku pošle o MS ms později."), QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption lateOnce(QStringLiteral("late-once"), QStringLiteral("Odpověď na první čtení bloku ADRESA pošle o MS ms později."), QStringLiteral("ADRESA:MS"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
-    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, lateMs, lateOnce, seed});
+    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, ignoreLeave, lateMs, lateOnce, seed});
     p.process(app);
 
     StationIdentity id;
@@ -120,6 +121,7 @@ int main(int argc, char** argv)
     if (!okNum)
         return usageError(QStringLiteral("--hello-after wants a number"));
     f.hangAfter = p.value(hangAfter).toInt(&okNum);
+    f.ignoreLeave = p.isSet(ignoreLeave);
     if (!okNum)
         return usageError(QStringLiteral("--hang-after wants a number"));
     if (!parseProbability(p.value(corrupt), f.corrupt) || !parseProbability(p.value(drop), f.drop)

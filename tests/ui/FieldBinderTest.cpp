@@ -16,13 +16,13 @@
 #include <memory>
 
 using namespace torval;
-using torval::test::RecordingPrompts;
+using torval::test::FakePrompts;
 
 namespace {
 
 struct FieldBinderTest : ::testing::Test {
     SettingsDocument doc;
-    RecordingPrompts prompts;
+    FakePrompts prompts;
     std::vector<int> tabsShown;
     std::vector<std::pair<RowDialog, int>> dialogsOpened;
     FieldBinder binder{doc, FieldBinder::Hooks{[this]() -> Prompts& { return prompts; },
