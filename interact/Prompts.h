@@ -41,4 +41,15 @@ public:
     virtual bool cancelRequested() const = 0;
 };
 
+// For work that shows nothing while it runs: over in an instant, no Storno
+// (file commands on a terminal, a report drawn straight into a file).
+class SilentBusy final : public BusyIndicator {
+public:
+    void showBusy(const QString&, bool) override {}
+    void setBusyText(const QString&) override {}
+    void setProgress(int, int) override {}
+    void hideBusy() override {}
+    bool cancelRequested() const override { return false; }
+};
+
 } // namespace torval

@@ -25,15 +25,6 @@ constexpr double kTwipsPerInch = 1440.0;
 // exactly (1200 dpi is 1.2 twips a device unit).
 constexpr int kPdfResolution = 1200;
 
-class NoBusy final : public BusyIndicator {
-public:
-    void showBusy(const QString&, bool) override {}
-    void setBusyText(const QString&) override {}
-    void setProgress(int, int) override {}
-    void hideBusy() override {}
-    bool cancelRequested() const override { return false; }
-};
-
 // Whatever stands at `path` may be replaced by a report only when it is a
 // report itself (or nothing at all): a settings file chosen by mistake in a
 // file dialog must not turn into a PDF.
@@ -155,7 +146,7 @@ QString writeSettingsPdf(const DeviceConfig& config, const QString& path, const 
     const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Millimeter);
     PdfFileDevice device(path, layout, reportTitle(config));
-    NoBusy busy;
+    SilentBusy busy;
     if (printSettings(config, device, busy) == PrintOutcome::Printed)
         return {};
     return device.error().isEmpty() ? pdfWriteFailedMessage(path) : device.error();

@@ -43,17 +43,7 @@ public:
     {
         for (const RowProblem& p : m_table.problems)
             m_settings.say(p.message);
-        std::vector<StationResult> invalid;
-        for (const RowProblem& p : m_table.problems) {
-            if (!invalid.empty() && invalid.back().line == p.line)
-                continue; // one line per row, however many problems it has
-            StationResult r;
-            r.line = p.line;
-            r.name = p.name;
-            r.outcome = StationOutcome::InvalidRow;
-            r.message = p.message;
-            invalid.push_back(r);
-        }
+        const std::vector<StationResult> invalid = invalidRowResults(m_table);
         m_summary.invalid = int(invalid.size());
         if (m_summary.invalid > 0 && m_settings.stopOnError) {
             m_summary.stopped = true;

@@ -503,6 +503,23 @@ StationResult Provisioner::programStation(const StationRow& row)
     return done(StationOutcome::Programmed, {});
 }
 
+std::vector<StationResult> invalidRowResults(const StationTable& table)
+{
+    // One line per invalid row, even when it has several problems.
+    std::vector<StationResult> invalid;
+    for (const RowProblem& p : table.problems) {
+        if (!invalid.empty() && invalid.back().line == p.line)
+            continue;
+        StationResult r;
+        r.line = p.line;
+        r.name = p.name;
+        r.outcome = StationOutcome::InvalidRow;
+        r.message = p.message;
+        invalid.push_back(r);
+    }
+    return invalid;
+}
+
 ProvisionSummary Provisioner::run(const StationTable& table)
 {
     ProvisionSummary s;
@@ -517,18 +534,7 @@ ProvisionSummary Provisioner::run(const StationTable& table)
     };
     for (const RowProblem& p : table.problems)
         m_settings.say(p.message);
-    // One line per invalid row, even when it has several problems.
-    std::vector<StationResult> invalid;
-    for (const RowProblem& p : table.problems) {
-        if (!invalid.empty() && invalid.back().line == p.line)
-            continue;
-        StationResult r;
-        r.line = p.line;
-        r.name = p.name;
-        r.outcome = StationOutcome::InvalidRow;
-        r.message = p.message;
-        invalid.push_back(r);
-    }
+    const std::vector<StationResult> invalid = invalidRowResults(table);
     s.invalid = int(invalid.size());
     if (s.invalid > 0 && m_settings.stopOnError) {
         s.stopped = true;

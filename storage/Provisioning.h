@@ -68,6 +68,10 @@ struct StationResult {
     QString port;    // the port the station was programmed on; empty for an invalid row
 };
 
+// One result per invalid row of the table (the first of its problems), in
+// table order: how invalid rows are counted and logged, on one port or many.
+[[nodiscard]] std::vector<StationResult> invalidRowResults(const StationTable& table);
+
 struct ProvisionSettings {
     QString port;
     QString backupDir = QStringLiteral("backups");

@@ -21,17 +21,6 @@ QString overwriteRefusedMessage(const QString& path);
 // holds the message to show; on success the image decodes completely.
 [[nodiscard]] bool loadImageFile(const QString& path, EepromImage& image, QString& error);
 
-// The busy window of the file commands, which show nothing on a terminal:
-// they are over in an instant and have no Storno.
-class SilentBusy final : public BusyIndicator {
-public:
-    void showBusy(const QString&, bool) override {}
-    void setBusyText(const QString&) override {}
-    void setProgress(int, int) override {}
-    void hideBusy() override {}
-    bool cancelRequested() const override { return false; }
-};
-
 // Answers questions on the terminal. Without a terminal on stdin nobody can
 // answer, so the question is refused (answered No) and `refused()` tells the
 // command to fail instead of silently keeping the old file. With `force` every
