@@ -1,6 +1,7 @@
 #include "link/BlockTransfer.h"
 
 #include "link/LineProtocol.h"
+#include "link/EventPump.h"
 #include "link/LinkMessages.h"
 #include "interact/Prompts.h"
 #include "model/EepromImage.h"
@@ -9,7 +10,9 @@
 #include "model/SettingsSize.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace torval {
 
@@ -20,6 +23,7 @@ constexpr int kReadAttempts = 12;   // waits 100 .. 1200 ms
 constexpr int kWriteAttempts = 10;  // waits 200 .. 1100 ms
 constexpr int kVerifyAttempts = 9;  // waits 200 .. 1000 ms
 constexpr int kLastBlockStart = EepromImage::kSize - BlockTransfer::kBlockSize;
+constexpr int kReadReplyLength = 1 + 2 * BlockTransfer::kBlockSize; // code, then 8 hex pairs
 
 using Block = std::array<std::uint8_t, BlockTransfer::kBlockSize>;
 
@@ -40,6 +44,10 @@ std::optional<Block> readBlockBytes(LineProtocol& protocol, int address, int wai
     const LineFrame reply = protocol.exchange(addressPayload(cmd::ReadBlock, address), waitMs);
     if (!reply.valid())
         return std::nullopt;
+    if (reply.length() != kReadReplyLength) {
+        protocol.noteIrregular();
+        return std::nullopt;
+    }
     Block b{};
     for (int k = 0; k < BlockTransfer::kBlockSize; ++k) {
         const auto v = hexByteAt(reply.data, 1 + 2 * k);
@@ -109,6 +117,23 @@ std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::commitBlocks()
 
 BlockTransfer::BlockTransfer(LineProtocol& protocol, BusyIndicator& busy) : m_protocol(protocol), m_busy(busy) {}
 
+BlockTransfer::Progress::Progress(BusyIndicator& busy, int total) : m_busy(busy), m_total(total)
+{
+    m_busy.setProgress(0, m_total);
+}
+
+void BlockTransfer::Progress::step()
+{
+    ++m_done;
+    m_busy.setProgress(m_done, std::max(m_total, m_done));
+}
+
+void BlockTransfer::Progress::setTotal(int total)
+{
+    m_total = std::max(total, m_done);
+    m_busy.setProgress(m_done, m_total);
+}
+
 bool BlockTransfer::readBlock(EepromImage& image, int address, int waitMs)
 {
     if (address < 0 || address > kLastBlockStart)
@@ -130,30 +155,44 @@ bool BlockTransfer::writeBlock(const EepromImage& image, int address, int waitMs
     return m_protocol.exchange(p, waitMs).valid();
 }
 
-// Replies carry no address. An attempt that failed may still be answered
-// later, and a retry that succeeded may have taken an earlier attempt's late
-// reply while its own is still on the way; either would pass for the answer
-// to the next request. So the line settles after every failed attempt and
-// after a block that needed a retry, before anything else is sent. On a clean
-// line neither happens and nothing is waited for.
+// Replies carry no address. Every attempt of one block asks the same thing,
+// so a late reply to an earlier attempt answers a later one correctly; but a
+// retry that succeeded may leave its own reply on the way, which would pass
+// for the answer to the next block. So the line settles after a block that
+// needed a retry, and once after a block that failed (so what follows starts
+// clean). The irregularity is counted by the protocol; the reads confirm what
+// they took. On a clean line nothing is waited for.
 template <typename Exchange>
 bool BlockTransfer::withRetries(int attempts, int firstWaitMs, Exchange&& exchange)
 {
+    const quint64 start = m_protocol.irregularities();
+    const qint64 firstSentMs = m_protocol.pump().elapsedMs();
     for (int n = 0; n < attempts; ++n) {
         // A vanished device answers no retry; the block has failed.
         if (n > 0 && m_protocol.lineFailed())
-            return false;
+            break;
         m_protocol.flushInput();
         const int waitMs = std::max(firstWaitMs + 100 * n, m_waitFloorMs);
-        if (exchange(waitMs)) {
+        const bool ok = exchange(waitMs);
+        // Whatever went wrong first decides: a first attempt that simply
+        // heard nothing proves nothing was owed from before this block; any
+        // other irregularity may mean an earlier reply was taken for a later
+        // request's.
+        if (n == 0 && m_protocol.irregularities() != start)
+            m_slipSuspected = m_slipSuspected || ok || !m_protocol.lastReceiveSilent()
+                || m_protocol.irregularities() != start + 1 || m_protocol.forgotten() != m_forgottenAtStart;
+        if (ok) {
             if (n > 0) {
                 m_protocol.settle();
-                m_waitFloorMs = std::max(m_waitFloorMs, waitMs);
+                // The reply may be the first attempt's, late: wait that long
+                // from the start, so the next block does not pile up requests.
+                const qint64 tookMs = m_protocol.pump().elapsedMs() - firstSentMs;
+                m_waitFloorMs = std::max({m_waitFloorMs, waitMs, int(std::min<qint64>(tookMs, 1200))});
             }
             return true;
         }
-        m_protocol.settle();
     }
+    m_protocol.settle();
     return false;
 }
 
@@ -181,28 +220,146 @@ bool BlockTransfer::writeBlockWithRetries(EepromImage& image, int address, bool 
     return ok;
 }
 
+// A read trusts what it took only when the replies are still in step with
+// the requests at its end (lineInStep) and nothing happened that could have
+// put them out of step: replies that come once too often or too late are
+// caught by the one or the other. A block whose first attempt simply heard
+// nothing is no such thing (the line owed nothing from before; every later
+// attempt asks for the same bytes), as long as no request has been given up
+// on in this reading (a station far behind may still answer it). Otherwise the range is read again whole;
+// a second reading that is trusted by the same rule is taken. When that one is irregular too (a station that
+// is late or doubles replies again and again), every block is read on its
+// own on a quiet line, followed by a check that the reply was its own, until
+// such a reading agrees with the one before. A clean line pays one
+// identification exchange per read, nothing more.
+BlockTransfer::Step BlockTransfer::readConfirmed(EepromImage& image, int from, int to, Progress& progress,
+                                                 const std::function<int(const EepromImage&, int)>& extendTo)
+{
+    std::vector<int> blocks;
+    m_slipSuspected = false;
+    m_forgottenAtStart = m_protocol.forgotten();
+    for (int address = from; address < to; address += kBlockSize) {
+        if (!readBlockWithRetries(image, address))
+            return Step::Failed;
+        blocks.push_back(address);
+        progress.step();
+        if (m_busy.cancelRequested())
+            return Step::Cancelled;
+        if (extendTo)
+            to = extendTo(image, address + kBlockSize);
+    }
+    if (!m_slipSuspected && lineInStep())
+        return Step::Done;
+
+    progress.grow(int(blocks.size()));
+    m_slipSuspected = false;
+    m_forgottenAtStart = m_protocol.forgotten();
+    for (int a : blocks) {
+        if (!readBlockWithRetries(image, a))
+            return Step::Failed;
+        progress.step();
+        if (m_busy.cancelRequested())
+            return Step::Cancelled;
+    }
+    if (!m_slipSuspected && lineInStep())
+        return Step::Done;
+
+    progress.grow(int(blocks.size()));
+    for (int a : blocks) {
+        Block previous = imageBlock(image, a);
+        bool confirmed = false;
+        for (int n = 0; n < kIsolatedAttempts && !confirmed; ++n) {
+            if (m_busy.cancelRequested())
+                return Step::Cancelled;
+            if (m_protocol.lineFailed())
+                return Step::Failed;
+            if (!readIsolated(image, a))
+                continue;
+            const Block now = imageBlock(image, a);
+            confirmed = now == previous;
+            previous = now;
+        }
+        if (!confirmed)
+            return Step::Failed;
+        progress.step();
+    }
+    return Step::Done;
+}
+
+bool BlockTransfer::readIsolated(EepromImage& image, int address)
+{
+    // Nothing owed and the line quiet before the request; the identification
+    // right after it must come next. Then the reply in between was this
+    // request's own.
+    m_protocol.settle();
+    const quint64 before = m_protocol.irregularities();
+    if (!readBlock(image, address, std::max(m_waitFloorMs, kIsolatedWaitMs)))
+        return false;
+    m_protocol.sendFrame(QByteArray(1, char(cmd::Identify)));
+    const LineFrame reply = m_protocol.receiveFrame(std::max(m_waitFloorMs, kIsolatedWaitMs));
+    return reply.valid() && std::uint8_t(reply.data[0]) == (cmd::Identify | cmd::ReplyBit)
+        && m_protocol.irregularities() == before;
+}
+
+bool BlockTransfer::lineInStep()
+{
+    // The identification's reply code is one no block transfer uses: a reply
+    // still owed to an earlier request, or one sent twice, arrives first and
+    // shows that the replies have slipped against their requests.
+    bool slipped = false;
+    for (int n = 0; n < kProbeAttempts; ++n) {
+        m_protocol.flushInput();
+        const quint64 before = m_protocol.irregularities();
+        m_protocol.sendFrame(QByteArray(1, char(cmd::Identify)));
+        const LineFrame reply = m_protocol.receiveFrame(std::max(kProbeWaitMs, m_waitFloorMs));
+        if (reply.valid() && std::uint8_t(reply.data[0]) == (cmd::Identify | cmd::ReplyBit)
+            && m_protocol.irregularities() == before)
+            return !slipped;
+        slipped = slipped || reply.valid();
+        if (m_protocol.lineFailed())
+            return false;
+        m_protocol.settle();
+    }
+    return false;
+}
+
+TransferOutcome BlockTransfer::finishRead(Step step, EepromImage& image, const EepromImage& scratch, Progress& progress)
+{
+    // Whatever a read did not finish leaves the caller's image as it was: a
+    // cancelled or failed read must not leak half a station into the next save.
+    if (step != Step::Done)
+        m_protocol.settle();
+    m_busy.hideBusy();
+    switch (step) {
+    case Step::Failed:
+        return TransferOutcome::Failed;
+    case Step::Cancelled:
+        return TransferOutcome::Cancelled;
+    case Step::Done:
+        break;
+    }
+    progress.setTotal(progress.done());
+    image = scratch;
+    return TransferOutcome::Completed;
+}
+
 TransferOutcome BlockTransfer::readEeprom(EepromImage& image, int memorySize)
+{
+    return readRange(image, 0, memorySize);
+}
+
+TransferOutcome BlockTransfer::readRange(EepromImage& image, int from, int to)
 {
     m_protocol.flushInput();
     m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
-    const int end = std::clamp(memorySize, 1, EepromImage::kSize);
-    const int total = (end + kBlockSize - 1) / kBlockSize;
-    int done = 0;
-    m_busy.setProgress(0, total);
-    int address = 0;
+    from = std::clamp(from / kBlockSize * kBlockSize, 0, EepromImage::kSize);
+    const int end = std::clamp(to, from + 1, EepromImage::kSize);
+    Progress progress{m_busy, (end - from + kBlockSize - 1) / kBlockSize};
     m_waitFloorMs = 0;
-    for (;;) {
-        if (!readBlockWithRetries(image, address)) {
-            m_busy.hideBusy();
-            return TransferOutcome::Failed;
-        }
-        m_busy.setProgress(++done, total);
-        address += kBlockSize;
-        if (address >= end || m_busy.cancelRequested())
-            break;
-    }
-    m_busy.hideBusy();
-    return m_busy.cancelRequested() ? TransferOutcome::Cancelled : TransferOutcome::Completed;
+    auto scratch = std::make_unique<EepromImage>(image);
+    const Step step = readConfirmed(*scratch, from, end, progress);
+    m_lastReadEnd = (end + kBlockSize - 1) / kBlockSize * kBlockSize;
+    return finishRead(step, image, *scratch, progress);
 }
 
 bool BlockTransfer::readBlockWithRetries(EepromImage& image, int address)
@@ -265,36 +422,55 @@ TransferOutcome BlockTransfer::readUsedEeprom(EepromImage& image, int memorySize
     using Kind = UsedEnd::Kind;
     m_protocol.flushInput();
     m_busy.showBusy(linkmsg::text(linkmsg::kReading), true);
-    int end = std::clamp(memorySize, 1, EepromImage::kSize);
-    int total = (end + kBlockSize - 1) / kBlockSize;
-    int done = 0;
-    m_busy.setProgress(0, total);
+    const int memoryEnd = std::clamp(memorySize, 1, EepromImage::kSize);
+    Progress progress{m_busy, (memoryEnd + kBlockSize - 1) / kBlockSize};
     m_waitFloorMs = 0;
-    // Judged after every block once the header is in, until the marker is
-    // found or the image turns out not to describe its used part.
-    bool judging = true;
-    for (int address = 0;;) {
-        if (!readBlockWithRetries(image, address)) {
-            m_busy.hideBusy();
-            return TransferOutcome::Failed;
-        }
-        address += kBlockSize;
-        if (judging) {
-            const UsedEnd used = findUsedEnd(image, address);
-            if (used.kind == Kind::Found && used.end <= end) {
-                end = std::min(end, std::max(used.end, savedEnd(image)));
-                total = (end + kBlockSize - 1) / kBlockSize;
-                judging = false;
-            } else if (used.kind != Kind::Pending) {
-                judging = false; // not a used part we can trust: read it all
-            }
-        }
-        m_busy.setProgress(++done, total);
-        if (address >= end || m_busy.cancelRequested())
+    auto scratch = std::make_unique<EepromImage>(image);
+
+    // The header first, confirmed on its own: it decides everything else.
+    // A station without valid settings is known from it, so an empty 64 KiB
+    // memory costs 34 blocks, not 8,184.
+    const int headerEnd = std::min(memoryEnd, int(layout::kTextArea));
+    Step step = readConfirmed(*scratch, 0, headerEnd, progress);
+    m_lastReadEnd = headerEnd;
+    if (step != Step::Done || !imageHeaderValid(*scratch))
+        return finishRead(step, image, *scratch, progress);
+
+    // Where the settings end, judged from what has been read so far; the
+    // whole memory when the lists do not end in the marker.
+    const auto usedEnd = [&](const EepromImage& img, int readEnd) {
+        const UsedEnd used = findUsedEnd(img, readEnd);
+        if (used.kind == Kind::Pending)
+            return std::min(readEnd + kBlockSize, memoryEnd);
+        if (used.kind == Kind::Found && used.end <= memoryEnd)
+            return std::min(memoryEnd, std::max(used.end, savedEnd(img)));
+        return memoryEnd;
+    };
+    int readTo = headerEnd;
+    // A confirmation may change the pointers the end was judged from; the
+    // read goes on until the confirmed image asks for nothing more.
+    while (step == Step::Done) {
+        const int want = std::min(memoryEnd, usedEnd(*scratch, readTo));
+        if (want <= readTo)
             break;
+        progress.setTotal(progress.done() + (want - readTo + kBlockSize - 1) / kBlockSize);
+        int reached = readTo;
+        std::optional<int> judged; // once the marker is found, the end stays put for this pass
+        step = readConfirmed(*scratch, readTo, want, progress, [&](const EepromImage& img, int readEnd) {
+            reached = readEnd;
+            if (!judged) {
+                const int to = std::min(memoryEnd, usedEnd(img, readEnd));
+                if (findUsedEnd(img, readEnd).kind != Kind::Pending)
+                    judged = to;
+                progress.setTotal(progress.done() + std::max(0, to - readEnd + kBlockSize - 1) / kBlockSize);
+                return to;
+            }
+            return *judged;
+        });
+        readTo = reached;
+        m_lastReadEnd = readTo;
     }
-    m_busy.hideBusy();
-    return m_busy.cancelRequested() ? TransferOutcome::Cancelled : TransferOutcome::Completed;
+    return finishRead(step, image, *scratch, progress);
 }
 
 TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize, int memorySize, bool verify)
@@ -331,20 +507,56 @@ TransferOutcome BlockTransfer::writeEeprom(EepromImage& image, int settingsSize,
         return std::nullopt;
     };
 
+    // A verified write vouches for every block only while the replies stay in
+    // step with the requests: writes and reads answer with different codes, so
+    // a slip shows within a block. The blocks from the one before the first
+    // irregularity on are read back once more before the header is committed
+    // (and the committed header after it), so a read-back that took another
+    // block's reply cannot pass.
+    std::vector<int> phase;
+    std::optional<std::size_t> recheckFrom;
+    const auto writeOne = [&](int a, bool last) {
+        const quint64 before = m_protocol.irregularities();
+        const bool ok = writeBlockWithRetries(image, a, verify, last);
+        phase.push_back(a);
+        if (verify && !recheckFrom && m_protocol.irregularities() != before)
+            recheckFrom = phase.size() >= 2 ? phase.size() - 2 : 0;
+        return finishBlock(ok);
+    };
+    const auto confirmPhase = [&]() -> bool {
+        if (verify && !recheckFrom && !phase.empty() && !lineInStep())
+            recheckFrom = phase.size() >= 2 ? phase.size() - 2 : 0;
+        bool ok = true;
+        for (std::size_t i = recheckFrom.value_or(phase.size()); ok && i < phase.size(); ++i)
+            ok = verifyBlock(image, phase[i]);
+        phase.clear();
+        recheckFrom.reset();
+        return ok;
+    };
+
     for (int a : order) {
         putBlock(image, a, Block{});
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, false)))
+        if (auto end = writeOne(a, false))
             return *end;
     }
     for (int i = 0, a = layout::kTextArea; i < dataBlocks; ++i, a += kBlockSize) {
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, false)))
+        if (auto end = writeOne(a, false))
             return *end;
+    }
+    if (!confirmPhase()) {
+        restoreHeader();
+        m_busy.hideBusy();
+        return TransferOutcome::Failed;
     }
     for (int a : commitBlocks()) {
         const auto idx = std::size_t(std::find(order.begin(), order.end(), a) - order.begin());
         putBlock(image, a, saved[idx]);
-        if (auto end = finishBlock(writeBlockWithRetries(image, a, verify, a == kMagicBlock)))
+        if (auto end = writeOne(a, a == kMagicBlock))
             return *end;
+    }
+    if (!confirmPhase()) {
+        m_busy.hideBusy();
+        return TransferOutcome::Failed;
     }
     m_busy.hideBusy();
     return TransferOutcome::Completed;

@@ -9,6 +9,7 @@
 #include "model/ImageLayout.h"
 
 #include <array>
+#include <functional>
 
 namespace torval {
 
@@ -36,8 +37,13 @@ public:
     [[nodiscard]] bool writeBlock(const EepromImage& image, int address, int waitMs);
     [[nodiscard]] bool verifyBlock(EepromImage& image, int address);
 
-    // Reads addresses 0 .. memorySize-1 into the image.
+    // Reads addresses 0 .. memorySize-1 into the image. Like every read, it
+    // changes the image only when it ends Completed.
     [[nodiscard]] TransferOutcome readEeprom(EepromImage& image, int memorySize);
+    // Reads the blocks of from .. to-1.
+    [[nodiscard]] TransferOutcome readRange(EepromImage& image, int from, int to);
+    // One past the last byte the last completed read took from the station.
+    [[nodiscard]] int lastReadEnd() const { return m_lastReadEnd; }
     // Reads only the part of the memory the settings use: the header blocks,
     // then the text area up to and including its end marker 0xFF 0xFF. A
     // header that is not valid, or text lists that do not end in the marker,
@@ -66,7 +72,38 @@ public:
     // the whole new configuration.
     [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, int memorySize, bool verify);
 
+    // Readings of one block on a quiet line before a read gives up on it.
+    static constexpr int kIsolatedAttempts = 6;
+    static constexpr int kIsolatedWaitMs = 1200; // the longest wait a read grants
+    static constexpr int kProbeAttempts = 3;
+    static constexpr int kProbeWaitMs = 200;
+
 private:
+    enum class Step { Done, Failed, Cancelled };
+    // The busy window's progress; a confirmation adds the blocks it reads again.
+    class Progress {
+    public:
+        Progress(BusyIndicator& busy, int total);
+        void step();
+        void grow(int blocks) { setTotal(m_total + blocks); }
+        void setTotal(int total);
+        [[nodiscard]] int done() const { return m_done; }
+
+    private:
+        BusyIndicator& m_busy;
+        int m_total;
+        int m_done = 0;
+    };
+    // Reads [from, to) into image and confirms it (see the .cpp). extendTo,
+    // when given, is asked after every block where the range ends now.
+    Step readConfirmed(EepromImage& image, int from, int to, Progress& progress,
+                       const std::function<int(const EepromImage&, int)>& extendTo = {});
+    // True when the station's replies are still in step with the requests.
+    bool lineInStep();
+    // One exchange for the block on a settled line, then the identification:
+    // true when both came in order and nothing irregular happened.
+    bool readIsolated(EepromImage& image, int address);
+    TransferOutcome finishRead(Step step, EepromImage& image, const EepromImage& scratch, Progress& progress);
     bool readBlockWithRetries(EepromImage& image, int address);
     bool writeBlockWithRetries(EepromImage& image, int address, bool verify, bool last);
     // Up to `attempts` exchanges of one block, the reply wait growing by
@@ -79,6 +116,10 @@ private:
     // The reply wait that last needed a retry to succeed in this transfer: a
     // station that answers slowly gets that long from the first attempt on.
     int m_waitFloorMs = 0;
+    // Something since the last reset may have put replies out of step.
+    bool m_slipSuspected = false;
+    int m_lastReadEnd = 0;
+    quint64 m_forgottenAtStart = 0;
 };
 
 } // namespace torval

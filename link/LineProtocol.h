@@ -62,7 +62,8 @@ public:
     // that failed, settle() lets the line fall quiet, discarding what
     // arrives, until every request sent has been answered (one carriage
     // return each) or is older than kLateReplyLimitMs, and no byte has come
-    // for kQuietMs. Free when nothing is owed and the line is quiet.
+    // for kQuietMs, or longer for a station that takes longer to answer.
+    // Free when nothing is owed and the line is quiet.
     static constexpr int kLateReplyLimitMs = 1200; // the longest reply wait the link grants
     static constexpr int kQuietMs = 20;            // a whole reply frame at 19,200 baud takes about 11 ms
     void settle();
@@ -70,6 +71,19 @@ public:
     void discardUntil(qint64 untilMs);
     // Requests sent whose replies have not arrived (and are not yet too old).
     [[nodiscard]] int unanswered() const { return int(m_unanswered.size()); }
+    // Counts everything that breaks the one-request-one-reply rhythm: an
+    // exchange without a valid reply of its own code, bytes that had to be
+    // discarded, a frame end that arrived when no request was owed a reply.
+    // A transfer whose count moved cannot vouch for what it took: a reply
+    // may have been taken for another request's.
+    [[nodiscard]] quint64 irregularities() const { return m_irregular; }
+    void noteIrregular() { ++m_irregular; }
+    // The last receive timed out without a single byte: the station had not
+    // answered anything yet, so no reply was owed from before.
+    [[nodiscard]] bool lastReceiveSilent() const { return m_lastSilent; }
+    // Requests given up on without their reply: a station that is only far
+    // behind may still answer them.
+    [[nodiscard]] quint64 forgotten() const { return m_forgotten; }
     // The line reported that the device is gone (pulled adapter, closed pty).
     [[nodiscard]] bool lineFailed() const;
 
@@ -87,6 +101,11 @@ private:
     Prompts& m_prompts;
     std::deque<qint64> m_unanswered; // send times of requests owed a reply, oldest first
     qint64 m_lastByteMs = -1;
+    qint64 m_sentMs = 0;    // when the last request went out
+    qint64 m_latencyMs = 0; // the station's recent slowest answer
+    quint64 m_irregular = 0;
+    bool m_lastSilent = false;
+    quint64 m_forgotten = 0;
 };
 
 } // namespace torval

@@ -53,15 +53,10 @@ LinkState StationLink::activateLink(const QString& portText)
 
     // The station answers only once it is in its programming state; the user
     // may take as long as needed, and Storno is the only way out.
-    for (int hellos = 1;; ++hellos) {
+    for (;;) {
         const qint64 sentAt = m_protocol.pump().elapsedMs();
-        if (m_protocol.exchange(QByteArray(1, char(cmd::Hello)), kHelloWaitMs).valid()) {
-            // An earlier Hello may still be answered; that reply must not
-            // pass for the identification.
-            if (hellos > 1)
-                m_protocol.settle();
+        if (m_protocol.exchange(QByteArray(1, char(cmd::Hello)), kHelloWaitMs).valid())
             break;
-        }
         if (m_busy.cancelRequested())
             break;
         // A wrong or garbled reply ends the receive early (an echoing cable
@@ -73,7 +68,14 @@ LinkState StationLink::activateLink(const QString& portText)
         return m_state;
     }
 
-    const LineFrame id = m_protocol.exchange(QByteArray(1, char(cmd::Identify)), kReplyWaitMs);
+    // An earlier Hello may still be answered, and its reply must not pass for
+    // the identification: its code gives it away. Only then is the line
+    // settled and the identification asked again.
+    LineFrame id = m_protocol.exchange(QByteArray(1, char(cmd::Identify)), kReplyWaitMs);
+    if (!id.valid()) {
+        m_protocol.settle();
+        id = m_protocol.exchange(QByteArray(1, char(cmd::Identify)), kReplyWaitMs);
+    }
     std::array<int, 5> v{};
     for (std::size_t k = 0; k < v.size(); ++k) {
         const auto b = id.valid() ? hexByteAt(id.data, 1 + 2 * int(k)) : std::nullopt;
@@ -130,10 +132,19 @@ LinkState StationLink::activateLink(const QString& portText)
 
 LinkState StationLink::deactivateLink()
 {
+    // A spare reply still on its way must not pass for the answer to Leave.
     m_protocol.flushInput();
+    m_protocol.settle();
     QByteArray leave;
     leave.append(char(cmd::Leave)).append(char(0xAA)).append(char(0x55));
-    if (m_protocol.exchange(leave, kReplyWaitMs).valid()
+    bool left = m_protocol.exchange(leave, kReplyWaitMs).valid();
+    if (!left) {
+        // Asking again is harmless: a station already out of programming
+        // mode no longer answers, and the question follows as before.
+        m_protocol.settle();
+        left = m_protocol.exchange(leave, kReplyWaitMs).valid();
+    }
+    if (left
         || m_prompts.question(linkmsg::text(linkmsg::kDeactivationFailed), Icon::Error, Buttons::YesNo)
             == Answer::Yes) {
         showLinkState(LinkState::Inactive);

@@ -98,7 +98,19 @@ std::vector<StationCore::Reply> StationCore::answer(const QByteArray& bytes)
             const int flip = std::uniform_int_distribution<int>(1, 255)(m_rng);
             wire[pos] = char(std::uint8_t(wire[pos]) ^ std::uint8_t(flip));
         }
+        const Request& req = m_requests.back();
+        const bool read = req.command == 0x04;
+        if (read && req.address == m_faults.staleOnceAddress && !m_staleDone && !m_lastWire.isEmpty()) {
+            m_staleDone = true;
+            out.push_back({m_lastWire, m_delayMs}); // an echo of the previous answer comes first
+            m_delayMs = 0;
+        }
         out.push_back({wire, m_delayMs});
+        if (read && req.address == m_faults.twiceOnceAddress && !m_twiceDone) {
+            m_twiceDone = true;
+            out.push_back({wire, 0});
+        }
+        m_lastWire = wire;
     }
     return out;
 }
@@ -117,6 +129,8 @@ QByteArray StationCore::handleFrame(const QByteArray& p)
     if (onRequest)
         onRequest(m_requests.back());
     m_delayMs = m_faults.replyDelayMs;
+    if (m_faults.replyJitterMs > 0)
+        m_delayMs += std::uniform_int_distribution<int>(0, m_faults.replyJitterMs)(m_rng);
     if (command == 0x04) {
         m_delayMs += m_faults.lateReadMs;
         if (address == m_faults.lateOnceAddress && !m_lateOnceDone) {

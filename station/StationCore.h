@@ -33,6 +33,9 @@ struct StationFaults {
     int lateReadMs = 0;       // every block-read reply leaves this much later still
     int lateOnceAddress = -1; // the first read of the block at this address ...
     int lateOnceMs = 0;       // ... is answered this much later
+    int replyJitterMs = 0;    // each reply waits up to this much longer still, at random
+    int twiceOnceAddress = -1; // the first read of the block at this address is answered twice
+    int staleOnceAddress = -1; // the first read of this block gets the previous reply again first
 };
 
 class StationCore {
@@ -88,6 +91,9 @@ private:
     int m_hellos = 0;
     int m_delayMs = 0; // of the reply handleFrame made last
     bool m_lateOnceDone = false;
+    bool m_twiceDone = false;
+    bool m_staleDone = false;
+    QByteArray m_lastWire; // the reply frame sent last
     std::mt19937 m_rng;
 };
 

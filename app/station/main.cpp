@@ -83,8 +83,11 @@ int main(int argc, char** argv)
     const QCommandLineOption ignoreLeave(QStringLiteral("ignore-leave"), QStringLiteral("Na žádost o ukončení programovacího módu neodpoví."));
     const QCommandLineOption lateMs(QStringLiteral("late-ms"), QStringLiteral("Každou odpověď na čtení bloku pošle o MS ms později."), QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption lateOnce(QStringLiteral("late-once"), QStringLiteral("Odpověď na první čtení bloku ADRESA pošle o MS ms později."), QStringLiteral("ADRESA:MS"));
+    const QCommandLineOption replyMs(QStringLiteral("reply-ms"), QStringLiteral("Každou odpověď pošle po MS ms (MIN-MAX: náhodně v rozmezí)."), QStringLiteral("MS[-MS]"), QStringLiteral("0"));
+    const QCommandLineOption twiceOnce(QStringLiteral("twice-once"), QStringLiteral("Na první čtení bloku ADRESA odpoví dvakrát."), QStringLiteral("ADRESA"));
+    const QCommandLineOption staleOnce(QStringLiteral("stale-once"), QStringLiteral("Před odpovědí na první čtení bloku ADRESA zopakuje předchozí odpověď."), QStringLiteral("ADRESA"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
-    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, ignoreLeave, lateMs, lateOnce, seed});
+    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, ignoreLeave, lateMs, lateOnce, replyMs, twiceOnce, staleOnce, seed});
     p.process(app);
 
     StationIdentity id;
@@ -138,6 +141,23 @@ int main(int argc, char** argv)
         if (lo.size() != 2 || !okAddr || !okMs || f.lateOnceAddress < 0 || f.lateOnceAddress % 8 != 0
             || f.lateOnceMs < 0)
             return usageError(QStringLiteral("--late-once wants ADDRESS:MS (a block address, a multiple of 8)"));
+    }
+    {
+        const QStringList rm = p.value(replyMs).split(QLatin1Char('-'));
+        bool okMin = false, okMax = true;
+        const int lo = rm.value(0).toInt(&okMin);
+        const int hi = rm.size() > 1 ? rm.value(1).toInt(&okMax) : lo;
+        if (rm.size() > 2 || !okMin || !okMax || lo < 0 || hi < lo)
+            return usageError(QStringLiteral("--reply-ms wants MS or MIN-MAX"));
+        f.replyDelayMs = lo;
+        f.replyJitterMs = hi - lo;
+    }
+    for (const auto& [opt, target] : {std::pair{&twiceOnce, &f.twiceOnceAddress}, std::pair{&staleOnce, &f.staleOnceAddress}}) {
+        if (!p.isSet(*opt))
+            continue;
+        *target = p.value(*opt).toInt(&okNum);
+        if (!okNum || *target < 0 || *target % 8 != 0)
+            return usageError(QStringLiteral("--%1 wants a block address (a multiple of 8)").arg(opt->names().constFirst()));
     }
     const int baudRate = p.value(baud).toInt(&okNum);
     if (!okNum || baudRate < 0)

@@ -6,8 +6,11 @@
 //     time of the bytes exchanged, and the CPU time of this (the PC) side;
 //  3. the quick read against the full read of that station;
 //  4. paced at 19,200 baud: a full read of a 1,984-byte station on a clean
-//     line, and of the same station answering every block read 150 ms late.
-// Usage: bench_link [--station PATH-TO-torval-station] [--repeat N] [--only 1,2,3,4]
+//     line, and of the same station answering every block read 150 ms late;
+//  5. paced at 19,200 baud: the quick read of that station, the window's
+//     load of an empty 65,472-byte station (known from its header), and the
+//     time to give up on a station that stops answering.
+// Usage: bench_link [--station PATH-TO-torval-station] [--repeat N] [--only 1,2,3,4,5]
 
 #include "interact/Prompts.h"
 #include "link/StationLink.h"
@@ -164,7 +167,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QString program = QStringLiteral(TORVAL_STATION_PROGRAM);
     int repeat = 3;
-    QStringList only{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    QStringList only{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                     QStringLiteral("5")};
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--station"))
@@ -257,6 +261,28 @@ int main(int argc, char** argv)
             report("4. the same, every block 150 ms late",
                    measure(program, QStringList(small) << QStringLiteral("--late-ms") << QStringLiteral("150"),
                            read(false)));
+        }
+        if (only.contains(QStringLiteral("5"))) {
+            const Run quick = measure(program, small, read(true));
+            report("5. quick read, 1,984 bytes, 19,200 baud", quick);
+            const double wire = double(quick.wireBytes) * 10.0 / 19200.0;
+            std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f\n",
+                        static_cast<long long>(quick.wireBytes), wire, quick.seconds / wire);
+            // An empty station is known from its header: the window's load.
+            report("5. load of an empty 65,472-byte station",
+                   measure(program, QStringList(big) << QStringLiteral("--baud") << QStringLiteral("19200"),
+                           [](StationLink& link) {
+                               auto img = std::make_unique<EepromImage>();
+                               link.setReadUsedOnly(true);
+                               return link.readEeprom(*img) == TransferOutcome::Completed && !imageHeaderValid(*img);
+                           }));
+            // Hello, identification and memory size answered, then nothing.
+            report("5. give-up on a station that stops answering",
+                   measure(program, QStringList(small) << QStringLiteral("--hang-after") << QStringLiteral("3"),
+                           [](StationLink& link) {
+                               auto img = std::make_unique<EepromImage>();
+                               return link.readEeprom(*img) == TransferOutcome::Failed;
+                           }));
         }
     }
     return 0;

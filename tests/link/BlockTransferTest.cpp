@@ -77,18 +77,19 @@ TEST_F(TransferFixture, ReadOfTheLargestStationGoesAbove32767)
         ASSERT_EQ(image.at(a), station.memory()[std::size_t(a)]) << a;
 }
 
-TEST_F(TransferFixture, StornoAtBlock72EndsAfterThatBlock)
+TEST_F(TransferFixture, StornoAtBlock72EndsAfterThatBlockAndLeavesTheImage)
 {
     up(4);
     station.onRequest = [this](const StationCore::Request& r) {
         if (r.command == 0x04 && r.address == 72)
             busy.cancel = true;
     };
+    fillImage(3);
+    const EepromImage before = image;
     EXPECT_EQ(link.readEeprom(image), TransferOutcome::Cancelled);
     EXPECT_EQ(addresses(0x04).back(), 72);
-    for (int a = 0; a < 80; ++a)
-        ASSERT_EQ(image.at(a), station.memory()[std::size_t(a)]);
-    EXPECT_EQ(image.at(80), 0);
+    // A cancelled read takes nothing over: the next save must not carry half a station.
+    EXPECT_EQ(image, before);
 }
 
 TEST_F(TransferFixture, UnknownMemorySizeRefusesTheRead)
@@ -109,10 +110,10 @@ TEST_F(TransferFixture, ReadRetriesTwelveTimesThenFails)
     EXPECT_EQ(link.readEeprom(image), TransferOutcome::Failed);
     const auto reads = addresses(0x04);
     ASSERT_EQ(reads.size(), 3u + 12u);
-    // Waits of 100, 200, ... 1200 ms for the block that gets no answer, each
-    // followed by the quiet wait until its request is 1.2 s old (a reply
-    // still on its way must not answer the next request).
-    EXPECT_EQ(pump.elapsedMs() - t0, 12 * 1200);
+    // Waits of 100, 200, ... 1200 ms for the block that gets no answer; the
+    // last request is then 1.2 s old, so the settling after it costs nothing.
+    EXPECT_GE(pump.elapsedMs() - t0, 7800);
+    EXPECT_LE(pump.elapsedMs() - t0, 7800 + 50);
 }
 
 TEST_F(TransferFixture, WriteOrderAndDataAreaBound)
@@ -244,8 +245,9 @@ TEST_F(TransferFixture, WriteRetriesTenTimesWithGrowingWaits)
     const qint64 t0 = pump.elapsedMs();
     EXPECT_EQ(link.writeEeprom(image, 300, false), TransferOutcome::Failed);
     EXPECT_EQ(addresses(0x05).size(), 2u + 10u);
-    // Every unanswered request is given 1.2 s before the next one goes out.
-    EXPECT_EQ(pump.elapsedMs() - t0, 10 * 1200);
+    // Waits of 200 .. 1100 ms, then the last request is given its 1.2 s.
+    EXPECT_GE(pump.elapsedMs() - t0, 6500 + 100);
+    EXPECT_LE(pump.elapsedMs() - t0, 6500 + 100 + 50);
     EXPECT_EQ(image, before);
 }
 
@@ -255,6 +257,8 @@ TEST(BlockTransferScripted, ShortOrGarbledReadRepliesAreRetriedNeverStored)
     ScriptedLine line(pump);
     int reads = 0;
     line.answer = [&](const QByteArray& p) {
+        if (p[0] == 0x02)
+            return wire(QByteArray("\x82" "82D3190001", 11));
         if (p[0] != 0x04)
             return QByteArray();
         ++reads;
@@ -271,7 +275,7 @@ TEST(BlockTransferScripted, ShortOrGarbledReadRepliesAreRetriedNeverStored)
     EepromImage image;
     ASSERT_TRUE(protocol.openPort(QStringLiteral("COM 1")));
     EXPECT_EQ(transfer.readEeprom(image, 8), TransferOutcome::Completed);
-    EXPECT_EQ(reads, 3);
+    EXPECT_EQ(reads, 4) << "a block taken after irregular replies is read again to confirm it";
     const std::uint8_t expected[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(image.at(k), expected[k]);

@@ -1,5 +1,6 @@
-// The quick read: the header, then the text area up to its end marker, and
-// the whole memory whenever the image does not describe its used part.
+// The quick read: the header, then the text area up to its end marker; the
+// header alone when it is not valid (an empty station is known at once), and
+// the whole memory when a valid header's lists do not end in the marker.
 
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
@@ -69,10 +70,11 @@ struct QuickReadFixture : ::testing::Test {
     }
 };
 
+enum class Reach { Used, Header, Whole };
 struct Case {
     const char* name;
     std::function<void(std::vector<std::uint8_t>&, int used)> damage;
-    bool quick; // true: stops after the marker's block; false: reads it all
+    Reach reach;
 };
 
 class QuickReadCases : public QuickReadFixture, public ::testing::WithParamInterface<Case> {};
@@ -84,7 +86,8 @@ TEST_P(QuickReadCases, ReadsUpToTheMarkerOrFallsBackToTheWholeMemory)
     ASSERT_EQ(link.transfer().readUsedEeprom(*image, kMemory), TransferOutcome::Completed);
     // The quick read also covers the blocks a save of these settings sends
     // (the size estimate reaches past the marker), not just the marker's block.
-    const int expectedBlocks = GetParam().quick ? std::max(used + 7, saved) / 8 : kMemory / 8;
+    const Reach r = GetParam().reach;
+    const int expectedBlocks = r == Reach::Used ? std::max(used + 7, saved) / 8 : r == Reach::Header ? 34 : kMemory / 8;
     EXPECT_EQ(reads(), expectedBlocks);
     for (int a = 0; a < expectedBlocks * 8; ++a)
         ASSERT_EQ(image->at(a), station.memory()[std::size_t(a)]) << a;
@@ -96,7 +99,7 @@ TEST_P(QuickReadCases, ReadsUpToTheMarkerOrFallsBackToTheWholeMemory)
 INSTANTIATE_TEST_SUITE_P(
     Images, QuickReadCases,
     ::testing::Values(
-        Case{"Programmed", [](auto&, int) {}, true},
+        Case{"Programmed", [](auto&, int) {}, Reach::Used},
         // 0xFF 0xFF inside a text is no marker: the terminators are counted.
         Case{"MarkerBytesInsideAText",
              [](auto& m, int) {
@@ -104,10 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
                  m[std::size_t(p)] = 0xFF;
                  m[std::size_t(p + 1)] = 0xFF;
              },
-             true},
-        Case{"Unprogrammed", [](auto& m, int) { std::fill(m.begin(), m.end(), std::uint8_t(0)); }, false},
-        Case{"HeaderZeroedByACutWrite", [](auto& m, int) { std::fill(m.begin() + 40, m.begin() + 48, 0); }, false},
-        Case{"MarkerMissing", [](auto& m, int used) { m[std::size_t(used - 1)] = 0x20; }, false},
+             Reach::Used},
+        Case{"Unprogrammed", [](auto& m, int) { std::fill(m.begin(), m.end(), std::uint8_t(0)); }, Reach::Header},
+        Case{"HeaderZeroedByACutWrite", [](auto& m, int) { std::fill(m.begin() + 40, m.begin() + 48, 0); },
+             Reach::Header},
+        Case{"MarkerMissing", [](auto& m, int used) { m[std::size_t(used - 1)] = 0x20; }, Reach::Whole},
         Case{"MarkerBeyondTheMemory",
              [](auto& m, int) {
                  // A valid header whose last list starts past the memory's end.
@@ -118,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                      sum += m[std::size_t(a)];
                  m[48] = std::uint8_t((sum & 0xFF) == 13 ? 12 : sum & 0xFF);
              },
-             false}),
+             Reach::Whole}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuickReadFixture, TheLinkReadsTheUsedPartOnlyWhenAsked)
