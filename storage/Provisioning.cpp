@@ -8,6 +8,7 @@
 #include "model/ImageEncoder.h"
 #include "model/ImageLayout.h"
 #include "model/SettingsDocument.h"
+#include "model/SettingsSize.h"
 #include "rules/SettingsCheck.h"
 #include "storage/SettingsCommands.h"
 #include "storage/SettingsDiff.h"
@@ -415,9 +416,23 @@ StationResult Provisioner::programStation(const StationRow& row)
                     QStringLiteral("Stanici '%1' verze %2 nelze touto verzí programu naprogramovat.")
                         .arg(info.product, info.version));
 
-    // What the station holds now is saved before a single byte is written.
+    // What the station holds that the write will replace is saved before a
+    // single byte is written: the part its settings use (an empty station is
+    // known from its header) and the whole range the write covers. Reading
+    // the rest of a large memory would cost minutes on the wire and save
+    // nothing the write touches.
+    const int memory = info.memorySizeBytes().value_or(0);
+    const int cover = std::min(layout::writtenEnd(settingsSize(row.config)), memory);
     EepromImage image;
-    switch (m_link.readEeprom(image)) {
+    m_link.setReadUsedOnly(true);
+    TransferOutcome read = m_link.readEeprom(image);
+    m_link.setReadUsedOnly(false);
+    int backupEnd = m_link.transfer().lastReadEnd();
+    if (read == TransferOutcome::Completed && backupEnd < cover) {
+        read = m_link.transfer().readRange(image, backupEnd, cover);
+        backupEnd = cover;
+    }
+    switch (read) {
     case TransferOutcome::Failed:
         return done(StationOutcome::Failed, QStringLiteral("Paměť stanice se nepodařilo načíst; nic nebylo zapsáno."));
     case TransferOutcome::Cancelled:
@@ -425,13 +440,12 @@ StationResult Provisioner::programStation(const StationRow& row)
     case TransferOutcome::Completed:
         break;
     }
-    const int memory = info.memorySizeBytes().value_or(0);
     if (!QDir().mkpath(m_settings.backupDir))
         return done(StationOutcome::Failed,
                     QStringLiteral("Adresář záloh '%1' nelze vytvořit; nic nebylo zapsáno.").arg(m_settings.backupDir));
     const QString stem = stationFileStem(r.name, row.line, m_settings.now());
     const QString backup = reservePath(m_settings.backupDir, stem, QStringLiteral(".eep"));
-    if (!writeBackup(backup, image, memory)) {
+    if (!writeBackup(backup, image, std::min(backupEnd, memory))) {
         QFile::remove(backup);
         return done(StationOutcome::Failed,
                     QStringLiteral("Zálohu do souboru '%1' nelze uložit; nic nebylo zapsáno.").arg(backup));
@@ -450,7 +464,7 @@ StationResult Provisioner::programStation(const StationRow& row)
                                    + formatDifferences(d).trimmed());
         }
     } else {
-        m_settings.say(QStringLiteral("Stanice není naprogramována; záloha obsahuje celou její paměť."));
+        m_settings.say(QStringLiteral("Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše."));
     }
 
     if (cancelRequested())

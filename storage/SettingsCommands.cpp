@@ -1,5 +1,7 @@
 #include "storage/SettingsCommands.h"
 
+#include <memory>
+
 #include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
@@ -183,8 +185,13 @@ CommandOutcome readDevice(CommandContext& ctx, EepromImage& image)
 
 CommandOutcome loadSettingsFromDevice(CommandContext& ctx)
 {
-    if (const CommandOutcome read = readDevice(ctx, ctx.image); read != CommandOutcome::Done)
-        return read;
+    // Read aside and taken over only when the station holds settings: an
+    // unprogrammed station leaves the editor's image as it was, so the next
+    // file save cannot carry its bytes.
+    auto read = std::make_unique<EepromImage>(ctx.image);
+    if (const CommandOutcome outcome = readDevice(ctx, *read); outcome != CommandOutcome::Done)
+        return outcome;
+    ctx.image = *read;
     if (!decodeIntoEditor(ctx)) {
         say(ctx, cmdmsg::kDeviceDecodeBeyondEnd, Icon::Error);
         return CommandOutcome::Failed;

@@ -11,6 +11,9 @@
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
 #include "storage/SettingsCommands.h"
+#include "storage/SettingsFile.h"
+
+#include <QFileInfo>
 
 #include <memory>
 
@@ -35,7 +38,19 @@ int runRead(const QStringList& args)
     if (port.isEmpty() || output.isEmpty())
         return line.usageError();
 
-    TerminalPrompts prompts(force);
+    // Asked before the station is touched: a full read of a large station
+    // takes minutes, and the answer does not depend on what it holds.
+    bool overwrite = force;
+    if (!force && QFileInfo::exists(output)) {
+        TerminalPrompts ask(false);
+        if (ask.question(QString::fromUtf8(kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
+            if (ask.refused())
+                printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
+            return kFailed;
+        }
+        overwrite = true;
+    }
+    TerminalPrompts prompts(overwrite);
     CliLink cli(port, prompts);
     if (!cli.activate())
         return kFailed;

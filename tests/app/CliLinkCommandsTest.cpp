@@ -106,6 +106,7 @@ TEST_F(CliFixture, ReadKeepsAnExistingFileUnlessForced)
     const CliResult refused = runCli(args);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("--force"))) << refused.err.toStdString();
+    EXPECT_FALSE(refused.err.contains(QStringLiteral("CPU LED"))) << "refused only after the station was read";
     EXPECT_EQ(readAll(file("old.eep")), QByteArray("keep me"));
 
     const CliResult forced = runCli(QStringList(args) << QStringLiteral("--force"));

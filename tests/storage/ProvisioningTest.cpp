@@ -3,6 +3,8 @@
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
+#include "model/ImageLayout.h"
+#include "model/SettingsSize.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
@@ -267,7 +269,7 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
     EXPECT_EQ(decoded.config.tabPIN, QStringLiteral("3333"));
     EXPECT_EQ(decoded.config.tabOUTNazev[0], QStringLiteral("SVETLO"));
 
-    // Backups: the unprogrammed memory in full, then what row A had written.
+    // Backups: what the write replaced on the unprogrammed station, then what row A had written.
     ASSERT_EQ(s.results.size(), 3u);
     const StationResult& a = s.results[1];
     const StationResult& c = s.results[2];
@@ -278,7 +280,9 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
     EXPECT_EQ(a.memory, QStringLiteral("1984 byte"));
     QFile backupA(a.backupFile);
     ASSERT_TRUE(backupA.open(QIODevice::ReadOnly)) << a.backupFile.toStdString();
-    EXPECT_EQ(backupA.readAll(), QByteArray(1984, '\x11'));
+    // An empty station: the header, then the range the write covers.
+    const QByteArray heldA = backupA.readAll();
+    EXPECT_EQ(heldA, QByteArray(std::min(layout::writtenEnd(settingsSize(t.rows[0].config)), 1984), '\x11'));
     EXPECT_TRUE(a.backupFile.endsWith(QStringLiteral("Stanice_A-20240305-100000.eep")));
     EepromImage fromBackup;
     ASSERT_TRUE(readSettingsFile(c.backupFile, fromBackup));
@@ -287,7 +291,7 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
 
     EXPECT_TRUE(said.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán.")));
     EXPECT_TRUE(said.contains(QStringLiteral("Připojte další stanici (řádek 4, 'Stanice C') a uveďte ji do programovacího režimu.")));
-    EXPECT_TRUE(said.contains(QStringLiteral("Stanice není naprogramována; záloha obsahuje celou její paměť.")));
+    EXPECT_TRUE(said.contains(QStringLiteral("Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše.")));
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [](const QString& l) {
         return l.startsWith(QStringLiteral("Změny proti stanici (3):")) && l.contains(QStringLiteral("T1 tabTC: \"+420601000001\" → \"\""));
     })) << said.join('\n').toStdString();
@@ -357,7 +361,7 @@ TEST_F(ProvisionFixture, NoCompleteBackupNoWrite)
             getrlimit(RLIMIT_FSIZE, &saved);
             handler = std::signal(SIGXFSZ, SIG_IGN);
             rlimit small = saved;
-            small.rlim_cur = 1000; // the station holds 1,984 bytes
+            small.rlim_cur = 200; // the backup holds at least the 272-byte header
             setrlimit(RLIMIT_FSIZE, &small);
         } else {
             setrlimit(RLIMIT_FSIZE, &saved);
