@@ -33,9 +33,11 @@ bool QtSerialLine::open(const QString& portName)
 {
     close();
     m_failed = false;
+    m_permissionDenied = false;
     m_error.clear();
     m_port.setPortName(resolvePortName(portName));
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_permissionDenied = m_port.error() == QSerialPort::PermissionError;
         m_error = m_port.errorString();
         return false;
     }

@@ -29,6 +29,9 @@ public:
     [[nodiscard]] QByteArray read(qint64 maxBytes) override;
     [[nodiscard]] bool hasFailed() const override { return m_failed; }
     [[nodiscard]] QString errorText() const override { return m_error; }
+    // The last open failed because the system refused access (on Linux: the
+    // user is not in the group that owns serial ports).
+    [[nodiscard]] bool permissionDenied() const { return m_permissionDenied; }
 
 private:
     void onError(QSerialPort::SerialPortError error);
@@ -36,6 +39,7 @@ private:
     QSerialPort m_port;
     bool m_open = false;   // open as the link sees it, even after the device vanished
     bool m_failed = false;
+    bool m_permissionDenied = false;
     QString m_error;
 };
 

@@ -49,6 +49,15 @@ public:
             m_summary.stopped = true;
             return false;
         }
+        // A log found unusable only after the first stations would leave
+        // them programmed without a record.
+        if (!m_settings.logPath.isEmpty()) {
+            if (const auto why = prepareLog(m_settings.logPath)) {
+                m_settings.say(logUnusableMessage(m_settings.logPath, *why));
+                m_summary.logFailed = true;
+                return false;
+            }
+        }
         for (const StationResult& r : invalid)
             log(r);
         return !m_summary.logFailed;
@@ -84,7 +93,7 @@ public:
             m_settings.say(QStringLiteral("Nezbyl žádný použitelný port; nenaprogramované řádky: %1.")
                                .arg(lines.join(QStringLiteral(", "))));
         }
-        m_summary.skipped = int(m_table.rows.size()) - m_summary.programmed - m_summary.failed;
+        m_summary.skipped = int(m_table.rows.size()) - m_summary.programmed - m_summary.failed - m_summary.unchecked;
         return std::move(m_summary);
     }
 
@@ -111,25 +120,26 @@ private:
         log(r);
         const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(QString::number(r.line), r.name, outcomeText(r.outcome));
         say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
+        const bool goOn = countResult(m_summary, r, m_settings.stopOnError);
         switch (r.outcome) {
         case StationOutcome::Programmed:
-            ++m_summary.programmed;
+        case StationOutcome::PdfFailed:
             ++port.programmed;
-            return;
+            break;
         case StationOutcome::Cancelled:
             ++port.skipped;
-            m_summary.cancelled = true;
-            m_stop = true; // Storno on one port is Storno for the run
-            return;
+            break;
+        case StationOutcome::Unchecked:
+            ++port.unchecked;
+            break;
         default:
-            ++m_summary.failed;
             ++port.failed;
-            if (m_settings.stopOnError) {
-                m_summary.stopped = true;
-                m_halted = true;
-            }
-            return;
+            break;
         }
+        if (!goOn && m_summary.cancelled)
+            m_stop = true; // Storno on one port is Storno for the run
+        else if (!goOn)
+            m_halted = true;
     }
 
     // One port's thread: its own session (serial port, pump, link) and its
@@ -172,25 +182,39 @@ private:
                 m_pending.pop_front();
                 ++m_inHand;
             }
-            const StationResult r = provisioner.programStation(m_table.rows[row]);
-            // Never identified and the port no longer opens: the station was
-            // not touched, the cable or adapter is gone. The row is another
-            // port's to do.
-            const bool portGone =
-                r.outcome == StationOutcome::Failed && r.product.isEmpty() && !session->portOpens(error);
+            StationResult r = provisioner.programStation(m_table.rows[row]);
+            // A device that went away shows as a Storno nobody gave, or as a
+            // failure on a line that no longer works or opens.
+            const bool lost = session->lineLost();
+            if (lost && r.outcome == StationOutcome::Cancelled && !m_stop) {
+                r.outcome = StationOutcome::Failed;
+                r.message = QStringLiteral("Zařízení portu '%1' zmizelo.").arg(port);
+            }
+            const bool failed = r.outcome == StationOutcome::Failed;
+            // Never identified: the station was not touched, and the row is
+            // another port's to do.
+            const bool untouched = failed && r.product.isEmpty();
+            QString gone; // why the port is of no more use; empty while it is
+            if (failed && lost)
+                gone = QStringLiteral("Zařízení portu '%1' zmizelo; port").arg(port);
+            else if (untouched && !session->portOpens(error))
+                gone = QStringLiteral("Port '%1' nelze otevřít (%2);").arg(port, error);
             std::lock_guard lock(m_mutex);
             --m_inHand;
-            if (portGone) {
+            if (!gone.isEmpty() && untouched) {
                 m_pending.push_front(row);
-                retire(QStringLiteral("Port '%1' nelze otevřít (%2); je vyřazen z programování, řádek %3 "
-                                      "převezme jiný port.")
-                           .arg(port, error)
+                retire(QStringLiteral("%1 je vyřazen z programování, řádek %2 převezme jiný port.")
+                           .arg(gone)
                            .arg(m_table.rows[row].line));
                 break;
             }
             record(r, summary, settings.say);
             m_changed.notify_all();
-            if (r.outcome == StationOutcome::Cancelled)
+            if (!gone.isEmpty()) {
+                retire(QStringLiteral("%1 je vyřazen z programování.").arg(gone));
+                break;
+            }
+            if (r.outcome == StationOutcome::Cancelled || r.outcome == StationOutcome::Unchecked)
                 break;
             failuresInRow = r.outcome == StationOutcome::Failed ? failuresInRow + 1 : 0;
             if (failuresInRow >= kFailuresBeforePortIsRetired) {

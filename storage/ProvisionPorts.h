@@ -30,6 +30,10 @@ public:
     // Opens the port and closes it again; false with the reason when the
     // port cannot be opened (no such device, taken by another program).
     [[nodiscard]] virtual bool portOpens(QString& error) = 0;
+    // The port's device went away while it was open (an adapter pulled
+    // out). The session's busy indicator then reports Storno, so that a
+    // station waited for on a dead line is not waited for forever.
+    [[nodiscard]] virtual bool lineLost() const { return false; }
 };
 
 // Makes the session of one port on the calling (the port's) thread. `stop` is
@@ -49,9 +53,9 @@ inline constexpr int kFailuresBeforePortIsRetired = 3;
 // Programs every valid row exactly once, each on whichever port becomes free
 // next. Invalid rows are reported and logged first (or end the run with
 // stopOnError, as on one port). A port that cannot be opened, or whose
-// stations fail kFailuresBeforePortIsRetired times in a row, leaves the
-// rotation with a message; a row it had not yet touched goes to another
-// port. `interrupted` is polled on the calling thread (Ctrl+C); once it is
+// stations fail kFailuresBeforePortIsRetired times in a row, or whose device
+// goes away, leaves the rotation at once with a message; a row it had not yet
+// touched goes to another port. `interrupted` is polled on the calling thread (Ctrl+C); once it is
 // true every port ends after its current block and no new row is started.
 // settings.port is ignored; settings.say may be called from any port's thread.
 [[nodiscard]] ProvisionSummary provisionOnPorts(const StationTable& table, const QStringList& ports,

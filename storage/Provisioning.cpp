@@ -3,6 +3,7 @@
 #include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
+#include "model/Cp1250.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
@@ -59,8 +60,9 @@ Records splitRecords(const QString& text, QChar sep)
     };
     auto endRecord = [&] {
         endCell();
-        // A blank line is no station.
-        if (!(rec.cells.size() == 1 && rec.cells.first().trimmed().isEmpty()))
+        // A blank line is no station, nor is a row of separators alone (";;;",
+        // what a spreadsheet leaves of a row whose cells were cleared).
+        if (!std::all_of(rec.cells.cbegin(), rec.cells.cend(), [](const QString& c) { return c.trimmed().isEmpty(); }))
             out.push_back(rec);
         rec = Record{line, {}};
     };
@@ -77,9 +79,10 @@ Records splitRecords(const QString& text, QChar sep)
             } else if (c == QLatin1Char('\r') && k + 1 < text.size() && text[k + 1] == QLatin1Char('\n')) {
                 // A line break inside a cell is one line feed, whichever
                 // system wrote the file.
+            } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+                ++line; // a lone CR is a line end too (old Mac spreadsheets)
+                cell += QLatin1Char('\n');
             } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
                 cell += c;
             }
             continue;
@@ -90,9 +93,9 @@ Records splitRecords(const QString& text, QChar sep)
             cellStarted = true;
         } else if (c == sep) {
             endCell();
-        } else if (c == QLatin1Char('\r')) {
+        } else if (c == QLatin1Char('\r') && k + 1 < text.size() && text[k + 1] == QLatin1Char('\n')) {
             // part of a CRLF line end
-        } else if (c == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
             ++line;
             endRecord();
         } else {
@@ -180,18 +183,26 @@ QString csvCell(const QString& s)
 
 } // namespace
 
+QString stationTableText(const QByteArray& bytes)
+{
+    // Czech Excel saves "CSV (oddělený středníkem)" in Windows-1250, other
+    // programs in UTF-8. Czech text in Windows-1250 is practically never
+    // valid UTF-8, so validity decides; plain ASCII is the same in both.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return fromCp1250(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
 StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
 {
     StationTable table;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(csv);
-    if (decoder.hasError()) {
-        table.error = QStringLiteral("Soubor se stanicemi není v kódování UTF-8.");
-        return table;
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    const QString text = stationTableText(csv);
+    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
+    const QString firstLine = text.section(lineEnd, 0, 0);
     const QChar sep = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(','))
         ? QLatin1Char(';')
         : QLatin1Char(',');
@@ -208,7 +219,10 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
 
     static const QRegularExpression headerCell(QStringLiteral("^([A-Za-z0-9_]+)(?:\\[(\\d+)\\])?$"));
     std::vector<Column> columns;
-    const QStringList& header = records.front().cells;
+    // A spreadsheet saves the columns it once had, empty: they are no columns.
+    QStringList header = records.front().cells;
+    while (header.size() > 1 && header.last().trimmed().isEmpty())
+        header.removeLast();
     for (int k = 0; k < header.size(); ++k) {
         const QString name = header[k].trimmed();
         const auto m = headerCell.match(name);
@@ -238,7 +252,9 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
     }
 
     for (std::size_t r = 1; r < records.size(); ++r) {
-        const Record& rec = records[r];
+        Record rec = records[r];
+        while (rec.cells.size() > qsizetype(columns.size()) && rec.cells.last().trimmed().isEmpty())
+            rec.cells.removeLast();
         const std::size_t before = table.problems.size();
         QString name;
         auto problem = [&](const QString& m) { table.problems.push_back({rec.line, rowPrefix(rec.line) + m, name}); };
@@ -322,6 +338,8 @@ QString outcomeText(StationOutcome o)
         return QStringLiteral("chyba");
     case StationOutcome::Cancelled:
         return QStringLiteral("stornováno");
+    case StationOutcome::Unchecked:
+        return QStringLiteral("zapsáno bez kontroly");
     }
     return {};
 }
@@ -364,6 +382,51 @@ bool appendLog(const QString& path, const StationResult& r)
         out += logHeader().toUtf8() + '\n';
     out += logLine(r).toUtf8() + '\n';
     return f.write(out) == out.size() && f.flush();
+}
+
+std::optional<QString> prepareLog(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return f.errorString();
+    if (f.size() == 0) {
+        const QByteArray header = logHeader().toUtf8() + '\n';
+        if (f.write(header) != header.size() || !f.flush())
+            return f.errorString();
+    }
+    return std::nullopt;
+}
+
+QString logUnusableMessage(const QString& path, const QString& why)
+{
+    return QStringLiteral("Do protokolu '%1' nelze zapisovat (%2); žádná stanice nebyla programována.").arg(path, why);
+}
+
+bool countResult(ProvisionSummary& s, const StationResult& r, bool stopOnError)
+{
+    switch (r.outcome) {
+    case StationOutcome::PdfFailed:
+        ++s.withoutPdf;
+        [[fallthrough]];
+    case StationOutcome::Programmed:
+        ++s.programmed;
+        return true;
+    case StationOutcome::Unchecked:
+        ++s.unchecked;
+        s.cancelled = true;
+        return false;
+    case StationOutcome::Cancelled:
+        s.cancelled = true;
+        return false;
+    case StationOutcome::InvalidRow: // counted before the run
+    case StationOutcome::WrongDevice:
+    case StationOutcome::Failed:
+        break;
+    }
+    ++s.failed;
+    if (stopOnError)
+        s.stopped = true;
+    return !stopOnError;
 }
 
 Provisioner::Provisioner(StationLink& link, Prompts& prompts, BusyIndicator& busy, ProvisionSettings settings)
@@ -497,7 +560,12 @@ StationResult Provisioner::programStation(const StationRow& row)
     case TransferOutcome::Failed:
         return done(StationOutcome::Failed, QStringLiteral("Kontrolní načtení po zápisu selhalo."));
     case TransferOutcome::Cancelled:
-        return done(StationOutcome::Cancelled, QStringLiteral("Kontrolní načtení po zápisu bylo stornováno."));
+        // The station holds the whole row: it must not be counted as a row
+        // to do again on the next unit.
+        return done(StationOutcome::Unchecked,
+                    QStringLiteral("Zápis byl dokončen, kontrolní načtení po zápisu bylo stornováno; stanice nebyla "
+                                   "zkontrolována (záloha: %1).")
+                        .arg(backup));
     case TransferOutcome::Completed:
         break;
     }
@@ -550,9 +618,17 @@ ProvisionSummary Provisioner::run(const StationTable& table)
         m_settings.say(p.message);
     const std::vector<StationResult> invalid = invalidRowResults(table);
     s.invalid = int(invalid.size());
+    s.skipped = int(table.rows.size());
     if (s.invalid > 0 && m_settings.stopOnError) {
         s.stopped = true;
         return s;
+    }
+    if (!m_settings.logPath.isEmpty()) {
+        if (const auto why = prepareLog(m_settings.logPath)) {
+            m_settings.say(logUnusableMessage(m_settings.logPath, *why));
+            s.logFailed = true;
+            return s;
+        }
     }
     for (const StationResult& r : invalid)
         log(r);
@@ -568,21 +644,10 @@ ProvisionSummary Provisioner::run(const StationTable& table)
         log(r);
         const QString head = QStringLiteral("Řádek %1 ('%2'): %3").arg(QString::number(r.line), r.name, outcomeText(r.outcome));
         m_settings.say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
-        if (r.outcome == StationOutcome::Programmed) {
-            ++s.programmed;
-            continue;
-        }
-        if (r.outcome == StationOutcome::Cancelled) {
-            s.cancelled = true;
+        if (!countResult(s, r, m_settings.stopOnError))
             break;
-        }
-        ++s.failed;
-        if (m_settings.stopOnError) {
-            s.stopped = true;
-            break;
-        }
     }
-    s.skipped = int(table.rows.size()) - s.programmed - s.failed;
+    s.skipped = int(table.rows.size()) - s.programmed - s.failed - s.unchecked;
     return s;
 }
 

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace torval {
@@ -38,9 +39,15 @@ struct StationTable {
     QString error;                      // the table as a whole is unusable (header, encoding)
 };
 
+// The table's bytes as text: UTF-8 (a byte order mark dropped) when they are
+// valid UTF-8, otherwise Windows-1250.
+[[nodiscard]] QString stationTableText(const QByteArray& bytes);
+
 // Reads the table: a header row of field names (per-item fields as
 // "tabTC[0]"), separated by "," or ";" (whichever the header uses), cells
-// quoted as in common spreadsheet exports. A text cell replaces the
+// quoted as in common spreadsheet exports, lines ended by LF, CRLF or CR.
+// Rows of empty cells are skipped, and empty cells after the last column of
+// the header (and empty header cells at its end) are ignored. A text cell replaces the
 // template's text (empty included); an empty check box or byte cell keeps the
 // template's value. Each row is then checked with the field rules, the output
 // cross-check and a trial encoding.
@@ -52,7 +59,8 @@ enum class StationOutcome {
     InvalidRow,  // the row failed its checks; no station was touched
     WrongDevice, // refused after identification
     Failed,      // the station could not be read, backed up, written or verified
-    Cancelled,   // Ctrl+C / Storno
+    Cancelled,   // Ctrl+C / Storno before the station held the whole row
+    Unchecked,   // written completely, Ctrl+C came during the read-back after it
 };
 [[nodiscard]] QString outcomeText(StationOutcome o);
 
@@ -91,14 +99,17 @@ struct PortSummary {
     int programmed = 0;
     int failed = 0;
     int skipped = 0;  // rows it had in hand when the run was cancelled
+    int unchecked = 0; // written, the read-back cancelled
     QString retired;  // why it was taken out of the rotation; empty when it stayed
 };
 
 struct ProvisionSummary {
-    int programmed = 0;
-    int failed = 0;  // stations that failed, were refused or could not be printed
+    int programmed = 0; // with the stations whose report could not be saved
+    int withoutPdf = 0; // programmed, but the report could not be saved
+    int unchecked = 0;  // written, but the read-back after the write was cancelled
+    int failed = 0;  // stations that failed or were refused
     int invalid = 0; // rows skipped before any station was touched
-    int skipped = 0; // valid rows never finished: cancelled, or no port left to take them
+    int skipped = 0; // valid rows never written: cancelled, or no port left to take them
     bool cancelled = false;
     bool stopped = false; // --stop-on-error ended the run
     bool logFailed = false; // the log could not be written; the run ended there
@@ -115,6 +126,14 @@ struct ProvisionSummary {
 [[nodiscard]] QString logHeader();
 [[nodiscard]] QString logLine(const StationResult& r);
 [[nodiscard]] bool appendLog(const QString& path, const StationResult& r);
+// Makes sure the log can be written before any station is touched: creates
+// it with its header when it does not exist. The reason when it cannot.
+[[nodiscard]] std::optional<QString> prepareLog(const QString& path);
+[[nodiscard]] QString logUnusableMessage(const QString& path, const QString& why);
+
+// Counts a finished station into the summary. True when the run may take the
+// next row: false after Storno, and after a failure with stopOnError.
+bool countResult(ProvisionSummary& s, const StationResult& r, bool stopOnError);
 
 class Provisioner {
 public:

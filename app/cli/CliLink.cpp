@@ -9,6 +9,8 @@
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 
+#include <QElapsedTimer>
+
 namespace torval::cli {
 
 namespace {
@@ -20,7 +22,16 @@ namespace {
 class LeavingPrompts final : public Prompts {
 public:
     explicit LeavingPrompts(Prompts& inner) : m_inner(inner) {}
-    void message(const QString& text, Icon icon) override { m_inner.message(text, icon); }
+    void message(const QString& text, Icon icon) override
+    {
+        // "Nelze otevřít port X." alone leaves the technician guessing.
+        if (line && text.startsWith(linkmsg::text(linkmsg::kCannotOpenPort)) && !line->isOpen()) {
+            const QString reason = portOpenReason(*line);
+            m_inner.message(reason.isEmpty() ? text : text + QLatin1Char(' ') + reason, icon);
+            return;
+        }
+        m_inner.message(text, icon);
+    }
     Answer question(const QString& text, Icon icon, Buttons buttons) override
     {
         if (leaving && text == linkmsg::text(linkmsg::kDeactivationFailed)) {
@@ -34,9 +45,46 @@ public:
 
     bool leaving = false;
     bool leaveFailed = false;
+    const SerialLine* line = nullptr;
 
 private:
     Prompts& m_inner;
+};
+
+// The caller's busy indicator, which also reports Storno once the hello has
+// gone unanswered for the given time: the link's activation loop ends only
+// on Storno.
+class DeadlineBusy final : public BusyIndicator {
+public:
+    explicit DeadlineBusy(BusyIndicator& inner) : m_inner(inner) {}
+    void showBusy(const QString& text, bool withStorno) override { m_inner.showBusy(text, withStorno); }
+    void setBusyText(const QString& text) override { m_inner.setBusyText(text); }
+    void setProgress(int done, int total) override { m_inner.setProgress(done, total); }
+    void hideBusy() override { m_inner.hideBusy(); }
+    bool cancelRequested() const override
+    {
+        if (m_inner.cancelRequested())
+            return true;
+        if (m_limitMs > 0 && m_clock.isValid() && m_clock.elapsed() >= m_limitMs) {
+            m_expired = true;
+            return true;
+        }
+        return false;
+    }
+    void arm(int seconds)
+    {
+        m_limitMs = qint64(seconds) * 1000;
+        m_expired = false;
+        m_clock.start();
+    }
+    void disarm() { m_limitMs = 0; }
+    [[nodiscard]] bool expired() const { return m_expired; }
+
+private:
+    BusyIndicator& m_inner;
+    qint64 m_limitMs = 0;
+    QElapsedTimer m_clock;
+    mutable bool m_expired = false;
 };
 
 // The first two sentences of the deactivation question, as a report.
@@ -45,13 +93,26 @@ constexpr const char* kStillInProgrammingMode =
 
 } // namespace
 
+QString portOpenReason(const SerialLine& line)
+{
+    QString reason = line.errorText().trimmed();
+    if (reason.isEmpty())
+        return {};
+    reason = QStringLiteral("(%1)").arg(reason);
+    const auto* serial = dynamic_cast<const QtSerialLine*>(&line);
+    if (serial && serial->permissionDenied())
+        reason += QStringLiteral(" Uživatel nemá právo port otevřít: přidejte ho do skupiny dialout "
+                                 "(sudo usermod -aG dialout $USER) a znovu se přihlaste.");
+    return reason;
+}
+
 struct CliLink::Parts {
     explicit Parts(Prompts& prompts) : prompts(prompts), leaving(prompts) {}
     Prompts& prompts;
     LeavingPrompts leaving;
     QtEventPump pump;
     std::unique_ptr<TerminalBusy> ownBusy; // made only when the caller brings none
-    BusyIndicator* busy = nullptr;
+    std::unique_ptr<DeadlineBusy> busy;
     // The simulated station: a programmable station with the largest memory,
     // as empty as a new one.
     std::unique_ptr<StationCore> station;
@@ -75,7 +136,7 @@ void CliLink::init(BusyIndicator& busy)
 {
     Parts& p = *m_parts;
     const QString& port = m_port;
-    p.busy = &busy;
+    p.busy = std::make_unique<DeadlineBusy>(busy);
     if (port.trimmed().compare(QLatin1String(kSimulatorPort), Qt::CaseInsensitive) == 0) {
         StationIdentity id;
         id.memoryCode = 9;
@@ -84,7 +145,8 @@ void CliLink::init(BusyIndicator& busy)
     } else {
         p.line = std::make_unique<QtSerialLine>();
     }
-    p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, busy);
+    p.leaving.line = p.line.get();
+    p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, *p.busy);
 }
 
 CliLink::~CliLink()
@@ -95,7 +157,16 @@ CliLink::~CliLink()
 
 LinkState CliLink::activateAny()
 {
-    return m_parts->link->activateLink(m_port);
+    Parts& p = *m_parts;
+    if (m_helloTimeoutSeconds > 0)
+        p.busy->arm(m_helloTimeoutSeconds);
+    const LinkState s = p.link->activateLink(m_port);
+    p.busy->disarm();
+    m_timedOut = s == LinkState::Inactive && p.busy->expired();
+    if (m_timedOut)
+        p.prompts.message(QStringLiteral("Stanice na portu %1 neodpověděla do %2 s.").arg(m_port).arg(m_helloTimeoutSeconds),
+                          Icon::Error);
+    return s;
 }
 
 bool CliLink::activate()
@@ -131,6 +202,11 @@ StationLink& CliLink::link()
 BusyIndicator& CliLink::busy()
 {
     return *m_parts->busy;
+}
+
+bool CliLink::lineLost() const
+{
+    return m_parts->line->hasFailed();
 }
 
 } // namespace torval::cli

@@ -14,9 +14,14 @@ namespace torval {
 class Prompts;
 class BusyIndicator;
 class StationLink;
+class SerialLine;
 } // namespace torval
 
 namespace torval::cli {
+
+// Why a serial port did not open, for the technician: the system's reason
+// and, when the system refused for lack of rights, what to do about it.
+[[nodiscard]] QString portOpenReason(const SerialLine& line);
 
 class CliLink {
 public:
@@ -32,6 +37,13 @@ public:
     CliLink(const CliLink&) = delete;
     CliLink& operator=(const CliLink&) = delete;
 
+    // A station that has not answered the hello within this many seconds is
+    // given up (activation fails with a message). Without it the command
+    // waits, like the window, until the station answers or Ctrl+C.
+    void setHelloTimeout(int seconds) { m_helloTimeoutSeconds = seconds; }
+    // True when the last activation ended because that time ran out.
+    [[nodiscard]] bool timedOut() const { return m_timedOut; }
+
     // Brings the link up: true only in the state Active (a station this
     // program may program). A station of the wrong kind is let go again.
     [[nodiscard]] bool activate();
@@ -45,12 +57,17 @@ public:
 
     [[nodiscard]] StationLink& link();
     [[nodiscard]] BusyIndicator& busy();
+    // The serial line lost its device after it was opened (a USB adapter
+    // pulled out): nothing on this port can succeed any more.
+    [[nodiscard]] bool lineLost() const;
 
 private:
     void init(BusyIndicator& busy);
 
     struct Parts;
     QString m_port;
+    int m_helloTimeoutSeconds = 0;
+    bool m_timedOut = false;
     std::unique_ptr<Parts> m_parts;
 };
 

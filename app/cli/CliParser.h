@@ -1,7 +1,8 @@
 #pragma once
 // Every command reads its command line through this one QCommandLineParser
 // wrapper: the command's own options, --help (-h) for its usage and options,
-// and one answer to a wrong line (the usage on stderr, exit 2).
+// and one answer to a wrong line: what is wrong with it, named, then the usage,
+// both on stderr, exit 2.
 
 #include <QCommandLineParser>
 #include <QString>
@@ -24,6 +25,9 @@ struct CliOption {
     bool once;           // given twice is a wrong line (otherwise the last value counts)
 };
 
+// --timeout SECONDS of the commands that wait for a station.
+CliOption timeoutOption();
+
 class CommandLine {
 public:
     CommandLine(QString usage, std::initializer_list<CliOption> options);
@@ -41,8 +45,18 @@ public:
 
     // The usage on stderr; returns kUsage. For what the parser cannot judge.
     int usageError() const;
+    // The same after a line naming what is wrong ("Chybí volba --port.").
+    int usageError(const QString& reason) const;
+    // "Chybí volba --NAME." for an option the command cannot do without.
+    int missingOption(const QString& name) const;
+    // The value of timeoutOption(): 0 when not given; nullopt, the usage
+    // already on stderr, when it is no whole number of seconds from 1.
+    [[nodiscard]] std::optional<int> timeoutSeconds() const;
 
 private:
+    [[nodiscard]] QString parseErrorText(const QStringList& args) const;
+    [[nodiscard]] static QString dashed(const QString& name); // "-o", "--port"
+
     QString m_usage;
     std::vector<CliOption> m_options;
     QCommandLineParser m_parser;

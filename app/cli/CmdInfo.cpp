@@ -1,4 +1,5 @@
-// torval-cli info --port PORT: bring the link up, print the identification
+// torval-cli info --port PORT [--timeout SEKUNDY]: bring the link up, print
+// the identification
 // with the information panel's labels, take the station out of programming
 // mode. Exit 0 only for a station this program may program that left
 // programming mode again.
@@ -15,15 +16,20 @@ namespace {
 
 int runInfo(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli info --port PORT\n"),
-                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")}});
+    CommandLine line(QStringLiteral("Použití: torval-cli info --port PORT [--timeout SEKUNDY]\n"),
+                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")},
+                      timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     const QString port = line.value(QStringLiteral("port"));
     if (port.isEmpty())
-        return line.usageError();
+        return line.missingOption(QStringLiteral("port"));
+    const auto timeout = line.timeoutSeconds();
+    if (!timeout)
+        return kUsage;
     TerminalPrompts prompts(false); // no terminal: questions are answered No
     CliLink cli(port, prompts);
+    cli.setHelloTimeout(*timeout);
     const LinkState state = cli.activateAny();
     if (state == LinkState::Inactive)
         return kFailed;
@@ -39,4 +45,4 @@ int runInfo(const QStringList& args)
 } // namespace
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(info, "info", "info --port PORT          identifikace stanice", torval::cli::runInfo)
+TORVAL_CLI_COMMAND(info, "info", "info --port PORT [--timeout SEKUNDY]          identifikace stanice", torval::cli::runInfo)

@@ -16,10 +16,12 @@
 #include "platform/PdfReport.h"
 #include "platform/QtSerialLine.h"
 #include "storage/ProvisionPorts.h"
+#include "storage/SettingsDiff.h"
 #include "storage/Provisioning.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
@@ -33,7 +35,8 @@ QString usageText()
 {
     return QStringLiteral("Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
                           "         --stations STANICE.csv [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv]\n"
-                          "         [--backups ADRESAR]\n");
+                          "         [--backups ADRESAR]\n"
+                          "       torval-cli provision --dry-run --template SABLONA.json --stations STANICE.csv\n");
 }
 
 // Questions and messages of one port's link on the terminal, each line
@@ -70,6 +73,8 @@ public:
         : m_port(port), m_stop(stop), m_several(several), m_tty(::isatty(STDERR_FILENO) != 0)
     {
     }
+    // A port whose device went away: its own Storno, not the run's.
+    void setLineLost(std::function<bool()> lost) { m_lost = std::move(lost); }
     void showBusy(const QString& text, bool) override
     {
         if (m_tty) {
@@ -95,11 +100,12 @@ public:
             printErr(QStringLiteral("\n"));
         m_lineOpen = false;
     }
-    bool cancelRequested() const override { return m_stop.load(); }
+    bool cancelRequested() const override { return m_stop.load() || (m_lost && m_lost()); }
 
 private:
     QString m_port;
     const std::atomic<bool>& m_stop;
+    std::function<bool()> m_lost;
     bool m_several;
     bool m_tty;
     bool m_lineOpen = false;
@@ -112,7 +118,9 @@ public:
     CliPortSession(const QString& port, const std::atomic<bool>& stop, bool several)
         : m_port(port), m_prompts(port, several), m_busy(port, stop, several), m_link(port, m_prompts, m_busy)
     {
+        m_busy.setLineLost([this] { return m_link.lineLost(); });
     }
+    bool lineLost() const override { return m_link.lineLost(); }
     StationLink& link() override { return m_link.link(); }
     Prompts& prompts() override { return m_prompts; }
     BusyIndicator& busy() override { return m_busy; }
@@ -122,7 +130,9 @@ public:
             return true;
         QtSerialLine line;
         if (!line.open(m_port)) {
-            error = line.errorText();
+            error = portOpenReason(line);
+            if (error.startsWith(QLatin1Char('(')) && error.endsWith(QLatin1Char(')')))
+                error = error.mid(1, error.size() - 2); // the message puts it in brackets itself
             return false;
         }
         line.close();
@@ -145,6 +155,35 @@ std::filesystem::path fsPath(const QString& path)
 #endif
 }
 
+// What each row would change against the template, and what is wrong with
+// the rows that would be skipped, in the order of the table. No port is
+// opened. Exit 0 when every row could be programmed.
+int dryRun(const StationTable& table, const DeviceConfig& templ)
+{
+    std::vector<std::pair<int, QString>> lines;
+    for (const RowProblem& p : table.problems)
+        lines.emplace_back(p.line, p.message);
+    for (const StationRow& row : table.rows) {
+        SettingsDifferences d;
+        d.fields = diffConfigs(templ, row.config);
+        const QString head = QStringLiteral("Řádek %1 ('%2'): ").arg(QString::number(row.line), row.config.tabJmenoStanice);
+        lines.emplace_back(row.line, d.empty() ? head + QStringLiteral("shodné se šablonou.")
+                                               : head + QStringLiteral("změny proti šabloně (%1):\n").arg(d.fields.size())
+                                       + formatDifferences(d).trimmed());
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QString out;
+    for (const auto& l : lines)
+        out += l.second + QLatin1Char('\n');
+    const int invalid = int(invalidRowResults(table).size());
+    out += QStringLiteral("Zkouška bez stanic: platných řádků: %1, neplatných řádků: %2. Žádná stanice nebyla "
+                          "programována.\n")
+               .arg(table.rows.size())
+               .arg(invalid);
+    printOut(out);
+    return invalid == 0 ? kOk : kFailed;
+}
+
 int runProvision(const QStringList& args)
 {
     CommandLine line(usageText(),
@@ -154,7 +193,8 @@ int runProvision(const QStringList& args)
                       {QStringLiteral("stop-on-error"), QStringLiteral("skončí u první stanice, která selže")},
                       {QStringLiteral("pdf"), QStringLiteral("adresář pro zprávy PDF"), QStringLiteral("ADRESAR")},
                       {QStringLiteral("log"), QStringLiteral("protokol programování (CSV)"), QStringLiteral("PROTOKOL.csv")},
-                      {QStringLiteral("backups"), QStringLiteral("adresář pro zálohy stanic"), QStringLiteral("ADRESAR")}});
+                      {QStringLiteral("backups"), QStringLiteral("adresář pro zálohy stanic (výchozí: backups)"), QStringLiteral("ADRESAR")},
+                      {QStringLiteral("dry-run"), QStringLiteral("jen zkontroluje řádky a vypíše jejich změny proti šabloně; žádná stanice")}});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     ProvisionSettings settings;
@@ -163,10 +203,17 @@ int runProvision(const QStringList& args)
     const QString stationsPath = line.value(QStringLiteral("stations"));
     settings.pdfDir = line.value(QStringLiteral("pdf"));
     settings.logPath = line.value(QStringLiteral("log"));
-    settings.backupDir = line.value(QStringLiteral("backups"));
+    // Not given is the default folder, not an empty path.
+    if (line.isSet(QStringLiteral("backups")))
+        settings.backupDir = line.value(QStringLiteral("backups"));
+    if (settings.backupDir.isEmpty())
+        return line.usageError(QStringLiteral("Volba --backups potřebuje adresář."));
     settings.stopOnError = line.isSet(QStringLiteral("stop-on-error"));
-    if (ports.isEmpty() || templatePath.isEmpty() || stationsPath.isEmpty())
-        return line.usageError();
+    const bool dry = line.isSet(QStringLiteral("dry-run"));
+    if (templatePath.isEmpty() || stationsPath.isEmpty())
+        return line.missingOption(templatePath.isEmpty() ? QStringLiteral("template") : QStringLiteral("stations"));
+    if (ports.isEmpty() && !dry)
+        return line.missingOption(QStringLiteral("port"));
     // Two threads on one cable would take each other's replies.
     for (int k = 0; k < ports.size(); ++k)
         for (int j = 0; j < k; ++j)
@@ -212,6 +259,8 @@ int runProvision(const QStringList& args)
 
     for (const RowProblem& r : table.rewrites)
         printErr(r.message + QLatin1Char('\n'));
+    if (dry)
+        return dryRun(table, *imported.config);
 
     settings.say = [](const QString& line) { printOut(line + QLatin1Char('\n')); };
     // The report is drawn by one port at a time: a few hundred milliseconds
@@ -236,10 +285,12 @@ int runProvision(const QStringList& args)
     if (several)
         for (const PortSummary& p : s.ports)
             printOut(portPrefixed(p.port,
-                                  QStringLiteral("naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4")
+                                  QStringLiteral("naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4%5")
                                       .arg(p.programmed)
                                       .arg(p.failed)
                                       .arg(p.skipped)
+                                      .arg(p.unchecked > 0 ? QStringLiteral(", zapsáno bez kontroly: %1").arg(p.unchecked)
+                                                           : QString())
                                       .arg(p.retired.isEmpty() ? QStringLiteral(".")
                                                                : QStringLiteral("; port byl vyřazen.")),
                                   true)
@@ -250,12 +301,20 @@ int runProvision(const QStringList& args)
                           .arg(s.failed)
                           .arg(s.invalid)
                           .arg(s.skipped);
+    // Written rows whose read-back was cancelled are programmed but not
+    // checked: neither skipped (to be done again) nor failed.
+    if (s.unchecked > 0)
+        summary += QStringLiteral(" Zapsáno bez kontrolního načtení: %1.").arg(s.unchecked);
+    if (s.withoutPdf > 0)
+        summary += QStringLiteral(" Naprogramováno bez uložené zprávy PDF: %1.").arg(s.withoutPdf);
     if (s.cancelled)
         summary += QStringLiteral(" Programování bylo stornováno.");
     if (s.logFailed)
         summary += QStringLiteral(" Protokol nelze zapisovat; programování skončilo.");
     printOut(summary + QLatin1Char('\n'));
-    const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed;
+    // A missing report is a warning, but not a clean run a script may trust.
+    const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed
+        && s.withoutPdf == 0;
     return allDone ? kOk : kFailed;
 }
 

@@ -24,11 +24,12 @@ namespace {
 int runRead(const QStringList& args)
 {
     CommandLine line(
-        QStringLiteral("Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only]\n"),
+        QStringLiteral("Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]\n"),
         {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
          {QStringLiteral("o"), QStringLiteral("soubor nastavení, který se zapíše"), QStringLiteral("SOUBOR.eep"), true},
          {QStringLiteral("force"), QStringLiteral("přepíše existující soubor bez ptaní")},
-         {QStringLiteral("used-only"), QStringLiteral("čte jen nastavení, ne celou paměť stanice")}});
+         {QStringLiteral("used-only"), QStringLiteral("čte jen nastavení, ne celou paměť stanice")},
+         timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     const QString port = line.value(QStringLiteral("port"));
@@ -36,7 +37,10 @@ int runRead(const QStringList& args)
     const bool force = line.isSet(QStringLiteral("force"));
     const bool usedOnly = line.isSet(QStringLiteral("used-only"));
     if (port.isEmpty() || output.isEmpty())
-        return line.usageError();
+        return line.missingOption(port.isEmpty() ? QStringLiteral("port") : QStringLiteral("o"));
+    const auto timeout = line.timeoutSeconds();
+    if (!timeout)
+        return kUsage;
 
     // Asked before the station is touched: a full read of a large station
     // takes minutes, and the answer does not depend on what it holds.
@@ -52,6 +56,7 @@ int runRead(const QStringList& args)
     }
     TerminalPrompts prompts(overwrite);
     CliLink cli(port, prompts);
+    cli.setHelloTimeout(*timeout);
     if (!cli.activate())
         return kFailed;
     cli.link().setReadUsedOnly(usedOnly);
@@ -84,5 +89,5 @@ int runRead(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(read, "read", "read --port PORT -o SOUBOR.eep [--force] [--used-only]   načte nastavení ze stanice",
+TORVAL_CLI_COMMAND(read, "read", "read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]   načte nastavení ze stanice",
                    torval::cli::runRead)

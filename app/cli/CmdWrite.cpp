@@ -20,16 +20,20 @@ namespace {
 
 int runWrite(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify]\n"),
+    CommandLine line(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]\n"),
                      {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
-                      {QStringLiteral("no-verify"), QStringLiteral("zapsané bloky se nečtou zpět ke kontrole")}});
+                      {QStringLiteral("no-verify"), QStringLiteral("zapsané bloky se nečtou zpět ke kontrole")},
+                      timeoutOption()});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString port = line.value(QStringLiteral("port"));
     const QString input = line.positional().front();
     const bool verify = !line.isSet(QStringLiteral("no-verify"));
     if (port.isEmpty())
-        return line.usageError();
+        return line.missingOption(QStringLiteral("port"));
+    const auto timeout = line.timeoutSeconds();
+    if (!timeout)
+        return kUsage;
 
     TerminalPrompts prompts(false);
     SettingsDocument document;
@@ -37,6 +41,7 @@ int runWrite(const QStringList& args)
     // The file first: a broken file must not cost the technician a trip
     // through the station's programming mode.
     CliLink cli(port, prompts);
+    cli.setHelloTimeout(*timeout);
     CommandContext ctx{document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify};
     if (loadSettingsFromFile(ctx, input) != CommandOutcome::Done)
         return kFailed;
@@ -52,5 +57,5 @@ int runWrite(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(write, "write", "write --port PORT SOUBOR.eep [--no-verify]   uloží nastavení do stanice",
+TORVAL_CLI_COMMAND(write, "write", "write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]   uloží nastavení do stanice",
                    torval::cli::runWrite)

@@ -49,14 +49,16 @@ void printErr(const QString& text)
 
 using namespace torval::cli;
 
-static void usage()
+static QString usageText()
 {
     QString s = QStringLiteral("Použití: torval-cli PŘÍKAZ [VOLBY]\n\nPříkazy:\n");
     auto cmds = commands();
     std::sort(cmds.begin(), cmds.end(), [](const auto& a, const auto& b) { return qstrcmp(a.name, b.name) < 0; });
     for (const auto& c : cmds)
         s += QStringLiteral("  %1\n").arg(QString::fromUtf8(c.synopsis));
-    printOut(s);
+    s += QStringLiteral("\nVolby:\n  --version     verze programu\n  -h, --help    tato nápověda; "
+                        "PŘÍKAZ --help vypíše volby příkazu\n");
+    return s;
 }
 
 int main(int argc, char** argv)
@@ -83,15 +85,25 @@ int main(int argc, char** argv)
     (void)torval::installQtCzechTranslation(*app);
     (void)torval::installProgramTranslation(*app);
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        usage();
-        return args.isEmpty() ? kUsage : kOk;
+    if (args.isEmpty()) {
+        printErr(QStringLiteral("Chybí příkaz.\n") + usageText());
+        return kUsage;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        printOut(usageText());
+        return kOk;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        printOut(QStringLiteral("torval-cli %1\n").arg(QStringLiteral(TORVAL_VERSION)));
+        return kOk;
     }
     const QString name = args.takeFirst();
     for (const auto& c : commands())
         if (name == QLatin1String(c.name))
             return c.run(args);
-    printErr(QStringLiteral("Neznámý příkaz '%1'.\n").arg(name));
-    usage();
+    printErr((name.startsWith(QLatin1Char('-')) ? QStringLiteral("Neznámá volba '%1'.\n")
+                                                : QStringLiteral("Neznámý příkaz '%1'.\n"))
+                 .arg(name)
+             + usageText());
     return kUsage;
 }

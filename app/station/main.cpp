@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <unistd.h>
 
@@ -25,10 +27,45 @@ extern "C" void onSignal(int)
         g_station->stop();
 }
 
+// A wrong command line: what is wrong, where to look, exit 2 (as torval-cli).
 int usageError(const QString& text)
 {
-    std::fprintf(stderr, "torval-station: %s\n", text.toUtf8().constData());
+    std::fprintf(stderr, "torval-station: %s\nNápověda: torval-station --help\n", text.toUtf8().constData());
     return 2;
+}
+
+// Qt's own parser texts are English; the option is named here as typed.
+QString parseError(const QCommandLineParser& p, const QStringList& args)
+{
+    const QStringList unknown = p.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        for (const QString& a : args)
+            if (a.startsWith(QLatin1Char('-')) && a.section(QLatin1Char('='), 0, 0).endsWith(unknown.first()))
+                return QStringLiteral("Neznámá volba '%1'.").arg(a.section(QLatin1Char('='), 0, 0));
+        return QStringLiteral("Neznámá volba '%1'.").arg(unknown.first());
+    }
+    if (!args.isEmpty() && args.last().startsWith(QLatin1Char('-')))
+        return QStringLiteral("Volba '%1' potřebuje hodnotu.").arg(args.last());
+    return QStringLiteral("Chybný příkazový řádek (%1).").arg(p.errorText());
+}
+
+QString helpText(const QList<QCommandLineOption>& options)
+{
+    QString s = QStringLiteral("Použití: torval-station [VOLBY]\nSimulovaná stanice TORVAL na pseudoterminálu; "
+                               "vypíše cestu k zařízení a slouží, dokud ji neukončí Ctrl+C.\n\nVolby:\n");
+    for (const QCommandLineOption& o : options) {
+        QStringList names;
+        for (const QString& n : o.names())
+            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        QString left = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            left += QLatin1Char(' ') + o.valueName();
+        QString text = o.description();
+        if (!o.defaultValues().isEmpty())
+            text += QStringLiteral(" (výchozí: %1)").arg(o.defaultValues().join(QLatin1Char(',')));
+        s += QStringLiteral("  %1  %2\n").arg(left.leftJustified(26), text);
+    }
+    return s;
 }
 
 int refuse(const QString& text)
@@ -65,8 +102,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("torval-station"));
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral("Simulovaná stanice TORVAL na pseudoterminálu."));
-    p.addHelpOption();
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Vypíše tuto nápovědu."));
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Symbolický odkaz na zařízení."), QStringLiteral("PATH"));
     const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("Počáteční obsah paměti."), QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save"), QStringLiteral("Paměť se uloží po každém zápisu."), QStringLiteral("FILE"));
@@ -87,8 +123,20 @@ int main(int argc, char** argv)
     const QCommandLineOption twiceOnce(QStringLiteral("twice-once"), QStringLiteral("Na první čtení bloku ADRESA odpoví dvakrát."), QStringLiteral("ADRESA"));
     const QCommandLineOption staleOnce(QStringLiteral("stale-once"), QStringLiteral("Před odpovědí na první čtení bloku ADRESA zopakuje předchozí odpověď."), QStringLiteral("ADRESA"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
-    p.addOptions({link, image, save, product, version, memory, modem, helloAfter, baud, corrupt, drop, badReadback, hangAfter, ignoreLeave, lateMs, lateOnce, replyMs, twiceOnce, staleOnce, seed});
-    p.process(app);
+    const QList<QCommandLineOption> options{link,   image,     save,        product,   version,     memory,
+                                            modem,  helloAfter, baud,       corrupt,   drop,        badReadback,
+                                            hangAfter, ignoreLeave, lateMs, lateOnce, replyMs, twiceOnce,
+                                            staleOnce, seed, help};
+    p.addOptions(options);
+    const QStringList args = QCoreApplication::arguments();
+    if (!p.parse(args))
+        return usageError(parseError(p, args.mid(1)));
+    if (p.isSet(help)) {
+        std::fputs(helpText(options).toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!p.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("Nadbytečný argument '%1'.").arg(p.positionalArguments().first()));
 
     StationIdentity id;
     const QStringList pb = p.value(product).split(QLatin1Char(','));
@@ -100,39 +148,39 @@ int main(int argc, char** argv)
             id.product[std::size_t(2 - i)] = std::uint8_t(v);
     }
     if (!ok)
-        return usageError(QStringLiteral("--product wants B2,B1,B0 (0..255)"));
+        return usageError(QStringLiteral("Volba --product potřebuje B2,B1,B0, každé 0 až 255."));
     const QStringList vp = p.value(version).split(QLatin1Char('.'));
     bool okMajor = false, okMinor = false;
     id.versionMajor = vp.value(0).toInt(&okMajor);
     id.versionMinor = vp.value(1).toInt(&okMinor);
     if (vp.size() != 2 || !okMajor || !okMinor || id.versionMajor < 0 || id.versionMajor > 255 || id.versionMinor < 0
         || id.versionMinor > 255)
-        return usageError(QStringLiteral("--version wants MAJOR.MINOR"));
+        return usageError(QStringLiteral("Volba --version potřebuje MAJOR.MINOR, každé 0 až 255."));
     bool okMem = false, okModem = false;
     id.memoryCode = p.value(memory).toInt(&okMem);
     id.modemCode = p.value(modem).toInt(&okModem);
     if (!okMem || !okModem || id.memoryCode < 0 || id.memoryCode > 255 || id.modemCode < 0 || id.modemCode > 255)
-        return usageError(QStringLiteral("--memory-code and --modem-code want 0..255"));
+        return usageError(QStringLiteral("Volby --memory-code a --modem-code potřebují číslo 0 až 255."));
 
     bool okSeed = false;
     StationCore core(id, p.value(seed).toUInt(&okSeed));
     if (!okSeed)
-        return usageError(QStringLiteral("--seed wants a number"));
+        return usageError(QStringLiteral("Volba --seed potřebuje číslo."));
     StationFaults& f = core.faults();
     bool okNum = false;
     f.helloAfter = p.value(helloAfter).toInt(&okNum);
     if (!okNum)
-        return usageError(QStringLiteral("--hello-after wants a number"));
+        return usageError(QStringLiteral("Volba --hello-after potřebuje číslo."));
     f.hangAfter = p.value(hangAfter).toInt(&okNum);
     f.ignoreLeave = p.isSet(ignoreLeave);
     if (!okNum)
-        return usageError(QStringLiteral("--hang-after wants a number"));
+        return usageError(QStringLiteral("Volba --hang-after potřebuje číslo."));
     if (!parseProbability(p.value(corrupt), f.corrupt) || !parseProbability(p.value(drop), f.drop)
         || !parseProbability(p.value(badReadback), f.badReadback))
-        return usageError(QStringLiteral("probabilities are 0..1"));
+        return usageError(QStringLiteral("Volby --corrupt, --drop a --bad-readback potřebují pravděpodobnost 0 až 1."));
     f.lateReadMs = p.value(lateMs).toInt(&okNum);
     if (!okNum || f.lateReadMs < 0)
-        return usageError(QStringLiteral("--late-ms wants milliseconds"));
+        return usageError(QStringLiteral("Volba --late-ms potřebuje počet milisekund."));
     if (p.isSet(lateOnce)) {
         const QStringList lo = p.value(lateOnce).split(QLatin1Char(':'));
         bool okAddr = false, okMs = false;
@@ -140,7 +188,7 @@ int main(int argc, char** argv)
         f.lateOnceMs = lo.value(1).toInt(&okMs);
         if (lo.size() != 2 || !okAddr || !okMs || f.lateOnceAddress < 0 || f.lateOnceAddress % 8 != 0
             || f.lateOnceMs < 0)
-            return usageError(QStringLiteral("--late-once wants ADDRESS:MS (a block address, a multiple of 8)"));
+            return usageError(QStringLiteral("Volba --late-once potřebuje ADRESA:MS (adresa bloku je násobek 8)."));
     }
     {
         const QStringList rm = p.value(replyMs).split(QLatin1Char('-'));
@@ -148,7 +196,7 @@ int main(int argc, char** argv)
         const int lo = rm.value(0).toInt(&okMin);
         const int hi = rm.size() > 1 ? rm.value(1).toInt(&okMax) : lo;
         if (rm.size() > 2 || !okMin || !okMax || lo < 0 || hi < lo)
-            return usageError(QStringLiteral("--reply-ms wants MS or MIN-MAX"));
+            return usageError(QStringLiteral("Volba --reply-ms potřebuje MS nebo MIN-MAX."));
         f.replyDelayMs = lo;
         f.replyJitterMs = hi - lo;
     }
@@ -157,16 +205,16 @@ int main(int argc, char** argv)
             continue;
         *target = p.value(*opt).toInt(&okNum);
         if (!okNum || *target < 0 || *target % 8 != 0)
-            return usageError(QStringLiteral("--%1 wants a block address (a multiple of 8)").arg(opt->names().constFirst()));
+            return usageError(QStringLiteral("Volba --%1 potřebuje adresu bloku (násobek 8).").arg(opt->names().constFirst()));
     }
     const int baudRate = p.value(baud).toInt(&okNum);
     if (!okNum || baudRate < 0)
-        return usageError(QStringLiteral("--baud wants a number"));
+        return usageError(QStringLiteral("Volba --baud potřebuje číslo."));
 
     if (p.isSet(image)) {
         QFile in(p.value(image));
         if (!in.open(QIODevice::ReadOnly))
-            return usageError(QStringLiteral("cannot read %1").arg(p.value(image)));
+            return refuse(QStringLiteral("Soubor '%1' nelze přečíst: %2").arg(p.value(image), in.errorString()));
         const QByteArray b = in.read(qint64(core.memory().size()));
         std::copy(b.begin(), b.end(), core.memory().begin());
     }
@@ -200,7 +248,7 @@ int main(int argc, char** argv)
             ::unlink(l.constData());
         }
         if (::symlink(QFile::encodeName(station.devicePath()).constData(), l.constData()) != 0)
-            return usageError(QStringLiteral("cannot create link %1").arg(p.value(link)));
+            return refuse(QStringLiteral("Odkaz '%1' nelze vytvořit: %2").arg(p.value(link), QString::fromLocal8Bit(std::strerror(errno))));
     }
     std::printf("%s\n", station.devicePath().toUtf8().constData());
     std::fflush(stdout);

@@ -28,34 +28,38 @@ namespace {
 
 class StopBusy final : public FakeBusy {
 public:
-    explicit StopBusy(const std::atomic<bool>& stop) : m_stop(stop) {}
-    bool cancelRequested() const override { return m_stop.load(); }
+    StopBusy(const std::atomic<bool>& stop, const VirtualSerialLine& line) : m_stop(stop), m_line(line) {}
+    bool cancelRequested() const override { return m_stop.load() || m_line.hasFailed(); }
 
 private:
     const std::atomic<bool>& m_stop;
+    const VirtualSerialLine& m_line;
 };
 
-enum class Port { Opens, Missing, Lost }; // Lost: opens when first tried, then the adapter is pulled
+// Lost: opens when first tried, then the adapter is pulled. Pulled: its
+// adapter is pulled while the second station is waited for.
+enum class Port { Opens, Missing, Lost, Pulled };
 
 struct Session final : PortSession {
-    Session(StationCore& station, const std::atomic<bool>& stop, Port kind) : stopBusy(stop), line(station, pump), kind(kind)
+    Session(StationCore& station, const std::atomic<bool>& stop, Port kind) : stopBusy(stop, line), line(station, pump), kind(kind)
     {
-        line.setOpenFails(kind != Port::Opens);
+        line.setOpenFails(kind == Port::Missing || kind == Port::Lost);
     }
+    bool lineLost() const override { return line.hasFailed(); }
     StationLink& link() override { return stationLink; }
     Prompts& prompts() override { return fakePrompts; }
     BusyIndicator& busy() override { return stopBusy; }
     bool portOpens(QString& error) override
     {
-        if (kind == Port::Opens || (kind == Port::Lost && probes++ == 0))
+        if (kind == Port::Opens || (kind == Port::Lost && probes++ == 0) || (kind == Port::Pulled && !line.hasFailed()))
             return true;
         error = QStringLiteral("port neexistuje");
         return false;
     }
     SimulatedEventPump pump;
     FakePrompts fakePrompts;
-    StopBusy stopBusy;
     VirtualSerialLine line;
+    StopBusy stopBusy;
     StationLink stationLink{line, pump, fakePrompts, stopBusy};
     Port kind;
     int probes = 0;
@@ -71,7 +75,7 @@ struct ProvisionPorts : ::testing::Test {
 
     void SetUp() override
     {
-        for (const char* p : {"dobry", "vadny", "chybi", "ztraceny"})
+        for (const char* p : {"dobry", "vadny", "chybi", "ztraceny", "vytazeny"})
             stations[QString::fromLatin1(p)] = std::make_unique<StationCore>();
         // Reads back a wrong byte now and then: the read-back compare fails.
         stations[QStringLiteral("vadny")]->faults().badReadback = 1.0;
@@ -90,8 +94,20 @@ struct ProvisionPorts : ::testing::Test {
             runStop = &stop;
             const Port kind = port == QLatin1String("chybi") ? Port::Missing
                 : port == QLatin1String("ztraceny")          ? Port::Lost
+                : port == QLatin1String("vytazeny")          ? Port::Pulled
                                                              : Port::Opens;
-            return std::make_unique<Session>(*stations.at(port), stop, kind);
+            auto session = std::make_unique<Session>(*stations.at(port), stop, kind);
+            if (kind == Port::Pulled) {
+                // The second station's first hello never arrives: the adapter is gone.
+                stations.at(port)->onRequest = [line = &session->line, leaves = 0](const StationCore::Request& r) mutable {
+                    leaves += r.command == cmd::Leave;
+                    if (leaves == 1 && r.command == cmd::Hello) {
+                        line->setUnplugged(true);
+                        line->setOpenFails(true);
+                    }
+                };
+            }
+            return session;
         };
     }
     // Rows k and k + 4 name the same station (a site with two pumps called
@@ -123,8 +139,8 @@ TEST_F(ProvisionPorts, EveryRowOnceAFailingAndAMissingPortLeaveTheRotationTheLog
     };
     const StationTable table = readStationTable(rows(8), DeviceConfig{});
     ASSERT_EQ(table.rows.size(), 8u);
-    const ProvisionSummary s = provisionOnPorts(table, {"dobry", "vadny", "chybi", "ztraceny"}, settings, factory(),
-                                                [] { return false; });
+    const ProvisionSummary s = provisionOnPorts(table, {"dobry", "vadny", "chybi", "ztraceny", "vytazeny"}, settings,
+                                                factory(), [] { return false; });
 
     // Each row finished exactly once; the good port did all the bad one did not.
     std::multiset<int> lines;
@@ -136,8 +152,11 @@ TEST_F(ProvisionPorts, EveryRowOnceAFailingAndAMissingPortLeaveTheRotationTheLog
     EXPECT_EQ(s.failed, 3);
     EXPECT_EQ(s.programmed, 5);
     EXPECT_EQ(s.skipped, 0);
-    ASSERT_EQ(s.ports.size(), 4u);
-    EXPECT_EQ(s.ports[0].programmed, 5);
+    ASSERT_EQ(s.ports.size(), 5u);
+    EXPECT_EQ(s.ports[0].programmed + s.ports[4].programmed, 5);
+    EXPECT_EQ(s.ports[4].programmed, 1) << "pulled out while its second station was waited for";
+    EXPECT_TRUE(s.ports[4].retired.startsWith(QStringLiteral("Zařízení portu 'vytazeny' zmizelo; port je vyřazen")))
+        << s.ports[4].retired.toStdString();
     EXPECT_TRUE(s.ports[0].retired.isEmpty());
     EXPECT_EQ(s.ports[1].failed, 3);
     EXPECT_FALSE(s.ports[1].retired.isEmpty());
@@ -146,7 +165,7 @@ TEST_F(ProvisionPorts, EveryRowOnceAFailingAndAMissingPortLeaveTheRotationTheLog
     EXPECT_EQ(s.ports[3].programmed + s.ports[3].failed, 0) << "its row went to another port";
     EXPECT_TRUE(s.ports[3].retired.contains(QStringLiteral("převezme jiný port")));
     for (const StationResult& r : s.results) {
-        const char* port = r.outcome == StationOutcome::Programmed ? "dobry"
+        const char* port = r.outcome == StationOutcome::Programmed ? (r.port == "vytazeny" ? "vytazeny" : "dobry")
             : r.outcome == StationOutcome::Failed                  ? "vadny"
                                                                    : "";
         EXPECT_EQ(r.port, QLatin1String(port)) << "row on line " << r.line;

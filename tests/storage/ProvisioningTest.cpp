@@ -1,5 +1,6 @@
 #include "link/LinkFakes.h"
 #include "link/StationLink.h"
+#include "model/Cp1250.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
@@ -99,6 +100,39 @@ TEST(StationTable, SemicolonsQuotesAndCellsOverSeveralLines)
     EXPECT_EQ(crlf.rows[1].line, 4);
 }
 
+// What spreadsheets save: Czech Excel in Windows-1250 with the columns it
+// once had left empty, other programs in UTF-8, old ones with CR line ends.
+TEST(StationTable, SpreadsheetExportsInEitherEncodingGiveTheSameRows)
+{
+    const QString text = QStringLiteral("tabJmenoStanice;tabPIN;;\n"
+                                        "Čerpadlo Žďár;1111;;\n"
+                                        ";;;\n"
+                                        "\"Vodojem\nhorní\";2222\n"
+                                        ";;\n");
+    QByteArray cr = text.toUtf8();
+    cr.replace('\n', '\r');
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"UTF-8", text.toUtf8()},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"Windows-1250", toCp1250(text)},
+        {"CR line ends", cr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const StationTable t = readStationTable(c.bytes, templateConfig());
+        ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+        EXPECT_TRUE(t.problems.empty()) << problemTexts(t).join('\n').toStdString();
+        ASSERT_EQ(t.rows.size(), 2u) << "rows of empty cells are no stations";
+        EXPECT_EQ(t.rows[0].config.tabJmenoStanice, QStringLiteral("Čerpadlo Žďár"));
+        EXPECT_EQ(t.rows[1].config.tabJmenoStanice, QStringLiteral("Vodojem\nhorní"));
+        EXPECT_EQ(t.rows[1].config.tabPIN, QStringLiteral("2222"));
+        EXPECT_EQ(t.rows[1].line, 4);
+    }
+}
+
 TEST(StationTable, BatteryTextSetInOneColumnIsTheOtherFieldToo)
 {
     const StationTable t = readStationTable("rtBattLow\nBaterie slaba\n", DeviceConfig{});
@@ -140,7 +174,6 @@ TEST(StationTable, UnusableHeadersRefuseTheWholeTable)
         {"tabPIN[0]\n1\n", "Sloupec 'tabPIN[0]' nemá index."},
         {"tabTC[1],tabTC[1]\n1,2\n", "Sloupec 'tabTC[1]' je v záhlaví dvakrát."},
         {"", "Soubor se stanicemi je prázdný."},
-        {"tabJmenoStanice\n\xC8" "erpadlo\n", "Soubor se stanicemi není v kódování UTF-8."},
     };
     for (const auto& c : cases) {
         const StationTable t = readStationTable(c.csv, DeviceConfig{});
@@ -397,43 +430,61 @@ TEST_F(ProvisionFixture, NoCompleteBackupNoWrite)
     }
 }
 
-TEST_F(ProvisionFixture, ALogThatCannotBeWrittenEndsTheRunAfterTheStationInHand)
+TEST_F(ProvisionFixture, ALogThatCannotBeCreatedIsFoundBeforeTheFirstStation)
 {
     settings.logPath = dir.filePath(QStringLiteral("chybi/protokol.csv")); // a folder that does not exist
+    for (const QByteArray csv : {QByteArray("tabJmenoStanice\nPrvni\nDruha\n"),
+                                 QByteArray("tabJmenoStanice,tabPIN\nPrvni,12x\nDruha,1\n")}) {
+        station.clearRequests();
+        said.clear();
+        Provisioner p(link, prompts, busy, settings);
+        const ProvisionSummary s = p.run(table(csv));
+        EXPECT_TRUE(s.logFailed);
+        EXPECT_EQ(s.programmed, 0);
+        EXPECT_EQ(s.skipped, 2 - s.invalid);
+        EXPECT_EQ(sent(0x01), 0) << "no station waited for";
+        EXPECT_TRUE(said.join('\n').contains(QStringLiteral("Do protokolu '%1' nelze zapisovat (").arg(settings.logPath)))
+            << said.join('\n').toStdString();
+    }
+}
+
+TEST_F(ProvisionFixture, StornoEndsTheRunAfterThatStationAndAWrittenOneIsNotToBeDoneAgain)
+{
+    settings.verifyWrites = false; // the only reads after a write are the read-back
     const struct {
         const char* what;
-        QByteArray csv;
-        int stationsTried;
+        bool duringReadBack;
+        StationOutcome outcome;
+        int writes, unchecked;
     } cases[] = {
-        {"first written after the first station", "tabJmenoStanice\nPrvni\nDruha\n", 1},
-        {"first written for an invalid row, before any station", "tabJmenoStanice,tabPIN\nPrvni,12x\nDruha,1\n", 0},
+        {"during the write", false, StationOutcome::Cancelled, 1, 0},
+        {"during the read-back after a complete write", true, StationOutcome::Unchecked, -1, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         station.clearRequests();
+        busy.cancel = false;
+        bool written = false;
+        station.onRequest = [&](const StationCore::Request& r) {
+            written = written || r.command == 0x05;
+            if (r.command == (c.duringReadBack ? 0x04 : 0x05) && written)
+                busy.cancel = true;
+        };
         Provisioner p(link, prompts, busy, settings);
-        const ProvisionSummary s = p.run(table(c.csv));
-        EXPECT_TRUE(s.logFailed);
-        EXPECT_EQ(s.programmed, c.stationsTried);
-        EXPECT_EQ(sent(0x01) > 0, c.stationsTried > 0) << "stations waited for";
-        EXPECT_TRUE(said.contains(QStringLiteral("Do protokolu '%1' nelze zapisovat.").arg(settings.logPath)));
+        const ProvisionSummary s = p.run(table("tabJmenoStanice\nPrvni\nDruha\n"));
+        EXPECT_TRUE(s.cancelled);
+        ASSERT_EQ(s.results.size(), 1u) << "the second station is not waited for";
+        EXPECT_EQ(s.results[0].outcome, c.outcome);
+        if (c.writes > 0) {
+            EXPECT_EQ(sent(0x05), c.writes) << "the write stops after the block during which Storno came";
+        }
+        EXPECT_EQ(s.unchecked, c.unchecked);
+        EXPECT_EQ(s.skipped, 2 - c.unchecked) << "a written station is no row to do again";
+        EXPECT_FALSE(s.results[0].backupFile.isEmpty());
+        EXPECT_EQ(link.state(), LinkState::Inactive);
     }
-}
-
-TEST_F(ProvisionFixture, StornoDuringTheWriteEndsTheRunAfterThatStation)
-{
-    station.onRequest = [this](const StationCore::Request& r) {
-        if (r.command == 0x05)
-            busy.cancel = true;
-    };
-    Provisioner p(link, prompts, busy, settings);
-    const ProvisionSummary s = p.run(table("tabJmenoStanice\nPrvni\nDruha\n"));
-    EXPECT_TRUE(s.cancelled);
-    ASSERT_EQ(s.results.size(), 1u) << "the second station is not waited for";
-    EXPECT_EQ(s.results[0].outcome, StationOutcome::Cancelled);
-    EXPECT_EQ(sent(0x05), 1) << "the write stops after the block during which Storno came";
-    EXPECT_FALSE(s.results[0].backupFile.isEmpty());
-    EXPECT_EQ(link.state(), LinkState::Inactive);
+    station.onRequest = nullptr;
+    EXPECT_TRUE(logRows().last().contains(QStringLiteral(",zapsáno bez kontroly,"))) << logRows().last().toStdString();
 }
 
 TEST_F(ProvisionFixture, ReportIsPrintedPerStationAndAFailedPrintIsNotASuccess)
@@ -445,11 +496,18 @@ TEST_F(ProvisionFixture, ReportIsPrintedPerStationAndAFailedPrintIsNotASuccess)
         printed << c.tabJmenoStanice + QLatin1Char('|') + path;
         return printWorks;
     };
+    settings.say = [&](const QString& l) {
+        if (l.contains(QStringLiteral("(řádek 3,")))
+            printWorks = false;
+    };
     Provisioner p(link, prompts, busy, settings);
-    const StationTable t = table("tabJmenoStanice\nA1\nB2\n");
-    EXPECT_EQ(p.programStation(t.rows[0]).outcome, StationOutcome::Programmed);
-    printWorks = false;
-    EXPECT_EQ(p.programStation(t.rows[1]).outcome, StationOutcome::PdfFailed);
+    const ProvisionSummary s = p.run(table("tabJmenoStanice\nA1\nB2\n"));
+    ASSERT_EQ(s.results.size(), 2u);
+    EXPECT_EQ(s.results[0].outcome, StationOutcome::Programmed);
+    EXPECT_EQ(s.results[1].outcome, StationOutcome::PdfFailed);
+    EXPECT_EQ(s.programmed, 2) << "the station holds its settings; only the report is missing";
+    EXPECT_EQ(s.withoutPdf, 1);
+    EXPECT_EQ(s.failed + s.skipped, 0);
     ASSERT_EQ(printed.size(), 2);
     EXPECT_EQ(printed[0], QStringLiteral("A1|") + settings.pdfDir + QStringLiteral("/A1-20240305-100000.pdf"));
     EXPECT_TRUE(printed[1].startsWith(QStringLiteral("B2|")));
