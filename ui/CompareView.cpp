@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -68,6 +69,8 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
     connect(copy, &QAction::triggered, this, [this] { copySelection(); });
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The view's own Ctrl+C would copy the current cell only.
+    m_table->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* close = buttons->addButton(QStringLiteral("&Zavřít"), QDialogButtonBox::RejectRole);
@@ -121,6 +124,16 @@ QString CompareView::selectedText() const
         out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return out;
+}
+
+bool CompareView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copySelection();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CompareView::copySelection() const

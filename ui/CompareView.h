@@ -26,6 +26,9 @@ public:
     // The selected lines, tab-separated, full texts: what Ctrl+C copies.
     [[nodiscard]] QString selectedText() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void copySelection() const;
 
