@@ -75,15 +75,19 @@ StoredSettings settingsAsStored(const DeviceConfig& typed, const EditorSettings&
     return s;
 }
 
+QString findingText(const SettingsFinding& f)
+{
+    QString out = f.label;
+    if (f.field && f.field->count > 1)
+        out += QLatin1Char(' ') + QString::fromLatin1(f.field->name);
+    return out + QStringLiteral(": ") + f.message;
+}
+
 QString findingsText(const std::vector<SettingsFinding>& findings)
 {
     QString out;
-    for (const SettingsFinding& f : findings) {
-        out += f.label;
-        if (f.field && f.field->count > 1)
-            out += QLatin1Char(' ') + QString::fromLatin1(f.field->name);
-        out += QStringLiteral(": ") + f.message + QLatin1Char('\n');
-    }
+    for (const SettingsFinding& f : findings)
+        out += findingText(f) + QLatin1Char('\n');
     return out;
 }
 

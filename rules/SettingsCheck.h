@@ -63,7 +63,9 @@ struct StoredSettings {
 };
 [[nodiscard]] StoredSettings settingsAsStored(const DeviceConfig& typed, const EditorSettings& editor = {});
 
-// "Lbl name: message" lines of findings, one per line, each ending in '\n'.
+// "I2 tabINPNazev: message", "tabPIN: message": one finding as every tool lists it.
+[[nodiscard]] QString findingText(const SettingsFinding& finding);
+// findingText of each, one per line, each ending in '\n'.
 [[nodiscard]] QString findingsText(const std::vector<SettingsFinding>& findings);
 
 // "T1 tabTC: '0602909909' → '+420602909909'", "tabDobaPlatnostiSMS: '45' → '30'".

@@ -179,7 +179,7 @@ QString csvCell(const QString& s)
 
 } // namespace
 
-StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
+StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, const EditorSettings& editor)
 {
     StationTable table;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -278,8 +278,9 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
             }
         }
         // Each row stores what the editor would store: its rewrites applied and listed.
-        DeviceConfig config = doc.config();
-        for (const FieldRewrite& w : applyFieldRewrites(config))
+        const StoredSettings stored = settingsAsStored(doc.config(), editor);
+        const DeviceConfig& config = stored.config;
+        for (const FieldRewrite& w : stored.rewrites)
             table.rewrites.push_back({rec.line, rowPrefix(rec.line) + rewriteText(w), config.tabJmenoStanice});
         name = config.tabJmenoStanice;
         for (std::size_t k = before; k < table.problems.size(); ++k)
@@ -295,8 +296,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
                 problem(QStringLiteral("rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));
             battery = rec.cells[qsizetype(k)];
         }
-        for (const SettingsFinding& f : checkSettings(config))
-            problem(QStringLiteral("%1: %2").arg(f.label, f.message));
+        for (const SettingsFinding& f : stored.refusals)
+            problem(findingText(f));
         EepromImage scratch;
         if (encodeImage(config, scratch) != EncodeError::None)
             problem(QStringLiteral("nastavení nelze převést do formátu EEPROM."));

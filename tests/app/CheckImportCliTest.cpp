@@ -58,13 +58,17 @@ QByteArray row(int index, const char* value, const char* rest = "")
 }
 
 // One set of rules: what check refuses, import refuses with the same
-// message and writes nothing; what they accept, import stores as the window
-// would, and diff and print of the JSON see exactly that stored image.
+// message and writes nothing, and provisioning with it as the template marks
+// its row invalid; what they accept, import stores as the window would,
+// provisioning lists the same rewrites, and diff and print of the JSON see
+// exactly that stored image.
 TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
 {
     QTemporaryDir dir;
     const QString json = dir.filePath(QStringLiteral("sablona.json"));
     const QString eep = dir.filePath(QStringLiteral("sablona.eep"));
+    const QString csv = dir.filePath(QStringLiteral("stanice.csv"));
+    ASSERT_TRUE(writeFile(csv, "tabCITZpr[1]\nne\n")); // one row: the template as it is
     const struct {
         QByteArray settings;
         const char* refusal; // nullptr: accepted
@@ -97,6 +101,11 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
         const CliResult check = runCli({QStringLiteral("check"), json});
         const CliResult import = runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep});
         const CliResult diff = runCli({QStringLiteral("diff"), json, eep});
+        QFile::remove(dir.filePath(QStringLiteral("log.csv")));
+        const CliResult provision = runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator"),
+                                            QStringLiteral("--template"), json, QStringLiteral("--stations"), csv,
+                                            QStringLiteral("--log"), dir.filePath(QStringLiteral("log.csv")),
+                                            QStringLiteral("--backups"), dir.filePath(QStringLiteral("zalohy"))});
         if (c.refusal) {
             const QString refusal = QString::fromUtf8(c.refusal);
             EXPECT_EQ(check.exitCode, 1);
@@ -105,6 +114,8 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
             EXPECT_TRUE(import.err.contains(refusal)) << import.err.toStdString();
             EXPECT_FALSE(QFile::exists(eep));
             EXPECT_TRUE(diff.err.contains(refusal)) << diff.err.toStdString();
+            EXPECT_EQ(provision.exitCode, 1);
+            EXPECT_TRUE(provision.out.contains(QStringLiteral("Řádek 2: ") + refusal)) << provision.out.toStdString();
             continue;
         }
         EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
@@ -113,6 +124,9 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
         const CliResult show = runCli({QStringLiteral("show"), eep});
         EXPECT_TRUE(show.out.contains(QString::fromUtf8(c.stored))) << show.out.toStdString();
         EXPECT_EQ(diff.exitCode, 0) << "the JSON as stored is the imported image\n" << diff.out.toStdString();
+        EXPECT_EQ(provision.exitCode, 0) << provision.err.toStdString();
+        for (const QString& rewrite : check.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            EXPECT_TRUE(provision.err.contains(QStringLiteral("Řádek 2: ") + rewrite)) << provision.err.toStdString();
     }
     // The warning is the window's analog message, listed by check and import alike.
     const CliResult warned = runCli({QStringLiteral("check"), json});
