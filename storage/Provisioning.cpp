@@ -282,6 +282,10 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
         const DeviceConfig& config = stored.config;
         for (const FieldRewrite& w : stored.rewrites)
             table.rewrites.push_back({rec.line, rowPrefix(rec.line) + rewriteText(w), config.tabJmenoStanice});
+        // Stored all the same, as the window stores them, but told as check tells them.
+        for (const SettingsFinding& f : stored.warnings)
+            table.rewrites.push_back({rec.line, rowPrefix(rec.line) + QStringLiteral("Upozornění: ") + findingText(f),
+                                      config.tabJmenoStanice});
         name = config.tabJmenoStanice;
         for (std::size_t k = before; k < table.problems.size(); ++k)
             table.problems[k].name = name;

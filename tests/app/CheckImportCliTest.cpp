@@ -128,10 +128,12 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
         for (const QString& rewrite : check.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             EXPECT_TRUE(provision.err.contains(QStringLiteral("Řádek 2: ") + rewrite)) << provision.err.toStdString();
     }
-    // The warning is the window's analog message, listed by check and import alike.
+    // The warning is the window's analog message, listed by check, import and provision alike.
+    const QString warning = QStringLiteral("Upozornění: A1: Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.");
     const CliResult warned = runCli({QStringLiteral("check"), json});
-    EXPECT_TRUE(warned.out.contains(QStringLiteral("Upozornění: A1: Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.")))
-        << warned.out.toStdString();
+    EXPECT_TRUE(warned.out.contains(warning)) << warned.out.toStdString();
+    const CliResult warnedImport = runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep, QStringLiteral("--force")});
+    EXPECT_TRUE(warnedImport.err.contains(warning)) << warnedImport.err.toStdString();
 
     // A refused JSON makes no report either; the settings file is never the output.
     ASSERT_TRUE(writeFile(json, R"({"tabPIN": "12a4"})"));
