@@ -84,6 +84,11 @@ struct FieldDef {
     std::uint8_t* (*byte)(DeviceConfig&, int);
 
     QString label(int index) const; // "I3", "BAT", or "" for single fields
+    // What the technician reads beside the field or above its grid column:
+    // "Název stanice", "Název" (of an input row), "CL1 úroveň".
+    QString caption() const;
+    // The row and the caption together: "I3 Název", "Název stanice".
+    QString place(int index) const;
     int tabFor(int index) const;
 };
 

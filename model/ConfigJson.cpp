@@ -145,17 +145,18 @@ JsonImport configFromJson(const QByteArray& json)
     QJsonParseError pe;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
     if (pe.error != QJsonParseError::NoError)
-        return {std::nullopt,
+        return {std::nullopt, {},
                 QStringLiteral("Data nejsou platný JSON (znak %1): %2.").arg(QString::number(pe.offset), pe.errorString())};
     if (!doc.isObject())
-        return {std::nullopt, QStringLiteral("Data JSON musí být jeden objekt s nastavením stanice.")};
+        return {std::nullopt, {}, QStringLiteral("Data JSON musí být jeden objekt s nastavením stanice.")};
     const QJsonObject o = doc.object();
 
     DeviceConfig c;
+    EditorSettings editor;
     // The scales first: levels that are not given default to the given range.
     if (o.contains(kScaleKey)) {
         if (QString e = scalesFromJson(o.value(kScaleKey), c.analogScale); !e.isEmpty())
-            return {std::nullopt, e};
+            return {std::nullopt, {}, e};
         for (int i = 0; i < kAnalogCount; ++i) {
             const auto k = std::size_t(i);
             c.tabAINCL1Level[k] = numberText(c.analogScale[k].min);
@@ -167,22 +168,34 @@ JsonImport configFromJson(const QByteArray& json)
         const QString key = it.key();
         if (key == kScaleKey)
             continue;
+        if (key == QLatin1String("tabUTOEnable")) {
+            if (!it.value().isBool())
+                return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být true nebo false.").arg(key)};
+            editor.tabUTOEnable = it.value().toBool();
+            continue;
+        }
+        if (key == QLatin1String("tabUTO")) {
+            if (!it.value().isString())
+                return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být text.").arg(key)};
+            editor.tabUTO = it.value().toString();
+            continue;
+        }
         const FieldDef* f = findField(key.toStdString());
         if (!f)
-            return {std::nullopt, QStringLiteral("Neznámý klíč '%1'.").arg(key)};
+            return {std::nullopt, {}, QStringLiteral("Neznámý klíč '%1'.").arg(key)};
         const QJsonValue v = it.value();
         if (f->count == 1) {
             if (QString e = itemFromJson(v, *f, 0, c, key); !e.isEmpty())
-                return {std::nullopt, e};
+                return {std::nullopt, {}, e};
             continue;
         }
         if (!v.isArray() || v.toArray().size() != f->count)
-            return {std::nullopt, QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
+            return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
                                       .arg(key, QString::number(f->count))};
         const QJsonArray a = v.toArray();
         for (int i = 0; i < f->count; ++i)
             if (QString e = itemFromJson(a[i], *f, i, c, key); !e.isEmpty())
-                return {std::nullopt, e};
+                return {std::nullopt, {}, e};
     }
 
     // The battery-low report and the BAT input's CL1-down text are one text.
@@ -190,13 +203,13 @@ JsonImport configFromJson(const QByteArray& json)
     const bool hasCl1Dn = o.contains(QLatin1String(field(FieldId::tabAINCL1Dn).name));
     QString& cl1Dn = c.tabAINCL1Dn[kBatteryInput];
     if (hasBatt && hasCl1Dn && c.rtBattLow != cl1Dn)
-        return {std::nullopt,
+        return {std::nullopt, {},
                 QStringLiteral("Klíče 'rtBattLow' a 'tabAINCL1Dn[%1]' jsou jeden text a musí se shodovat.").arg(kBatteryInput)};
     if (hasBatt)
         cl1Dn = c.rtBattLow;
     else
         c.rtBattLow = cl1Dn;
-    return {c, {}};
+    return {c, editor, {}};
 }
 
 } // namespace torval

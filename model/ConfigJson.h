@@ -17,10 +17,13 @@ QJsonObject configToJson(const DeviceConfig& c);
 
 struct JsonImport {
     std::optional<DeviceConfig> config;
+    // The editor's telephone prefix rule ("tabUTO", "tabUTOEnable"): not part
+    // of the image, but it decides how the numbers are stored.
+    EditorSettings editor;
     QString error; // Czech, names the offending key; empty on success
 };
 
-// Missing keys keep the defaults. Unknown keys, wrong types, wrong array
+// Missing keys keep the defaults (the editor settings too). Unknown keys, wrong types, wrong array
 // lengths, a scale with min = max and invalid JSON are refused.
 JsonImport configFromJson(const QByteArray& json);
 

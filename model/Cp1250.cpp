@@ -83,6 +83,21 @@ qsizetype writeCp1250(const QString& text, std::uint8_t* out)
     return n;
 }
 
+QString firstCharOutsideCp1250(const QString& text)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        const bool pair = c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate();
+        const char32_t cp = pair ? QChar::surrogateToUcs4(c, text.at(i + 1)) : c.unicode();
+        if (cp != U'?' && encodeOne(cp) == '?')
+            return text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+    }
+    return {};
+}
+
 QByteArray toCp1250(const QString& text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);

@@ -16,6 +16,10 @@ QByteArray toCp1250(const QString& text);
 qsizetype writeCp1250(const QString& text, std::uint8_t* out);
 QString fromCp1250(const QByteArray& bytes);
 QChar cp1250ToUnicode(unsigned char byte);
+// The first character of `text` the code page cannot hold (it would be
+// stored as '?'), as text (an emoji is two UTF-16 units); empty when every
+// character fits.
+QString firstCharOutsideCp1250(const QString& text);
 // Number of bytes toCp1250 would produce.
 int cp1250Length(const QString& text);
 

@@ -3,6 +3,7 @@
 #include "rules/CharacterSets.h"
 #include "rules/KeywordRule.h"
 #include "rules/NumberRules.h"
+#include "model/Cp1250.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -319,8 +320,18 @@ FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig&
                            bool& suppressFieldChecks)
 {
     FieldCheck out;
+    if (field.kind != FieldKind::Text || index < 0 || index >= field.count)
+        return out;
+    // Before any rule of its own: every text ends in the station's code page,
+    // the station name too, and a character it lacks would arrive as '?'.
+    if (const QString c = firstCharOutsideCp1250(textOf(config, field, index)); !c.isEmpty()) {
+        out.passed = false;
+        out.message = outsideCodePageMessage(field.place(index), c);
+        out.tab = field.tabFor(index);
+        return out;
+    }
     const FieldRule* fr = fieldRule(field);
-    if (!fr || field.kind != FieldKind::Text || index < 0 || index >= field.count)
+    if (!fr)
         return out;
 
     RuleInput in;
@@ -348,10 +359,31 @@ FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig&
         out.rewrites.push_back({&field, index, r.text});
     if (r.partner && partner0 && *r.partner != in.partners[0])
         out.rewrites.push_back({partner0, index, *r.partner});
+    if (fr->rule == RuleId::AnalogPercent) {
+        // The grid stores the levels as they are (the analog dialog refuses
+        // such bands); the station would switch at odd points, so say so.
+        const auto u = std::size_t(index);
+        std::array<QString, 4> levels{config.tabAINCL1Level[u], config.tabAINHCL1Level[u], config.tabAINCL2Level[u],
+                                      config.tabAINHCL2Level[u]};
+        const FieldId ids[4] = {FieldId::tabAINCL1Level, FieldId::tabAINHCL1Level, FieldId::tabAINCL2Level,
+                                FieldId::tabAINHCL2Level};
+        for (std::size_t k = 0; k < 4; ++k)
+            if (ids[k] == field.id)
+                levels[k] = r.text;
+        if (!analogLevelsValid(levels[0], levels[1], levels[2], levels[3], config.analogScale[u]))
+            out.warning = kAnalogLevelsMessage;
+    }
     if (fr->rule == RuleId::Phone && in.text.isEmpty())
         out.phoneRights = checkPhoneNumberRights(in.text, config.tabTCPrijem[std::size_t(index)],
                                                  config.tabTCUdalost[std::size_t(index)], suppressFieldChecks);
     return out;
+}
+
+QString outsideCodePageMessage(const QString& place, const QString& character)
+{
+    return rulesText(QT_TRANSLATE_NOOP("FieldRules", "Pole '%1' nesmí obsahovat znak '%2': stanice ho neumí uložit "
+                                                     "(není ve znakové sadě Windows-1250)."))
+        .arg(place, character);
 }
 
 FieldCheck checkUtoLeave(const QString& text)

@@ -98,12 +98,20 @@ struct FieldCheck {
     std::optional<PhoneRightsCheck> phoneRights; // tabTC left empty: untick the row's rights
     // rtBattLow left non-empty (also when rejected): tick tabAINCL1DnEvent of BAT.
     bool tickBatteryCl1Down = false;
+    // Passed and stored, but doubtful: shown with the warning icon (analog
+    // bands that overlap or leave the input's range).
+    QString warning;
     [[nodiscard]] explicit operator bool() const { return passed; }
 };
 
 // Leaving `field`(index) of the main window; the field's text is read from `config`.
 [[nodiscard]] FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig& config,
                                          const EditorSettings& editor, bool& suppressFieldChecks);
+// The refusal of a character the station cannot store: it keeps its texts in
+// Windows-1250 and would show '?' instead. `place` is the field's row and
+// caption ("Název stanice", "I3 Název").
+[[nodiscard]] QString outsideCodePageMessage(const QString& place, const QString& character);
+
 // Leaving the UTO prefix field (it is an editor setting, not part of DeviceConfig).
 [[nodiscard]] FieldCheck checkUtoLeave(const QString& text);
 

@@ -4,6 +4,9 @@
 #include "rules/FieldRules.h"
 #include "rules/NumberRules.h"
 #include "rules/OutputCommands.h"
+#include "rules/PhoneRules.h"
+
+#include <algorithm>
 
 namespace torval {
 
@@ -38,21 +41,53 @@ std::vector<SettingsFinding> checkSettings(const DeviceConfig& config)
             const FieldCheck r = checkFieldLeave(f, i, config, editor, latch);
             if (!r.passed)
                 out.push_back({&f, i, labelOf(f, i), r.message});
-            else if (r.phoneRights)
-                for (const QString& w : r.phoneRights->warnings)
-                    out.push_back({&f, i, labelOf(f, i), w});
         }
     }
 
+    if (const auto o = checkOutputCommands(config))
+        out.push_back({o->field, o->output, outputLabel(o->output), o->message});
+    return out;
+}
+
+std::vector<SettingsFinding> settingsWarnings(const DeviceConfig& config)
+{
+    std::vector<SettingsFinding> out;
     for (int i = 0; i < kAnalogCount; ++i) {
         const auto u = std::size_t(i);
         if (!analogLevelsValid(config.tabAINCL1Level[u], config.tabAINHCL1Level[u], config.tabAINCL2Level[u],
                                config.tabAINHCL2Level[u], config.analogScale[u]))
             out.push_back({nullptr, i, analogLabel(i), kAnalogLevelsMessage});
     }
+    return out;
+}
 
-    if (const auto o = checkOutputCommands(config))
-        out.push_back({o->field, o->output, outputLabel(o->output), o->message});
+StoredSettings settingsAsStored(const DeviceConfig& typed, const EditorSettings& editor)
+{
+    StoredSettings s{typed, {}, {}, {}};
+    // The prefix itself is a field of the window with its own check.
+    if (const FieldCheck uto = checkUtoLeave(editor.tabUTO); !uto.passed) {
+        s.refusals.push_back({nullptr, 0, QStringLiteral("tabUTO"), uto.message});
+        return s;
+    }
+    s.rewrites = applyFieldRewrites(s.config, editor);
+    s.refusals = checkSettings(s.config);
+    s.warnings = settingsWarnings(s.config);
+    return s;
+}
+
+QString findingText(const SettingsFinding& f)
+{
+    QString out = f.label;
+    if (f.field && f.field->count > 1)
+        out += QLatin1Char(' ') + QString::fromLatin1(f.field->name);
+    return out + QStringLiteral(": ") + f.message;
+}
+
+QString findingsText(const std::vector<SettingsFinding>& findings)
+{
+    QString out;
+    for (const SettingsFinding& f : findings)
+        out += findingText(f) + QLatin1Char('\n');
     return out;
 }
 
@@ -65,19 +100,33 @@ std::vector<FieldRewrite> applyFieldRewrites(DeviceConfig& config, const EditorS
                 r.after = e.text;
                 return;
             }
-        out.push_back({e.field, e.index, before, e.text});
+        out.push_back({e.field, e.index, before, e.text, {}});
     };
+    // A pair's minutes before its hours: typed after the hours, they are
+    // carried into them instead of being cut to 59 by the hours' rule.
+    std::vector<const FieldDef*> order;
+    for (const FieldDef& f : configFields())
+        if (f.kind == FieldKind::Text)
+            order.push_back(&f);
+    for (auto [hours, minutes] : {std::pair{FieldId::eePSOnH, FieldId::eePSOnM}, std::pair{FieldId::eePSOffH, FieldId::eePSOffM}}) {
+        const auto h = std::find(order.begin(), order.end(), &field(hours));
+        const auto m = std::find(order.begin(), order.end(), &field(minutes));
+        std::iter_swap(h, m);
+    }
     // A second round settles a pair whose partner was rewritten after it was
     // left (minutes carried into the hours); the rules reach their fixed
     // point within it.
     for (int round = 0; round < 3; ++round) {
         bool changed = false;
-        for (const FieldDef& f : configFields()) {
-            if (f.kind != FieldKind::Text)
-                continue;
-            for (int i = 0; i < f.count; ++i) {
+        for (const FieldDef* f : order) {
+            for (int i = 0; i < f->count; ++i) {
                 bool latch = false;
-                const FieldCheck r = checkFieldLeave(f, i, config, editor, latch);
+                const FieldCheck r = checkFieldLeave(*f, i, config, editor, latch);
+                if (r.tickBatteryCl1Down && !config.tabAINCL1DnEvent[kBatteryInput]) {
+                    config.tabAINCL1DnEvent[kBatteryInput] = true;
+                    out.push_back({&field(FieldId::tabAINCL1DnEvent), kBatteryInput, QStringLiteral("0"),
+                                   QStringLiteral("1"), {}});
+                }
                 if (!r.passed)
                     continue;
                 for (const FieldEdit& e : r.rewrites) {
@@ -86,6 +135,20 @@ std::vector<FieldRewrite> applyFieldRewrites(DeviceConfig& config, const EditorS
                     record(e, text);
                     text = e.text;
                     changed = true;
+                }
+                // A row without a number keeps no rights: the window warns and unticks.
+                if (r.phoneRights) {
+                    const auto u = std::size_t(i);
+                    if (r.phoneRights->clearPrijem && config.tabTCPrijem[u]) {
+                        config.tabTCPrijem[u] = false;
+                        out.push_back({&field(FieldId::tabTCPrijem), i, QStringLiteral("1"), QStringLiteral("0"),
+                                       kPhoneRightsPrijemWarning});
+                    }
+                    if (r.phoneRights->clearUdalost && config.tabTCUdalost[u]) {
+                        config.tabTCUdalost[u] = false;
+                        out.push_back({&field(FieldId::tabTCUdalost), i, QStringLiteral("1"), QStringLiteral("0"),
+                                       kPhoneRightsUdalostWarning});
+                    }
                 }
             }
         }
@@ -102,7 +165,10 @@ QString rewriteText(const FieldRewrite& r)
     QString where = labelOf(*r.field, r.index);
     if (r.field->count > 1)
         where += QLatin1Char(' ') + QString::fromLatin1(r.field->name);
-    return where + QStringLiteral(": '") + r.before + QStringLiteral("' → '") + r.after + QLatin1Char('\'');
+    where += QStringLiteral(": '") + r.before + QStringLiteral("' → '") + r.after + QLatin1Char('\'');
+    if (!r.note.isEmpty())
+        where += QStringLiteral(" (") + r.note + QLatin1Char(')');
+    return where;
 }
 
 } // namespace torval

@@ -197,7 +197,7 @@ QString stationTableText(const QByteArray& bytes)
     return text;
 }
 
-StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
+StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, const EditorSettings& editor)
 {
     StationTable table;
     const QString text = stationTableText(csv);
@@ -295,9 +295,14 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
             }
         }
         // Each row stores what the editor would store: its rewrites applied and listed.
-        DeviceConfig config = doc.config();
-        for (const FieldRewrite& w : applyFieldRewrites(config))
+        const StoredSettings stored = settingsAsStored(doc.config(), editor);
+        const DeviceConfig& config = stored.config;
+        for (const FieldRewrite& w : stored.rewrites)
             table.rewrites.push_back({rec.line, rowPrefix(rec.line) + rewriteText(w), config.tabJmenoStanice});
+        // Stored all the same, as the window stores them, but told as check tells them.
+        for (const SettingsFinding& f : stored.warnings)
+            table.rewrites.push_back({rec.line, rowPrefix(rec.line) + QStringLiteral("Upozornění: ") + findingText(f),
+                                      config.tabJmenoStanice});
         name = config.tabJmenoStanice;
         for (std::size_t k = before; k < table.problems.size(); ++k)
             table.problems[k].name = name;
@@ -312,8 +317,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ)
                 problem(QStringLiteral("rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));
             battery = rec.cells[qsizetype(k)];
         }
-        for (const SettingsFinding& f : checkSettings(config))
-            problem(QStringLiteral("%1: %2").arg(f.label, f.message));
+        for (const SettingsFinding& f : stored.refusals)
+            problem(findingText(f));
         EepromImage scratch;
         if (encodeImage(config, scratch) != EncodeError::None)
             problem(QStringLiteral("nastavení nelze převést do formátu EEPROM."));

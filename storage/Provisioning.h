@@ -50,8 +50,10 @@ struct StationTable {
 // the header (and empty header cells at its end) are ignored. A text cell replaces the
 // template's text (empty included); an empty check box or byte cell keeps the
 // template's value. Each row is then checked with the field rules, the output
-// cross-check and a trial encoding.
-[[nodiscard]] StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ);
+// cross-check and a trial encoding. `editor` is the template's telephone
+// prefix rule.
+[[nodiscard]] StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ,
+                                            const EditorSettings& editor = {});
 
 enum class StationOutcome {
     Programmed,  // written, read back and equal

@@ -149,6 +149,17 @@ QString addressRuns(const std::vector<int>& addresses)
     return runs.join(QStringLiteral(", "));
 }
 
+QString differenceValue(const FieldDef& field, const QString& value)
+{
+    return shown(field, value);
+}
+
+QString describeDifference(const FieldDifference& d)
+{
+    return d.field->place(d.index) + QStringLiteral(": ") + shown(*d.field, d.before) + QStringLiteral(" → ")
+           + shown(*d.field, d.after);
+}
+
 QString formatDifferences(const SettingsDifferences& d)
 {
     QString out;
@@ -158,9 +169,7 @@ QString formatDifferences(const SettingsDifferences& d)
             tab = x.tab;
             out += QStringLiteral("[%1]\n").arg(tabCaptions().value(tab));
         }
-        const QString row = x.label.isEmpty() ? QString() : x.label + QLatin1Char(' ');
-        out += QStringLiteral("  %1%2: %3 → %4\n")
-                   .arg(row, QString::fromLatin1(x.field->name), shown(*x.field, x.before), shown(*x.field, x.after));
+        out += QStringLiteral("  ") + describeDifference(x) + QLatin1Char('\n');
     }
     if (!d.otherBytes.empty())
         out += QString::fromUtf8(kOtherBytesDiffer) + addressRuns(d.otherBytes) + QLatin1Char('\n');

@@ -50,8 +50,17 @@ struct SettingsDifferences {
 // settings of neither image own.
 [[nodiscard]] std::vector<int> diffOtherBytes(const EepromImage& a, const EepromImage& b, int length);
 
-// The readable listing: "[tab caption]" lines, then "  I3 tabINPNazev: "a" → "b"",
-// then one line with the other addresses.
+// One difference as the technician reads it: the row and the caption the
+// window shows, the values as stored: "I3 Název: "DVERE" → "VRATA"",
+// "Název stanice: "A" → "B"", "T2 Příjem příkazů: ne → ano".
+[[nodiscard]] QString describeDifference(const FieldDifference& d);
+// A value of a field as describeDifference shows it (texts quoted, check
+// boxes "ano"/"ne").
+[[nodiscard]] QString differenceValue(const FieldDef& field, const QString& value);
+
+// The readable listing: "[tab caption]" lines, then "  " and describeDifference
+// of each field, then one line with the other addresses. The JSON form keeps
+// the field names.
 [[nodiscard]] QString formatDifferences(const SettingsDifferences& d);
 [[nodiscard]] QJsonObject differencesToJson(const SettingsDifferences& d);
 // Addresses as runs: "49, 60..63, 200".

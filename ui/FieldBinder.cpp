@@ -227,6 +227,8 @@ bool FieldBinder::fieldLeft(QObject* widget)
     } else {
         for (const FieldEdit& e : check.rewrites)
             m_doc.setText(*e.field, e.index, e.text);
+        if (!check.warning.isEmpty())
+            m_hooks.prompts().message(check.warning, Icon::Warning); // stored all the same
         if (check.phoneRights && b) {
             const PhoneRightsCheck& r = *check.phoneRights;
             const FieldDef& prijem = field(FieldId::tabTCPrijem);

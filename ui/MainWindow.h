@@ -27,6 +27,7 @@ class SettingsDocument;
 class EepromImage;
 class StationLink;
 class BusyWindow;
+class CompareView;
 class AboutWindow;
 class QtPrompts;
 class FieldBinder;
@@ -143,8 +144,7 @@ private:
     bool m_loading = false;
     QString m_file;
     QSettings* m_remembered = nullptr;
-    QWidget* m_compareView = nullptr;
-    QPlainTextEdit* m_compareText = nullptr;
+    CompareView* m_compareView = nullptr;
 
     // The three parts; the binder first, the tabs bind through it.
     FieldBinder* m_binder = nullptr;

@@ -4,6 +4,7 @@
 // comparison with the station before a write.
 
 #include "ui/MainWindow.h"
+#include "ui/CompareView.h"
 
 #include "link/StationLink.h"
 #include "model/DeviceConfig.h"
@@ -183,29 +184,9 @@ void MainWindow::compareWithStation()
     std::vector<FieldDifference> differences;
     if (compareWithDevice(ctx, differences) != CommandOutcome::Done)
         return; // the read's own message has been shown
-    if (!m_compareView) {
-        // Not modal: the technician can keep it open beside the tabs while mending.
-        auto* view = new QDialog(this);
-        view->setObjectName(QStringLiteral("Porovnani"));
-        view->setWindowTitle(QStringLiteral("Porovnání se stanicí"));
-        auto* box = new QVBoxLayout(view);
-        box->addWidget(new QLabel(QStringLiteral("Co zápis do EEPROM změní (stanice → program):")));
-        m_compareText = new QPlainTextEdit;
-        m_compareText->setObjectName(QStringLiteral("txtRozdily"));
-        m_compareText->setReadOnly(true);
-        m_compareText->setLineWrapMode(QPlainTextEdit::NoWrap);
-        m_compareText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        box->addWidget(m_compareText, 1);
-        auto* buttons = new QDialogButtonBox;
-        QPushButton* close = buttons->addButton(QStringLiteral("&Zavřít"), QDialogButtonBox::RejectRole);
-        connect(close, &QPushButton::clicked, view, &QDialog::hide);
-        box->addWidget(buttons);
-        view->resize(900, 420); // room for two texts of the longest kind side by side
-        m_compareView = view;
-    }
-    m_compareText->setPlainText(differences.empty()
-                                    ? QStringLiteral("Shodné")
-                                    : formatDifferences(SettingsDifferences{std::move(differences), {}}));
+    if (!m_compareView)
+        m_compareView = new CompareView(this); // not modal: kept open beside the tabs while mending
+    m_compareView->showDifferences(differences);
     m_compareView->show();
     m_compareView->raise();
 }

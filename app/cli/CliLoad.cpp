@@ -1,11 +1,17 @@
 #include "CliLoad.h"
 
 #include "CliCommand.h"
+#include "model/ConfigJson.h"
+#include "model/ImageDecoder.h"
+#include "model/ImageEncoder.h"
 #include "storage/CommandMessages.h"
 #include "storage/SettingsCommands.h"
 #include "storage/SettingsFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
+#include <memory>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -53,6 +59,60 @@ bool loadImageFile(const QString& path, EepromImage& image, QString& error)
         break;
     }
     return false;
+}
+
+JsonSettings loadJsonSettings(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, loadFailedMessage(path)};
+    const QByteArray json = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, loadFailedMessage(path)};
+    const JsonImport imported = configFromJson(json);
+    if (!imported.config)
+        return {std::nullopt, QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error};
+    return {settingsAsStored(*imported.config, imported.editor), {}};
+}
+
+bool isJsonPath(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<DeviceConfig> loadAsStationHolds(const QString& path, QString& error)
+{
+    auto image = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
+    if (!isJsonPath(path)) {
+        // A damaged file is refused: half-decoded settings look whole.
+        if (!loadImageFile(path, *image, error))
+            return std::nullopt;
+        return decodeImage(*image, DeviceConfig{}).config;
+    }
+    JsonSettings loaded = loadJsonSettings(path);
+    if (!loaded.stored) {
+        error = loaded.error;
+        return std::nullopt;
+    }
+    if (!loaded.stored->accepted()) {
+        error = QStringLiteral("Soubor '") + path + QStringLiteral("' obsahuje nastavení, které editor odmítne:\n")
+                + findingsText(loaded.stored->refusals).trimmed();
+        return std::nullopt;
+    }
+    // Through the image: two files that would program the same station read
+    // the same ("50" and "50,0", the analog steps).
+    const DeviceConfig& stored = loaded.stored->config;
+    if (encodeImage(stored, *image) != EncodeError::None) {
+        error = QStringLiteral("Soubor '") + path + QStringLiteral("': nastavení nelze převést do formátu EEPROM.");
+        return std::nullopt;
+    }
+    return decodeImage(*image, stored).config;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 void TerminalPrompts::message(const QString& text, Icon)

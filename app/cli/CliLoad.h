@@ -5,8 +5,10 @@
 
 #include "interact/Prompts.h"
 #include "model/EepromImage.h"
+#include "rules/SettingsCheck.h"
 
 #include <QString>
+#include <optional>
 
 namespace torval::cli {
 
@@ -20,6 +22,25 @@ QString overwriteRefusedMessage(const QString& path);
 // (header, a file that ends inside its own settings). On failure `error`
 // holds the message to show; on success the image decodes completely.
 [[nodiscard]] bool loadImageFile(const QString& path, EepromImage& image, QString& error);
+
+// A JSON settings file taken through the window's rules: `stored` holds the
+// settings as the window would store them, with its rewrites, refusals and
+// warnings; without it `error` says why the file could not be read.
+struct JsonSettings {
+    std::optional<StoredSettings> stored;
+    QString error;
+};
+[[nodiscard]] JsonSettings loadJsonSettings(const QString& path);
+
+// A settings file as the station would hold it, for the commands that show
+// or compare settings: an .eep decoded (a damaged one refused), a JSON file
+// stored by the window's rules (refused when they refuse it, the refusals in
+// `error`), encoded into an image and read back.
+[[nodiscard]] std::optional<DeviceConfig> loadAsStationHolds(const QString& path, QString& error);
+[[nodiscard]] bool isJsonPath(const QString& path);
+
+// The same file under another name (a link, "./", "..") is the same file.
+[[nodiscard]] bool sameFile(const QString& a, const QString& b);
 
 // Answers questions on the terminal. Without a terminal on stdin nobody can
 // answer, so the question is refused (answered No) and `refused()` tells the

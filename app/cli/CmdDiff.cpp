@@ -45,19 +45,13 @@ QString usageText()
                           "  A a B: SOUBOR.eep, SOUBOR.json nebo --port PORT\n");
 }
 
+// What the station would hold: the window's rules, then the image.
 bool loadJsonSide(const QString& path, Side& side, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = loadFailedMessage(path);
+    std::optional<DeviceConfig> config = loadAsStationHolds(path, error);
+    if (!config)
         return false;
-    }
-    JsonImport imported = configFromJson(file.readAll());
-    if (!imported.config) {
-        error = QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error;
-        return false;
-    }
-    side.config = std::move(*imported.config);
+    side.config = std::move(*config);
     return true;
 }
 

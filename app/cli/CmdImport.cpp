@@ -31,26 +31,30 @@ int runImport(const QStringList& args)
     if (output.isEmpty())
         return line.usageError();
 
-    QFile file(input);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printErr(loadFailedMessage(input) + QLatin1Char('\n'));
+    // The settings are read, never overwritten with an image, --force or not.
+    if (sameFile(input, output)) {
+        printErr(QStringLiteral("Nastavení nelze zapsat do souboru '") + output +
+                 QStringLiteral("', ze kterého se čte.\n"));
         return kFailed;
     }
-    const QByteArray json = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        printErr(loadFailedMessage(input) + QLatin1Char('\n'));
+    JsonSettings loaded = loadJsonSettings(input);
+    if (!loaded.stored) {
+        printErr(loaded.error + QLatin1Char('\n'));
         return kFailed;
     }
-    const JsonImport imported = configFromJson(json);
-    if (!imported.config) {
-        printErr(QStringLiteral("Soubor '") + input + QStringLiteral("': ") + imported.error + QLatin1Char('\n'));
-        return kFailed;
-    }
-    // What the editor would have rewritten on leaving each field is stored
-    // rewritten, and the technician is told what changed.
-    DeviceConfig config = *imported.config;
-    for (const FieldRewrite& r : applyFieldRewrites(config))
+    // Stored as the editor would store it: its rewrites applied and listed,
+    // what it refuses refused (nothing is written then), what it warns of told.
+    const StoredSettings& stored = *loaded.stored;
+    for (const FieldRewrite& r : stored.rewrites)
         printErr(rewriteText(r) + QLatin1Char('\n'));
+    for (const QString& w : findingsText(stored.warnings).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        printErr(QStringLiteral("Upozornění: ") + w + QLatin1Char('\n'));
+    if (!stored.accepted()) {
+        printErr(findingsText(stored.refusals) + QStringLiteral("Soubor '") + output
+                 + QStringLiteral("' nebyl zapsán: editor by toto nastavení odmítl.\n"));
+        return kFailed;
+    }
+    const DeviceConfig& config = stored.config;
 
     // The window's "save to file" on a fresh image, as in a program that has
     // loaded nothing: the same encoding, length rule and overwrite question.

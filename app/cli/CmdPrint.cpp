@@ -23,27 +23,6 @@ namespace torval::cli {
 
 namespace {
 
-std::optional<DeviceConfig> loadConfig(const QString& path, QString& error)
-{
-    if (QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            error = loadFailedMessage(path);
-            return std::nullopt;
-        }
-        JsonImport imported = configFromJson(file.readAll());
-        if (!imported.config)
-            error = QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error;
-        return std::move(imported.config);
-    }
-    // 64 KiB: kept off the stack. A damaged file is refused here: a
-    // half-decoded image would print a report that looks whole.
-    auto image = std::make_unique<EepromImage>();
-    if (!loadImageFile(path, *image, error))
-        return std::nullopt;
-    return decodeImage(*image, DeviceConfig{}).config;
-}
-
 std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
 {
     const struct {
@@ -58,13 +37,6 @@ std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
         if (name.compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0)
             return p.id;
     return std::nullopt;
-}
-
-// The same file under another name (a link, "./", "..") is the same file.
-bool sameFile(const QString& a, const QString& b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 int runPrint(const QStringList& args)
@@ -100,7 +72,7 @@ int runPrint(const QStringList& args)
         return kFailed;
     }
     QString error;
-    const std::optional<DeviceConfig> config = loadConfig(input, error);
+    const std::optional<DeviceConfig> config = loadAsStationHolds(input, error);
     if (!config) {
         printErr(error + QLatin1Char('\n'));
         return kFailed;

@@ -251,7 +251,7 @@ int runProvision(const QStringList& args)
         printErr(QStringLiteral("Soubor se stanicemi '%1' nelze otevřít.\n").arg(stationsPath));
         return kFailed;
     }
-    const StationTable table = readStationTable(stations.readAll(), *imported.config);
+    const StationTable table = readStationTable(stations.readAll(), *imported.config, imported.editor);
     if (!table.error.isEmpty()) {
         printErr(QStringLiteral("Soubor '%1': %2\nŽádná stanice nebyla programována.\n").arg(stationsPath, table.error));
         return kFailed;

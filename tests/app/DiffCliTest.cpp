@@ -22,6 +22,7 @@ DeviceConfig base()
     c.tabJmenoStanice = QStringLiteral("Vrt 7");
     c.tabINPNazev[2] = QStringLiteral("DVERE");
     c.tabAINCL1Level[0] = QStringLiteral("50");
+    c.tabTC[0] = QStringLiteral("+420601000001");
     return c;
 }
 
@@ -39,6 +40,9 @@ TEST_F(DiffCli, NumbersCompareAsStoredAndChangesAreListedByTab)
 {
     DeviceConfig same = base();
     same.tabAINCL1Level[0] = QStringLiteral("50,0");
+    same.tabTC[0] = QStringLiteral("0601000001"); // the window adds the prefix
+    same.eePSOnH = QStringLiteral("0");
+    same.eePSOnM = QStringLiteral("60"); // carried: 1 h 0 min, as in base()
     json("a.json", base());
     json("b.json", same);
     const CliResult eq = diff({file("a.json"), file("b.json")});
@@ -54,10 +58,10 @@ TEST_F(DiffCli, NumbersCompareAsStoredAndChangesAreListedByTab)
     const CliResult ne = diff({file("a.eep"), file("c.json")});
     EXPECT_EQ(ne.exitCode, 1);
     EXPECT_EQ(ne.out, QStringLiteral("[Dig. vstupy]\n"
-                                     "  I3 tabINPNazev: \"DVERE\" → \"VRATA\"\n"
+                                     "  I3 Název: \"DVERE\" → \"VRATA\"\n"
                                      "[Tel. čísla]\n"
-                                     "  T2 tabTC: \"\" → \"+420777000111\"\n"
-                                     "  T2 tabTCUdalost: ne → ano\n"));
+                                     "  T2 Telefonní číslo: \"\" → \"+420777000111\"\n"
+                                     "  T2 Odesílání zpráv o událostech: ne → ano\n"));
 
     const CliResult js = diff({file("a.eep"), file("c.json"), QStringLiteral("--json")});
     EXPECT_EQ(js.exitCode, 1);

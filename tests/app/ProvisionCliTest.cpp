@@ -64,7 +64,7 @@ TEST_F(ProvisionCli, VirtualStationThreeRowsOneInvalidWithReportsAndLog)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán."))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Připojte další stanici (řádek 2, 'Čerpadlo 1')")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Řádek 4 ('Vodojem, horní'): naprogramováno")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("  T1 tabTC: \"+420601000001\" → \"\"")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("  T1 Telefonní číslo: \"+420601000001\" → \"\"")));
     EXPECT_TRUE(r.out.endsWith(
         QStringLiteral("Naprogramováno: 2, chybných stanic: 0, neplatných řádků: 1, přeskočených řádků: 0.\n")));
     EXPECT_FALSE(r.out.contains(QStringLiteral("[simulator]"))) << "one port, no prefixes";

@@ -54,6 +54,10 @@ TEST(ConfigJson, RoundTripAndDefaults)
     const JsonImport empty = configFromJson("{}");
     ASSERT_TRUE(empty.config);
     EXPECT_EQ(*empty.config, DeviceConfig{});
+    EXPECT_EQ(empty.editor, EditorSettings{});
+    const JsonImport editor = configFromJson(R"({"tabUTOEnable": false, "tabUTO": "+421"})");
+    ASSERT_TRUE(editor.config);
+    EXPECT_EQ(editor.editor, (EditorSettings{false, "+421"}));
 }
 
 TEST(ConfigJson, GivenScaleMovesDefaultLevels)
@@ -104,6 +108,8 @@ TEST(ConfigJson, RejectsBadInputNamingTheKey)
         {R"({"AnalogScale":[{},{},{"min":5,"max":5},{},{},{},{},{}]})", "'AnalogScale[2]'"},
         {R"({"AnalogScale":[{},{},{},{"mez":5},{},{},{},{}]})", "'AnalogScale[3].mez'"},
         {R"({"AnalogScale":[{},{},{},{},{"decimals":-1},{},{},{}]})", "'AnalogScale[4].decimals'"},
+        {R"({"tabUTOEnable":"ne"})", "'tabUTOEnable'"},
+        {R"({"tabUTO":420})", "'tabUTO'"},
         {R"({"tabJmenoStanice": )", "JSON"},
         {R"([1,2])", "objekt"},
     };

@@ -1,4 +1,5 @@
 #include "rules/FieldRules.h"
+#include "rules/NumberRules.h"
 
 #include "QStringPrinter.h"
 
@@ -293,9 +294,22 @@ TEST(FieldRules, MainWindowSideEffectsComeBackAsData)
     c.eePSOnH = QStringLiteral("3");
     EXPECT_TRUE(checkFieldLeave(field("eePSOnH"), 0, c, e, latch).rewrites.empty());
 
-    // The station name takes anything.
+    // The station name takes anything its code page holds.
     c.tabJmenoStanice = QStringLiteral("Čerpací stanice \"Sever\" ~");
     EXPECT_TRUE(checkFieldLeave(field("tabJmenoStanice"), 0, c, e, latch).passed);
+    c.tabJmenoStanice = QStringLiteral("Sever Ω");
+    r = checkFieldLeave(field("tabJmenoStanice"), 0, c, e, latch);
+    EXPECT_EQ(r.message, outsideCodePageMessage(QStringLiteral("Název stanice"), QStringLiteral("Ω")));
+    EXPECT_EQ(r.tab, 0);
+
+    // Overlapping bands are stored with a warning; the level left counts as rewritten.
+    c.tabAINCL2Level[1] = QStringLiteral("40");
+    c.tabAINCL1Level[1] = QStringLiteral("150"); // becomes 100: above CL2
+    r = checkFieldLeave(field("tabAINCL1Level"), 1, c, e, latch);
+    EXPECT_TRUE(r.passed);
+    EXPECT_EQ(r.warning, QString(kAnalogLevelsMessage));
+    c.tabAINCL1Level[1] = QStringLiteral("30");
+    EXPECT_TRUE(checkFieldLeave(field("tabAINCL1Level"), 1, c, e, latch).warning.isEmpty());
 }
 
 TEST(FieldRules, MainWindowLatchBetweenStateNames)

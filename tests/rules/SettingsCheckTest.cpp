@@ -1,5 +1,8 @@
 #include "rules/SettingsCheck.h"
 
+#include "rules/CharacterSets.h"
+#include "rules/FieldRules.h"
+
 #include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -28,24 +31,32 @@ TEST(SettingsCheck, ReportsEveryRejectedFieldOnItsOwn)
     c.tabINPZap[1] = QStringLiteral("ZAP");
     c.tabINPVyp[1] = QStringLiteral("zap");   // both partners report: no latch between fields here
     c.tabOUTNazev[6] = QStringLiteral("x y"); // a hidden output row is still stored and checked
-    c.tabTCPrijem[4] = true;                  // right without a number
+    c.tabTCPrijem[4] = true;                  // right without a number: unticked, never refused
     c.tabCITNazev[1] = QString(101, u'a');    // over the typing limit
-    c.tabAINHCL1Level[7] = QStringLiteral("5"); // BAT 0..27: CL1 0 - 5 is below the range
+    c.tabAINHCL1Level[7] = QStringLiteral("5"); // BAT 0..27: CL1 0 - 5 is below the range: a warning
     c.tabDobaPlatnostiSMS = QStringLiteral("45"); // only rewritten, never reported
+    c.tabJmenoStanice = QStringLiteral("Vrt → 7"); // outside the station's code page
+    c.rtPowerUp = QStringLiteral("Ω");
+    c.tabINPLH[0] = QStringLiteral("Zap 🙂");
+    c.tabAINNazev[5] = QStringLiteral("Čerpadlo"); // in the code page, but not a text character
 
     const auto f = checkSettings(c);
     const QStringList got = lines(f);
     const QStringList expected = {
+        QStringLiteral("tabJmenoStanice tabJmenoStanice: ") + outsideCodePageMessage(QStringLiteral("Název stanice"), QStringLiteral("→")),
         QStringLiteral("tabPIN tabPIN: PIN je špatně zadán."),
+        QStringLiteral("rtPowerUp rtPowerUp: ")
+            + outsideCodePageMessage(QStringLiteral("Síťové napájení: text hlášení při zapnutí"), QStringLiteral("Ω")),
         QStringLiteral("I2 tabINPVyp: Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'."),
         QStringLiteral("I2 tabINPZap: Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'."),
+        QStringLiteral("I1 tabINPLH: ") + outsideCodePageMessage(QStringLiteral("I1 Text zprávy při přechodu 0->1"), QStringLiteral("🙂")),
         QStringLiteral("O7 tabOUTNazev: Název výstupu může obsahovat pouze tyto znaky: "
                        "_0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"),
-        QStringLiteral("T5 tabTC: Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté."),
+        QStringLiteral("A6 tabAINNazev: Text může obsahovat pouze tyto znaky: ") + TextChars.toString(),
         QStringLiteral("C2 tabCITNazev: ") + tooLongMessage(101, 100),
-        QStringLiteral("BAT : Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány."),
     };
     EXPECT_EQ(got, expected) << got.join(u'\n').toStdString();
+    EXPECT_EQ(lines(settingsWarnings(c)), QStringList{QStringLiteral("BAT : Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.")});
 }
 
 TEST(SettingsCheck, OutputCrossCheckComesLast)

@@ -188,20 +188,21 @@ TEST(StationTable, EveryBadRowIsNamedByItsLineAndOnlyGoodRowsRemain)
                            "Dobra,1111,,0,3\n"          // line 2
                            "Spatny PIN,12a4,,0,3\n"     // line 3: field rule
                            "Kolize,1111,SVET,0,3\n"     // line 4: SVET is the beginning of SVETLO
-                           "Prava,1111,,1,3\n"          // line 5: rights without a number
+                           "Prava,1111,,1,3\n"          // line 5: rights without a number: unticked, as the window does
                            "Ano?,1111,,snad,3\n"        // line 6: not a check box value
                            "Kratky,1111\n"              // line 7: too few cells
                            "Platnost,1111,,0,\n";       // line 8: validity may not be empty
     const StationTable t = readStationTable(csv, templateConfig());
     ASSERT_TRUE(t.error.isEmpty());
-    ASSERT_EQ(t.rows.size(), 1u);
+    ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_EQ(t.rows[0].config.tabJmenoStanice, QStringLiteral("Dobra"));
+    EXPECT_FALSE(t.rows[1].config.tabTCUdalost[3]);
 
     std::vector<int> lines;
     for (const auto& p : t.problems)
         if (lines.empty() || lines.back() != p.line)
             lines.push_back(p.line);
-    EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8})) << problemTexts(t).join('\n').toStdString();
+    EXPECT_EQ(lines, (std::vector<int>{3, 4, 6, 7, 8})) << problemTexts(t).join('\n').toStdString();
     const QStringList texts = problemTexts(t);
     EXPECT_TRUE(texts.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán.")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Řádek 6: tabTCUdalost[3]: 'snad' není ano/ne (1/0).")));
@@ -326,7 +327,7 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
     EXPECT_TRUE(said.contains(QStringLiteral("Připojte další stanici (řádek 4, 'Stanice C') a uveďte ji do programovacího režimu.")));
     EXPECT_TRUE(said.contains(QStringLiteral("Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše.")));
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [](const QString& l) {
-        return l.startsWith(QStringLiteral("Změny proti stanici (3):")) && l.contains(QStringLiteral("T1 tabTC: \"+420601000001\" → \"\""));
+        return l.startsWith(QStringLiteral("Změny proti stanici (3):")) && l.contains(QStringLiteral("T1 Telefonní číslo: \"+420601000001\" → \"\""));
     })) << said.join('\n').toStdString();
 
     const QStringList log = logRows();

@@ -96,14 +96,14 @@ TEST(SettingsDiff, GroupsByTabWithRowLabelsAndKeepsTheTypedValues)
     SettingsDifferences all;
     all.fields = d;
     EXPECT_EQ(formatDifferences(all), QStringLiteral("[Všeobecné]\n"
-                                                     "  tabJmenoStanice: \"\" → \"Čerpadlo\"\n"
+                                                     "  Název stanice: \"\" → \"Čerpadlo\"\n"
                                                      "[Dig. vstupy]\n"
-                                                     "  I3 tabINPNazev: \"\" → \"DVERE\"\n"
+                                                     "  I3 Název: \"\" → \"DVERE\"\n"
                                                      "[Analog. vstupy 5-8]\n"
-                                                     "  A6 tabAINNazev: \"\" → \"Teplota\"\n"
-                                                     "  BAT eeMaskAInAlarm: 0 → 5\n"
+                                                     "  A6 Název: \"\" → \"Teplota\"\n"
+                                                     "  BAT Alarm: 0 → 5\n"
                                                      "[Čítače]\n"
-                                                     "  C2 tabCITZpr: ne → ano\n"));
+                                                     "  C2 Uvádět ve zprávě: ne → ano\n"));
 }
 
 TEST(SettingsDiff, ReportSwitchWithoutTextIsStoredAsOffAndSoCountsAsOff)

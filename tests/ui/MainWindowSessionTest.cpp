@@ -3,6 +3,7 @@
 // and the comparison with the station before a write.
 
 #include "ui/MainWindowTestSupport.h"
+#include "ui/CompareView.h"
 
 #include "link/LinkMessages.h"
 #include "link/StationLink.h"
@@ -19,7 +20,10 @@
 #include "ui/MainWindow.h"
 #include "platform/PortRouterLine.h"
 
+#include <QClipboard>
 #include <QDropEvent>
+#include <QLabel>
+#include <QTableWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
@@ -309,13 +313,15 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     prompts.all.clear();
     compare->click();
     EXPECT_TRUE(prompts.all.empty());
-    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("txtRozdily"));
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("[Všeobecné]\n"
-                                                  "  tabJmenoStanice: \"%1\" → \"VODOJEM\"\n"
-                                                  "[Dig. vstupy]\n"
-                                                  "  I3 tabINPNazev: \"%2\" → \"VRATA\"\n")
-                                       .arg(stationName, input3));
+    auto* view = window.findChild<CompareView*>(QStringLiteral("Porovnani"));
+    ASSERT_NE(view, nullptr);
+    auto* table = view->findChild<QTableWidget*>(QStringLiteral("tblRozdily"));
+    table->selectAll();
+    EXPECT_EQ(view->selectedText(), QStringLiteral("Všeobecné\t\tNázev stanice\t\"%1\"\t\"VODOJEM\"\n"
+                                                   "Dig. vstupy\tI3\tNázev\t\"%2\"\t\"VRATA\"\n")
+                                        .arg(stationName, input3));
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), view->selectedText()) << "Ctrl+C copies the selected lines";
     EXPECT_EQ(doc.config(), edited);
     EXPECT_TRUE(image == *imageBefore) << "the station is read into an image of its own";
     EXPECT_TRUE(window.settingsModified());
@@ -323,7 +329,8 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     doc.setText("tabJmenoStanice", 0, stationName);
     doc.setText("tabINPNazev", 2, input3);
     compare->click();
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("Shodné"));
+    EXPECT_FALSE(table->isVisibleTo(view));
+    EXPECT_TRUE(view->findChild<QLabel*>(QStringLiteral("lblShodne"))->isVisibleTo(view));
 }
 
 } // namespace
