@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
@@ -65,7 +66,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Every window of the program, the dialogs included, carries its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torval-init.png")));
-    // Message-box buttons and Qt's file and print dialogs in Czech.
+    // Message-box buttons and Qt's file and print dialogs in Czech, their
+    // sizes, dates and file types too, whatever the system's language. The
+    // program's own numbers never go through the locale: the station's
+    // decimal point stays a point.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     (void)installQtCzechTranslation(app);
     (void)installProgramTranslation(app);
 
