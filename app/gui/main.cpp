@@ -22,6 +22,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <csignal>
+
 using namespace torval;
 
 namespace {
@@ -63,6 +65,9 @@ int main(int argc, char** argv)
         }
     }
 
+    // A file-size limit then fails the report's write with its message
+    // instead of killing the program in the middle of the technician's work.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // Every window of the program, the dialogs included, carries its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torval-init.png")));

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -91,9 +92,21 @@ TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
     EXPECT_FALSE(text.contains(QStringLiteral("Čerpadlo 5")));
 }
 
-TEST(ReportPdf, UnwritablePathFails)
+TEST(ReportPdf, AFailedWriteNamesItsReason)
 {
-    EXPECT_FALSE(printSettingsToPdf(DeviceConfig{}, QStringLiteral("/nonexistent-dir/x/report.pdf")));
+    QTemporaryDir dir;
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {QStringLiteral("/nonexistent-dir/x/report.pdf"), QStringLiteral("': složka '/nonexistent-dir/x' neexistuje.")},
+        {dir.path(), QStringLiteral("' je složka, ne soubor")},
+    };
+    for (const auto& c : cases) {
+        const QString error = writeSettingsPdf(DeviceConfig{}, c.path);
+        EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
 
 TEST(PainterSurface, TwipsMapToDevicePixelsThroughTheResolution)
