@@ -116,17 +116,9 @@ TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
 TEST(ReportPdf, AFailedWriteNamesItsReason)
 {
     QTemporaryDir dir;
-    const struct {
-        QString path;
-        QString reason;
-    } cases[] = {
-        {QStringLiteral("/nonexistent-dir/x/report.pdf"), QStringLiteral("': složka '/nonexistent-dir/x' neexistuje.")},
-        {dir.path(), QStringLiteral("' je složka, ne soubor")},
-    };
-    for (const auto& c : cases) {
-        const QString error = writeSettingsPdf(DeviceConfig{}, c.path);
-        EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
-    }
+    EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, QStringLiteral("/nonexistent-dir/x/report.pdf"))
+                    .endsWith(QStringLiteral("': složka '/nonexistent-dir/x' neexistuje.")));
+    EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, dir.path()).contains(QStringLiteral("' je složka, ne soubor")));
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
 
