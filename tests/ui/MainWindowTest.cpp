@@ -64,12 +64,11 @@ TEST_F(MainWindowTest, StartsInactiveOnComOneWithTheDefaultSize)
     EXPECT_EQ(port->currentIndex(), 0);
     EXPECT_EQ(port->count(), QSerialPortInfo::availablePorts().size() + 1);
     EXPECT_EQ(port->itemText(port->count() - 1), QStringLiteral("Virtuální stanice"));
-    // "COM 3" and /dev/ttyS2 are one device, whichever form comes first.
     window.addPort(QStringLiteral("COM 3"), false);
     const int ports = port->count();
     window.addPort(QStringLiteral("/dev/ttyS2"), true);
     EXPECT_EQ(port->count(), ports);
-    EXPECT_EQ(window.selectedPort(), QStringLiteral("COM 3"));
+    EXPECT_EQ(window.selectedPort(), QStringLiteral("COM 3")) << "one device, one item";
     port->setCurrentIndex(0);
     EXPECT_TRUE(port->isEnabled());
 

@@ -201,8 +201,7 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     EXPECT_FALSE(modalOpened) << "a modal window would hold the transfer";
     if (c.intruder == Intruder::TypeField) {
         EXPECT_TRUE(fieldEditable);
-        // Typed during a write, the edit is not in the station: still unsaved.
-        EXPECT_EQ(window.settingsModified(), c.transfer == Transfer::Write);
+        EXPECT_EQ(window.settingsModified(), c.transfer == Transfer::Write) << "typed during a write: not in the station";
     }
 
     // Once the transfer is over the frame works again.

@@ -36,7 +36,7 @@ TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
         QWidget* box = QApplication::activeModalWidget();
         QApplication::setActiveWindow(box);
         QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
-        // The button's click is animated; should nothing come, No ends the box.
+        // The click is animated; should none come, No ends the box.
         QTimer::singleShot(1000, [open = QPointer<QMessageBox>(qobject_cast<QMessageBox*>(box))] {
             if (open)
                 open->button(QMessageBox::No)->click();
@@ -44,7 +44,6 @@ TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
     });
     EXPECT_EQ(prompts.question(QStringLiteral("?"), Icon::Question, Buttons::YesNoCancel), Answer::Cancel);
 
-    // Qt's dialogs ask for texts its Czech catalogue lacks; the program's own carries them.
     EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"), QStringLiteral("Oboustranný tisk"));
     EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), QStringLiteral("Složka"));
     EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Rozšířené"));
