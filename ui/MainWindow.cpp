@@ -156,6 +156,8 @@ void MainWindow::applyFrameEnabling()
     for (const auto& [widget, allowed] : controls)
         if (widget)
             widget->setEnabled(idle && allowed);
+    if (m_tabs)
+        m_tabs->setRowButtonsEnabled(idle);
 }
 
 void MainWindow::runOperation(const std::function<void()>& command)

@@ -38,7 +38,7 @@ namespace {
 
 // The frame controls that must wait while a command runs.
 const char* const kGuarded[] = {"tabPort", "btDEA",  "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave",
-                                "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace"};
+                                "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"};
 
 enum class Transfer { Write, Read };
 
@@ -205,7 +205,7 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     }
 
     // Once the transfer is over the frame works again.
-    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace"})
+    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"})
         EXPECT_TRUE(named(n)->isEnabled()) << n;
     EXPECT_FALSE(named("tabPort")->isEnabled()) << "the link is still up";
 }
