@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
 #include <memory>
 
@@ -31,6 +32,8 @@ constexpr int kPdfResolution = 1200;
 QString replaceProblem(const QString& path)
 {
     const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("'") + path + QStringLiteral("' je složka, ne soubor; zprávu o nastavení zapište do souboru v ní.");
     if (!info.exists())
         return {};
     QFile existing(path);
@@ -44,14 +47,58 @@ QString replaceProblem(const QString& path)
 // folder, flushed to the disk and only then renamed over the target. A full
 // disk or a file-size limit leaves the target as it was and no temporary
 // file behind.
+// Why the system refused the file, in the technician's words: the folder
+// first (it is missing or may not be written to), then the error number of
+// the call that failed, then the system's own text.
+QString writeFailureReason(const QString& path, int error, const QString& systemText)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("složka '") + folder.filePath() + QStringLiteral("' neexistuje");
+    if (!folder.isDir())
+        return QStringLiteral("'") + folder.filePath() + QStringLiteral("' není složka");
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("na disku není dost místa");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("byla překročena disková kvóta");
+#endif
+    case EFBIG:
+        return QStringLiteral("soubor by byl větší, než systém dovoluje");
+    case EROFS:
+        return QStringLiteral("disk je jen pro čtení");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("do složky '") + folder.filePath() + QStringLiteral("' nelze zapisovat (chybí oprávnění)");
+    default:
+        break;
+    }
+    if (!folder.isWritable())
+        return QStringLiteral("do složky '") + folder.filePath() + QStringLiteral("' nelze zapisovat (chybí oprávnění)");
+    return systemText;
+}
+
 QString savePdf(const QByteArray& pdf, const QString& path)
 {
     if (QString problem = replaceProblem(path); !problem.isEmpty())
         return problem;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
-        return pdfWriteFailedMessage(path);
+    errno = 0;
+    bool ok = file.open(QIODevice::WriteOnly);
+    int error = errno;
+    if (ok) {
+        ok = file.write(pdf) == pdf.size();
+        error = errno;
+    }
+    if (ok) {
+        // The data reach the disk here, so a full disk shows here.
+        ok = file.commit();
+        error = errno;
+    }
+    if (!ok)
+        return pdfWriteFailedMessage(path, writeFailureReason(path, error, file.errorString()));
     return {};
 }
 
@@ -134,9 +181,10 @@ Surface* PdfFileDevice::fail()
     return nullptr;
 }
 
-QString pdfWriteFailedMessage(const QString& path)
+QString pdfWriteFailedMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") + path + QStringLiteral("'.");
+    const QString message = QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") + path;
+    return reason.isEmpty() ? message + QStringLiteral("'.") : message + QStringLiteral("': ") + reason + QStringLiteral(".");
 }
 
 QString writeSettingsPdf(const DeviceConfig& config, const QString& path, const PaperChoice& paper)

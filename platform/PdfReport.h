@@ -76,6 +76,8 @@ private:
 [[nodiscard]] bool printSettingsToPdf(const DeviceConfig& config, const QString& path);
 
 // The message for a report file that could not be written.
-[[nodiscard]] QString pdfWriteFailedMessage(const QString& path);
+// `reason`: why the system refused it ("na disku není dost místa"); empty
+// for a failure of the drawing itself.
+[[nodiscard]] QString pdfWriteFailedMessage(const QString& path, const QString& reason = {});
 
 } // namespace torval

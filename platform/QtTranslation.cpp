@@ -22,7 +22,16 @@ bool installQtCzechTranslation(QCoreApplication& app, const QString& directory)
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    if (!QCoreApplication::installTranslator(translator))
+        return false;
+    // What Qt's catalogue leaves in English in its file and print dialogs,
+    // from the window program's resources; installed later, so asked first.
+    auto* missing = new QTranslator(&app);
+    if (missing->load(QStringLiteral(":/i18n/torval_qt_cs.qm")))
+        (void)QCoreApplication::installTranslator(missing);
+    else
+        delete missing;
+    return true;
 }
 
 bool installProgramTranslation(QCoreApplication& app)

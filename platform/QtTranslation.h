@@ -11,7 +11,9 @@ namespace torval {
 
 // Loads qtbase_cs.qm from Qt's translation directory (or from `directory`
 // when given) and installs it on `app`. False, quietly, when the file is not
-// there: Qt then keeps its English texts.
+// there: Qt then keeps its English texts. The few texts Qt's catalogue
+// lacks (":/i18n/torval_qt_cs.qm", built into torval-init) are installed
+// after it when the program carries them.
 bool installQtCzechTranslation(QCoreApplication& app);
 bool installQtCzechTranslation(QCoreApplication& app, const QString& directory);
 

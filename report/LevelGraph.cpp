@@ -4,6 +4,9 @@
 #include "report/Surface.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
+#include <utility>
 #include <cstdint>
 
 namespace torval {
@@ -36,7 +39,7 @@ std::optional<double> storedHyst(const AnalogScale& s, const QString& text)
 
 } // namespace
 
-void drawGraphLabel(Surface& surface, int x, int y, const QString& text, bool centred)
+void drawGraphLabel(Surface& surface, int x, int y, const QString& text, bool centred, bool covered)
 {
     const TextSize size = surface.measureText(text, surface.font());
     const int halfUp = size.height / 2;
@@ -48,6 +51,8 @@ void drawGraphLabel(Surface& surface, int x, int y, const QString& text, bool ce
         surface.fillRect(0, y - halfUp, x, y + (size.height - halfUp));
         surface.setColor(keep);
     }
+    if (covered)
+        return;
     const int left = centred ? x - size.width / 2 : x - size.width - 50;
     surface.drawText(left, y - halfUp, text);
 }
@@ -117,15 +122,26 @@ void graphMake(Surface& surface, const AnalogScale& scale, const QString& cl1Tex
     const auto rawEnd = [](const QString& end) {
         return QStringLiteral(" (") + end + QStringLiteral(" vstup)");
     };
-    drawGraphLabel(surface, kTickLeft, kPlotTop + H, negated ? minText + rawEnd(maxText) : minText, false);
-    drawGraphLabel(surface, kTickLeft, kPlotTop, negated ? maxText + rawEnd(minText) : maxText, false);
     const QString pm = QStringLiteral(" ± ");
-    drawGraphLabel(surface, kTickLeft, y(cl2),
-                   QStringLiteral("CL2 (") + numberText(cl2) + pm + numberText(hcl2) + QStringLiteral(")") + unit,
-                   false);
-    drawGraphLabel(surface, kTickLeft, y(cl1),
-                   QStringLiteral("CL1 (") + numberText(cl1) + pm + numberText(hcl1) + QStringLiteral(")") + unit,
-                   false);
+    // In this order: where two collide, the later one's cleared band covers
+    // the earlier one.
+    const std::pair<int, QString> margin[] = {
+        {kPlotTop + H, negated ? minText + rawEnd(maxText) : minText},
+        {kPlotTop, negated ? maxText + rawEnd(minText) : maxText},
+        {y(cl2), QStringLiteral("CL2 (") + numberText(cl2) + pm + numberText(hcl2) + QStringLiteral(")") + unit},
+        {y(cl1), QStringLiteral("CL1 (") + numberText(cl1) + pm + numberText(hcl1) + QStringLiteral(")") + unit},
+    };
+    // A label that a later one covers even in part is left out rather than
+    // drawn under the white band: the remains of it would be unreadable on
+    // screen, and in a PDF its whole text would still be there to copy.
+    const int lineHeight = surface.measureText(QStringLiteral("0"), surface.font()).height;
+    const std::size_t count = std::size(margin);
+    for (std::size_t i = 0; i < count; ++i) {
+        bool covered = false;
+        for (std::size_t later = i + 1; later < count; ++later)
+            covered = covered || std::abs(margin[later].first - margin[i].first) < lineHeight;
+        drawGraphLabel(surface, kTickLeft, margin[i].first, margin[i].second, false, covered);
+    }
 }
 
 } // namespace torval

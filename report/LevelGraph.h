@@ -26,7 +26,8 @@ void graphMake(Surface& surface, const AnalogScale& scale, const QString& cl1, c
 
 // One text at (x, y): centred on x, or right-aligned 50 twips before x after
 // clearing the label margin from 0 to x in the background colour. Vertically
-// centred on y.
-void drawGraphLabel(Surface& surface, int x, int y, const QString& text, bool centred);
+// centred on y. A `covered` label only clears its margin: a later label
+// hides it.
+void drawGraphLabel(Surface& surface, int x, int y, const QString& text, bool centred, bool covered = false);
 
 } // namespace torval

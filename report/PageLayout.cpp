@@ -35,9 +35,9 @@ void PageLayout::setFontSize(double points)
 
 QString PageLayout::fitText(const QString& text, int width) const
 {
-    // The text starts after the cell's left padding, so that much of the
-    // cell is not room for it.
-    const int room = width - kTextPadding;
+    // The padding stays clear on both sides: a cut text ends as far from
+    // the right border as it starts from the left one.
+    const int room = width - 2 * kTextPadding;
     if (m_page->textWidth(text) < room)
         return text;
     // Characters are added while the beginning stays narrower than the room.

@@ -88,7 +88,7 @@ public:
     void setContinuation(std::function<void()> printAgain) { m_continuation = std::move(printAgain); }
 
     // The text as printed in a cell of this width in the current font: cut
-    // so that it ends inside the cell after its left padding.
+    // so that it keeps the padding from the left and the right border.
     [[nodiscard]] QString fitText(const QString& text, int width) const;
 
 private:

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace torval {
 
@@ -32,6 +35,12 @@ BusyWindow::BusyWindow(QWidget* owner)
     , m_progress(new QProgressBar(this))
     , m_storno(new QPushButton(tr("Storno"), this))
 {
+    // The fields stay editable while a command runs, the dialogs do not open:
+    // a modal window would stop the transfer until it is closed.
+    auto* note = new QLabel(tr("Dialogy řádků a Informace se otevřou až po skončení."), this);
+    note->setObjectName(QStringLiteral("Poznamka"));
+    note->setWordWrap(true);
+    note->setEnabled(false);
     setObjectName(QStringLiteral("Info"));
     setWindowTitle(tr("TORVAL"));
     m_napis->setObjectName(QStringLiteral("Napis"));
@@ -44,6 +53,7 @@ BusyWindow::BusyWindow(QWidget* owner)
     auto* box = new QVBoxLayout(this);
     box->addWidget(m_napis);
     box->addWidget(m_progress);
+    box->addWidget(note);
     box->addWidget(m_storno, 0, Qt::AlignHCenter);
     connect(m_storno, &QPushButton::clicked, this, &BusyWindow::storno);
 }
@@ -63,6 +73,22 @@ void BusyWindow::showBusy(const QString& text, bool withStorno)
     raise();
     // Paint it now: the operation that follows may keep the loop busy.
     QApplication::processEvents();
+    waitUntilExposed();
+}
+
+void BusyWindow::waitUntilExposed()
+{
+    // A window manager maps a new window a moment after show(); until then
+    // nothing drawn reaches the screen, and printing does not return to the
+    // event loop before its last page. So the window waits (briefly, and
+    // without taking any clicks or keys) until it can be seen.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 2000) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        QThread::msleep(5);
+    }
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void BusyWindow::centreOnOwner()
@@ -87,7 +113,9 @@ void BusyWindow::setBusyText(const QString& text)
     if (QLayout* box = layout())
         box->activate();
     // Printing keeps the event loop busy until the last copy is out: the new
-    // text is painted right away, without handling any user input meanwhile.
+    // text is painted right away, without handling any user input meanwhile
+    // (the window manager's answer to a resize included).
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 }
 

@@ -37,6 +37,7 @@ protected:
 private:
     void storno();
     void centreOnOwner();
+    void waitUntilExposed();
 
     QString m_text;
     QLabel* m_napis;

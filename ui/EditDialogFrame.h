@@ -43,6 +43,8 @@ public:
     {
         auto* e = new QLineEdit(logic.text(key), parent);
         e->setMaxLength(maxLength);
+        // A text longer than the field shows its beginning, not its end.
+        e->setCursorPosition(0);
         connect(e, &QLineEdit::textChanged, this, [&logic, key, changed](const QString& t) {
             logic.setText(key, t);
             if (changed)
@@ -50,8 +52,10 @@ public:
         });
         watchField(e, [&logic, key, e] {
             const bool passed = logic.leave(key);
-            if (e->text() != logic.text(key))
+            if (e->text() != logic.text(key)) {
                 e->setText(logic.text(key));
+                e->setCursorPosition(0);
+            }
             return passed;
         });
         return e;

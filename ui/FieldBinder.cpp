@@ -5,6 +5,7 @@
 #include "model/SettingsDocument.h"
 #include "rules/FieldRules.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -119,12 +120,19 @@ void FieldBinder::syncWidget(const FieldDef& f, int index)
         return;
     if (f.kind == FieldKind::Text) {
         const QString& t = textOf(m_doc.config(), f, index);
+        // A text set by the program (a load, a dialog, a rewrite) shows its
+        // beginning: the cell is narrower than most names and report texts.
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
-            if (e->text() != t)
+            if (e->text() != t) {
                 e->setText(t);
+                e->setCursorPosition(0);
+            }
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-            if (c->currentText() != t)
+            if (c->currentText() != t) {
                 c->setEditText(t);
+                if (c->lineEdit())
+                    c->lineEdit()->setCursorPosition(0);
+            }
         }
     } else if (f.kind == FieldKind::Flag) {
         const bool on = flagOf(m_doc.config(), f, index);
@@ -202,6 +210,16 @@ bool FieldBinder::runPendingLeaves()
             passed = fieldLeft(w) && passed;
     }
     return passed;
+}
+
+bool FieldBinder::leaveFieldsBeforeExit()
+{
+    if (m_checkingField || !runPendingLeaves())
+        return false;
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || (!m_bindings.contains(focused) && focused != m_uto))
+        return true;
+    return fieldLeft(focused);
 }
 
 bool FieldBinder::fieldLeft(QObject* widget)

@@ -62,6 +62,10 @@ public:
     // The checks of fields left since the last turn of the event loop; false
     // when one of them was rejected.
     bool runPendingLeaves();
+    // Before the program ends, by any way out: the fields just left and the
+    // one still holding the focus (the close box does not take it away) are
+    // judged as if left. False while a check runs or one of them is rejected.
+    bool leaveFieldsBeforeExit();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ui/MainFrame.h"
 
+#include "platform/QtSerialLine.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,10 +9,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace torval {
 
@@ -138,23 +143,54 @@ MainFrame::MainFrame(QWidget* parent)
 
 void MainFrame::fillPortList()
 {
-    for (int n = 1; n <= 4; ++n) {
-        const QString com = QStringLiteral("COM %1").arg(n);
-        m_c.port->addItem(com, com);
-    }
-    // USB adapters and other ports the system knows, with their description
-    // so a technician can tell two adapters apart.
+    // The ports the system has, each once. A PC's own serial port is "COM n"
+    // as the technicians know it (/dev/ttyS<n-1> here, COMn on Windows); USB
+    // adapters and the like keep their path and description, so a technician
+    // can tell two adapters apart. The COM ports first, in their order.
+    static const QRegularExpression pcPort(QStringLiteral("^(?:/dev/ttyS(\\d+)|COM(\\d+))$"));
+    std::vector<std::pair<QString, QString>> com;   // name, text
+    std::vector<std::pair<QString, QString>> other;
     for (const QSerialPortInfo& p : QSerialPortInfo::availablePorts()) {
+        const QString location = p.systemLocation();
         const QString desc = p.description().trimmed();
-        m_c.port->addItem(desc.isEmpty() ? p.systemLocation() : QStringLiteral("%1 (%2)").arg(p.systemLocation(), desc),
-                        p.systemLocation());
+        const auto m = pcPort.match(location.startsWith(QLatin1String("/")) ? location : p.portName());
+        if (m.hasMatch()) {
+            const int n = m.captured(1).isEmpty() ? m.captured(2).toInt() : m.captured(1).toInt() + 1;
+            const QString name = QStringLiteral("COM %1").arg(n);
+            com.emplace_back(name, name);
+        } else {
+            other.emplace_back(location, desc.isEmpty() ? location : QStringLiteral("%1 (%2)").arg(location, desc));
+        }
     }
+    const auto byName = [](const auto& a, const auto& b) {
+        return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a.first < b.first;
+    };
+    std::sort(com.begin(), com.end(), byName);
+    std::sort(other.begin(), other.end(), byName);
+    for (const auto* list : {&com, &other})
+        for (const auto& [name, text] : *list)
+            m_c.port->addItem(text, name);
     m_c.port->addItem(virtualStationPort(), virtualStationPort());
+}
+
+int MainFrame::findPort(const QString& portName) const
+{
+    // "COM 1", "com1" and /dev/ttyS0 are one device: typed or remembered in
+    // any of these forms, it finds the item the list already has.
+    if (portName == virtualStationPort())
+        return m_c.port->findData(portName);
+    const QString device = QtSerialLine::resolvePortName(portName);
+    for (int i = 0; i < m_c.port->count(); ++i) {
+        const QString item = m_c.port->itemData(i).toString();
+        if (item != virtualStationPort() && QtSerialLine::resolvePortName(item) == device)
+            return i;
+    }
+    return -1;
 }
 
 void MainFrame::addPort(const QString& portName, bool select)
 {
-    int i = m_c.port->findData(portName);
+    int i = findPort(portName);
     if (i < 0) {
         // Before the virtual station, which stays last.
         i = m_c.port->count() - 1;

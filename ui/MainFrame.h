@@ -43,7 +43,9 @@ public:
 
     [[nodiscard]] const Controls& controls() const { return m_c; }
 
-    // The port list: "COM 1".."COM 4", the system's serial ports, the virtual station.
+    // The port list: the system's serial ports, each once, then the virtual
+    // station. A port named in another form of a listed one ("COM 1" and
+    // /dev/ttyS0) selects that item; any other name gets an item of its own.
     void addPort(const QString& portName, bool select);
     [[nodiscard]] QString selectedPort() const;
 
@@ -54,6 +56,7 @@ public:
 
 private:
     void fillPortList();
+    [[nodiscard]] int findPort(const QString& portName) const;
 
     Controls m_c;
     QLabel* m_linkLabel = nullptr;

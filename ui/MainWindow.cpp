@@ -59,7 +59,7 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     connect(&m_doc, &SettingsDocument::analogScaleChanged, this, &MainWindow::updateModified);
     connect(&m_doc, &SettingsDocument::settingsSizeChanged, this, [this](int) { updateMemoryUsage(); });
 
-    // Start-up: COM 1, the link inactive, the size of the default settings.
+    // Start-up: the first port, the link inactive, the size of the default settings.
     showLinkState(LinkState::Inactive, DeviceInfo{});
     // The defaults count as stored: there is nothing to lose yet.
     settingsStored(QString());
@@ -151,10 +151,13 @@ void MainWindow::applyFrameEnabling()
         {c.print, true},
         {c.preview, true},
         {c.exit, true},
+        {c.about, true}, // modal too: it would stop a transfer until closed
     };
     for (const auto& [widget, allowed] : controls)
         if (widget)
             widget->setEnabled(idle && allowed);
+    if (m_tabs)
+        m_tabs->setRowButtonsEnabled(idle);
 }
 
 void MainWindow::runOperation(const std::function<void()>& command)
@@ -181,7 +184,7 @@ void MainWindow::onExitClicked()
 {
     // One box at a time: the field the click left is judged first, and while
     // it is rejected (or its message is still open) there is no exit question.
-    if (m_binder->checkingField() || !m_binder->runPendingLeaves())
+    if (!m_binder->leaveFieldsBeforeExit())
         return;
     bool leave = false;
     // The questions may save the settings or deactivate the station, which
@@ -201,6 +204,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box cannot end the program in the middle of a command: the
     // station would be left half written. Storno is the way out.
     bool keep = m_operation.running();
+    // The close box ends the program as "Ukončit" does: a field that would be
+    // rejected on leaving is never saved unjudged by the unsaved question.
+    if (!keep && !m_exiting)
+        keep = !m_binder->leaveFieldsBeforeExit();
     if (!keep && !m_exiting)
         runOperation([this, &keep] { keep = !confirmUnsavedEdits(); });
     if (keep) {
@@ -234,6 +241,11 @@ QWidget* MainWindow::fieldWidget(const FieldDef& f, int index) const
 
 void MainWindow::openRowDialog(RowDialog dialog, int row)
 {
+    // A modal dialog would hold the transfer's wait inside its own loop, and
+    // a load ending meanwhile would overwrite the row it edits: the row
+    // dialogs open only when no command runs (the busy window says so).
+    if (m_operation.running())
+        return;
     switch (dialog) {
     case RowDialog::Phone:
         EditPhoneNumber(row);

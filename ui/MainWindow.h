@@ -52,7 +52,7 @@ public:
     // The link is made after the window because it asks through the window's prompts.
     void setLink(StationLink* link);
 
-    // The port list: "COM 1".."COM 4", the system's serial ports, the virtual station.
+    // The port list: the system's serial ports, each once, then the virtual station.
     void addPort(const QString& portName, bool select);
     void selectPort(const QString& portName);
     [[nodiscard]] QString selectedPort() const;
@@ -124,6 +124,8 @@ private:
     // The editor's settings are now those last loaded or saved; `file` names
     // their file (empty: the station's), nullopt keeps the name shown.
     void settingsStored(std::optional<QString> file);
+    // The same with the settings a command stored when it began.
+    void settingsStored(std::optional<QString> file, const DeviceConfig& stored);
     void usedFolder(const QString& path);
     void updateModified();
     void updateTitle();

@@ -61,7 +61,12 @@ CommandOutcome MainWindow::whileLoading(const std::function<CommandOutcome()>& l
 
 void MainWindow::settingsStored(std::optional<QString> file)
 {
-    m_stored = std::make_unique<DeviceConfig>(m_doc.config());
+    settingsStored(std::move(file), m_doc.config());
+}
+
+void MainWindow::settingsStored(std::optional<QString> file, const DeviceConfig& stored)
+{
+    m_stored = std::make_unique<DeviceConfig>(stored);
     if (file)
         m_file = *file;
     updateModified();
@@ -171,10 +176,13 @@ CommandOutcome MainWindow::loadFromStation()
 
 CommandOutcome MainWindow::saveToStation()
 {
+    // The station gets the settings of the click; what is typed while the
+    // blocks go out is not in it and must still count as unsaved.
+    const DeviceConfig written = m_doc.config();
     CommandContext ctx = commandContext();
     const CommandOutcome outcome = saveSettingsToDevice(ctx);
     if (outcome == CommandOutcome::Done)
-        settingsStored(std::nullopt);
+        settingsStored(std::nullopt, written);
     return outcome;
 }
 
@@ -196,14 +204,16 @@ void MainWindow::rememberIn(QSettings* settings)
     m_remembered = settings;
     if (!settings)
         return;
+    // Only a real port is kept: a start on the simulator is asked for each
+    // time (--port simulator), never inherited from an earlier session.
     const QString port = settings->value(QLatin1String(kPortKey)).toString();
-    if (!port.isEmpty())
+    if (!port.isEmpty() && port != virtualStationPort())
         selectPort(port);
     const QString folder = settings->value(QLatin1String(kFolderKey)).toString();
     if (!folder.isEmpty() && m_ownPrompts)
         m_ownPrompts->setStartFolder(folder);
     const auto keepPort = [this] {
-        if (m_remembered)
+        if (m_remembered && selectedPort() != virtualStationPort())
             m_remembered->setValue(QLatin1String(kPortKey), selectedPort());
     };
     connect(m_frame->controls().port, &QComboBox::activated, this, keepPort);

@@ -17,6 +17,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <memory>
 
 namespace torval {
@@ -74,8 +75,11 @@ public:
     {
         if (!m_chosen) {
             QPrintDialog dialog(&m_printer, m_parent);
-            // The report is one whole: no page range, no selection.
-            dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+            // A page range as in the preview's dialog (Qt shows its fields
+            // anyway, and without the option would drop what was typed); no
+            // selection, the report has none.
+            dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                              QAbstractPrintDialog::PrintPageRange);
             if (dialog.exec() != QDialog::Accepted)
                 return std::nullopt;
         }
@@ -84,8 +88,11 @@ public:
         m_printer.setCopyCount(1);
         // The dialog may still offer a page range (the preview's does): the
         // report is laid out whole and only those pages go to the printer.
-        if (m_printer.printRange() == QPrinter::PageRange)
+        if (m_printer.printRange() == QPrinter::PageRange) {
             m_ranges = m_printer.pageRanges();
+            if (m_ranges.isEmpty() && m_printer.fromPage() > 0)
+                m_ranges.addRange(m_printer.fromPage(), std::max(m_printer.fromPage(), m_printer.toPage()));
+        }
         m_printer.setPrintRange(QPrinter::AllPages);
         if (!m_printer.outputFileName().isEmpty())
             m_file = std::make_unique<PdfFileDevice>(m_printer.outputFileName(), m_printer.pageLayout(),

@@ -54,9 +54,10 @@ Answer QtPrompts::question(const QString& text, Icon icon, Buttons buttons)
         set = QMessageBox::Ok;
     QMessageBox box(boxIcon(icon), QString::fromLatin1(kAppTitle), text, set, m_owner);
     box.setTextFormat(Qt::PlainText);
-    // Qt's Czech calls it "Zrušit"; the program's windows all say "Storno".
+    // Qt's Czech calls it "Zrušit"; the program's windows all say "Storno",
+    // with Alt+S as in the edit dialogs.
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(QCoreApplication::translate("QtPrompts", "Storno"));
+        cancel->setText(QCoreApplication::translate("QtPrompts", "&Storno"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

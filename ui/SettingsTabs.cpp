@@ -240,6 +240,7 @@ QWidget* SettingsTabs::buildGridTab(const GridTable& table, RowDialog dialog, QW
             m_binder.bindCheck(f, index, b);
     };
     cb.button = [this, dialog](int index, QWidget* w) {
+        m_rowButtons.push_back(w);
         connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
                 [this, dialog, index] { m_binder.openRowDialog(dialog, index); });
     };
@@ -249,6 +250,12 @@ QWidget* SettingsTabs::buildGridTab(const GridTable& table, RowDialog dialog, QW
         col->addWidget(below);
     col->addStretch(1);
     return page;
+}
+
+void SettingsTabs::setRowButtonsEnabled(bool enabled)
+{
+    for (QWidget* b : m_rowButtons)
+        b->setEnabled(enabled);
 }
 
 QWidget* SettingsTabs::buildPhoneTab()

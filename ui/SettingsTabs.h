@@ -10,6 +10,7 @@
 #include "ui/GridBuilder.h"
 
 #include <QTabWidget>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -26,6 +27,9 @@ public:
 
     // The power-save times and options follow "Povolit šetřící režim".
     void checkEnabled();
+    // The rows' "Možnosti" buttons; off while a command runs, when their
+    // dialogs do not open.
+    void setRowButtonsEnabled(bool enabled);
 
 private:
     QWidget* buildGeneralTab();
@@ -43,6 +47,7 @@ private:
 
     SettingsDocument& m_doc;
     FieldBinder& m_binder;
+    std::vector<QWidget*> m_rowButtons;
 };
 
 } // namespace torval

@@ -77,9 +77,12 @@ int runPrint(const QStringList& args)
         printErr(error + QLatin1Char('\n'));
         return kFailed;
     }
-    if (QFileInfo::exists(output)) {
+    // A folder is not asked about: the write names it as a folder.
+    if (QFileInfo::exists(output) && !QFileInfo(output).isDir()) {
         TerminalPrompts prompts(force);
-        if (prompts.question(QString::fromUtf8(kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
+        // On a terminal the question names the file; the window's dialog shows it.
+        const QString question = QStringLiteral("Soubor '") + output + QStringLiteral("' již existuje. Mám ho přepsat?");
+        if (prompts.question(question, Icon::Question, Buttons::YesNo) != Answer::Yes) {
             if (prompts.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
             return kFailed;

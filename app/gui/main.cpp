@@ -17,34 +17,71 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
+#include <csignal>
+
 using namespace torval;
+
+namespace {
+
+void describeCommandLine(QCommandLineParser& parser, const QCommandLineOption& portOption)
+{
+    parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(portOption);
+    parser.addPositionalArgument(QStringLiteral("SOUBOR"), QStringLiteral("Soubor nastavení (*.eep), který se načte po spuštění."),
+                                 QStringLiteral("[SOUBOR]"));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("torval-init"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setOrganizationName(QStringLiteral("TORVAL"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
+        QStringLiteral("PATH"));
+    {
+        // The help, the version and a wrong command line are answered on the
+        // terminal before any window exists, so they need no display.
+        QCommandLineParser line;
+        describeCommandLine(line, portOption);
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (!line.parse(arguments) || line.isSet(QStringLiteral("help")) || line.isSet(QStringLiteral("help-all")) ||
+            line.isSet(QStringLiteral("version")) || line.positionalArguments().size() > 1) {
+            QCoreApplication terminal(argc, argv);
+            (void)installQtCzechTranslation(terminal);
+            line.process(terminal); // ends the program for everything but a second file
+            line.showHelp(2);
+        }
+    }
+
+    // A file-size limit then fails the report's write with its message
+    // instead of killing the program in the middle of the technician's work.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("torval-init"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setOrganizationName(QStringLiteral("TORVAL"));
-    // Message-box buttons and Qt's file and print dialogs in Czech.
+    // Every window of the program, the dialogs included, carries its icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torval-init.png")));
+    // Message-box buttons and Qt's file and print dialogs in Czech, their
+    // sizes, dates and file types too, whatever the system's language. The
+    // program's own numbers never go through the locale: the station's
+    // decimal point stays a point.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     (void)installQtCzechTranslation(app);
     (void)installProgramTranslation(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
-        QStringLiteral("PATH"));
-    parser.addOption(portOption);
-    parser.addPositionalArgument(QStringLiteral("SOUBOR"), QStringLiteral("Soubor nastavení (*.eep), který se načte po spuštění."),
-                                 QStringLiteral("[SOUBOR]"));
+    describeCommandLine(parser, portOption);
     parser.process(app);
-    if (parser.positionalArguments().size() > 1)
-        parser.showHelp(2);
 
     SettingsDocument document;
     EepromImage image;

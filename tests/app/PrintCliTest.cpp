@@ -41,7 +41,7 @@ TEST_F(PrintCli, FailedWriteLeavesNoFileAndFails)
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 1) << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") +
-                             file("zprava.pdf") + QStringLiteral("'.")))
+                             file("zprava.pdf") + QStringLiteral("': soubor by byl větší, než systém dovoluje.")))
         << err.toStdString();
     EXPECT_EQ(entries(), QStringList{QStringLiteral("stanice.eep")}); // no report, no temporary file
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -64,22 +65,27 @@ DeviceConfig filledConfig()
     return c;
 }
 
+// The text pdftotext finds in the report of `config`; empty on any failure.
+QString reportPdfText(const DeviceConfig& config, const QString& pdf)
+{
+    QFile::remove(pdf);
+    if (!printSettingsToPdf(config, pdf))
+        return {};
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
 {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
 
     // Kept in the build tree so the pages can be looked at.
-    const QString pdf = QStringLiteral(TORVAL_BINARY_DIR "/report-sample.pdf");
-    QFile::remove(pdf);
-    ASSERT_TRUE(printSettingsToPdf(filledConfig(), pdf));
-
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    ASSERT_EQ(p.exitCode(), 0);
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = reportPdfText(filledConfig(), QStringLiteral(TORVAL_BINARY_DIR "/report-sample.pdf"));
+    ASSERT_FALSE(text.isEmpty());
     for (const char* expected :
          {"TORVAL Init stanice: Čistírna odpadních v", "1. stránka", "2. stránka", "Všeobecné", "SMS zprávy",
           "Logické vstupy", "Logické výstupy", "Analogové vstupy", "Telefonní čísla", "Čítače",
@@ -89,11 +95,27 @@ TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_FALSE(text.contains(QStringLiteral("Čerpadlo 5")));
+
+    // Levels at both ends of the scale: the CL labels cover the axis labels.
+    DeviceConfig ends = filledConfig();
+    for (int i = 0; i < 8; ++i) {
+        ends.tabAINCL1Level[i] = QStringLiteral("1");
+        ends.tabAINCL2Level[i] = QStringLiteral("98");
+        ends.tabAINHCL1Level[i] = ends.tabAINHCL2Level[i] = QStringLiteral("1");
+    }
+    const QString covered = reportPdfText(ends, QStringLiteral(TORVAL_BINARY_DIR "/report-covered.pdf"));
+    EXPECT_TRUE(covered.contains(QStringLiteral("CL2 (98 ± "))) << covered.toStdString();
+    EXPECT_TRUE(covered.contains(QStringLiteral("CL1 (1")));
+    EXPECT_FALSE(covered.contains(QStringLiteral("100%")));
+    EXPECT_FALSE(covered.contains(QRegularExpression(QStringLiteral("(^|\\s)0%")))) << covered.toStdString();
 }
 
-TEST(ReportPdf, UnwritablePathFails)
+TEST(ReportPdf, AFailedWriteNamesItsReason)
 {
-    EXPECT_FALSE(printSettingsToPdf(DeviceConfig{}, QStringLiteral("/nonexistent-dir/x/report.pdf")));
+    QTemporaryDir dir;
+    EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, QStringLiteral("/nonexistent-dir/x/report.pdf"))
+                    .endsWith(QStringLiteral("': složka '/nonexistent-dir/x' neexistuje.")));
+    EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, dir.path()).contains(QStringLiteral("' je složka, ne soubor")));
 }
 
 TEST(PainterSurface, TwipsMapToDevicePixelsThroughTheResolution)

@@ -138,6 +138,34 @@ TEST(LevelGraph, LabelsClearTheirMarginInTheBackgroundColourFirst)
               ops.end());
 }
 
+TEST(LevelGraph, NoLabelIsDrawnUnderALaterLabelsClearedBand)
+{
+    // Levels whose margin labels collide with the axis ends or each other.
+    const struct {
+        const char *cl1, *cl2;
+        std::vector<const char*> hidden;
+    } cases[] = {{"1", "98", {"0%", "100%"}}, {"50", "51", {"CL2 (51 ± 1)%"}}, {"20", "80", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cl1);
+        const RecordingSurface s = draw(c.cl1, "1", c.cl2, "1");
+        const auto& ops = s.ops();
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            if (ops[i].kind != SurfaceOp::Kind::Text || ops[i].x1 >= 1500)
+                continue;
+            const int top = ops[i].y1, bottom = top + s.measureText(ops[i].text, ops[i].font).height;
+            for (std::size_t j = i + 1; j < ops.size(); ++j) {
+                const SurfaceOp& r = ops[j];
+                if (r.kind == SurfaceOp::Kind::FillRect && r.color == s.background()) {
+                    EXPECT_FALSE(std::min(r.y1, r.y2) < bottom && std::max(r.y1, r.y2) > top)
+                        << ops[i].text.toStdString() << " lies under a later label";
+                }
+            }
+        }
+        for (const char* h : c.hidden)
+            EXPECT_FALSE(textOp(s, QString::fromUtf8(h))) << h;
+    }
+}
+
 TEST(LevelGraph, BandColoursAndStateNamesFollowTheLevels)
 {
     const struct Case {

@@ -63,16 +63,16 @@ TEST(PageLayout, HeaderBoxHoldsStationCutTo20CharsAndPageNumber)
 
 TEST(PageLayout, CellTextIsCutToTheLongestBeginningThatEndsInsideTheCell)
 {
-    // The text starts 50 twips into the cell, so it has the width less 50.
+    // 50 twips of padding on the left and on the right: the width less 100.
     const struct {
         const char* text;
         int width;
         const char* shown;
     } cases[] = {
-        {"ABCDEFGHIJ", 500, "ABCDE"}, // 400 < 450, 480 is not
-        {"ABCDEF", 530, "ABCDE"},     // exactly as wide as the room is cut too
-        {"ABCD", 400, "ABCD"},        // 320 fits in 350
-        {"ABC", 120, ""},             // not even one character fits in 70
+        {"ABCDEFGHIJ", 500, "ABCD"}, // 320 < 400, 400 is not
+        {"ABCDEF", 580, "ABCDE"},    // exactly as wide as the room is cut too
+        {"ABCD", 450, "ABCD"},       // 320 fits in 350
+        {"ABC", 170, ""},            // not even one character fits in 70
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -239,6 +239,22 @@ TEST_F(MainWindowSessionTest, ExitAndCloseAskAboutUnsavedEditsBeforeTheLinkQuest
     EXPECT_EQ(exit.count(), 1) << "Ne leaves without saving";
 }
 
+TEST_F(MainWindowSessionTest, TheCloseBoxJudgesTheFieldStillHoldingTheFocus)
+{
+    // The close box leaves the focus where it was: the PIN typed last is
+    // judged first, and its rejection keeps the window without a question.
+    QApplication::setActiveWindow(&window);
+    auto* pin = static_cast<QLineEdit*>(window.fieldWidget(field(FieldId::tabPIN), 0));
+    window.focusField(field(FieldId::tabPIN), 0);
+    QTest::keyClicks(pin, QStringLiteral("9z"));
+    ASSERT_EQ(QApplication::focusWidget(), pin);
+    prompts.all.clear();
+    prompts.answers = {Answer::Yes};
+    EXPECT_FALSE(window.close());
+    ASSERT_EQ(prompts.all.size(), 1u) << "no unsaved question after the rejection";
+    EXPECT_EQ(prompts.all[0].icon, Icon::Error);
+}
+
 TEST_F(MainWindowSessionTest, AFileGivenAtStartOrDroppedGoesThroughTheLoadCommand)
 {
     typeName(QStringLiteral("Z PRIKAZOVE RADKY"));
@@ -282,8 +298,12 @@ TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
         window.rememberIn(&kept);
         EXPECT_EQ(window.selectedPort(), QStringLiteral("/dev/ttyUSB7"));
         auto* port = window.findChild<QComboBox*>(QStringLiteral("tabPort"));
+        window.addPort(QStringLiteral("COM 3"), false);
         port->setCurrentIndex(port->findData(QStringLiteral("COM 3")));
         emit port->activated(port->currentIndex()); // as a click on the item
+        // The simulator is chosen for this session only.
+        port->setCurrentIndex(port->findData(MainWindow::virtualStationPort()));
+        emit port->activated(port->currentIndex());
         window.rememberIn(nullptr);
     }
     SettingsDocument otherDoc;

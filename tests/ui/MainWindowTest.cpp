@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QComboBox>
+#include <QSerialPortInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,10 +60,16 @@ TEST_F(MainWindowTest, StartsInactiveOnComOneWithTheDefaultSize)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Inicializační program pro zařízení TORVAL"));
     auto* port = child<QComboBox>(QStringLiteral("tabPort"));
-    EXPECT_EQ(port->currentText(), QStringLiteral("COM 1"));
-    for (int n = 0; n < 4; ++n)
-        EXPECT_EQ(port->itemText(n), QStringLiteral("COM %1").arg(n + 1));
+    // The ports the system has, each once, then the virtual station; the first selected.
+    EXPECT_EQ(port->currentIndex(), 0);
+    EXPECT_EQ(port->count(), QSerialPortInfo::availablePorts().size() + 1);
     EXPECT_EQ(port->itemText(port->count() - 1), QStringLiteral("Virtuální stanice"));
+    window.addPort(QStringLiteral("COM 3"), false);
+    const int ports = port->count();
+    window.addPort(QStringLiteral("/dev/ttyS2"), true);
+    EXPECT_EQ(port->count(), ports);
+    EXPECT_EQ(window.selectedPort(), QStringLiteral("COM 3")) << "one device, one item";
+    port->setCurrentIndex(0);
     EXPECT_TRUE(port->isEnabled());
 
     EXPECT_EQ(labelText(QStringLiteral("tabDeAktivNapis")), QStringLiteral("Neaktivní"));

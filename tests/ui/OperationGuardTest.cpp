@@ -37,13 +37,13 @@ using namespace torval;
 namespace {
 
 // The frame controls that must wait while a command runs.
-const char* const kGuarded[] = {"tabPort", "btDEA",  "btFileLoad", "btFileSave",
-                                "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec"};
+const char* const kGuarded[] = {"tabPort", "btDEA",  "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave",
+                                "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"};
 
 enum class Transfer { Write, Read };
 
 // What the technician tries in the middle of the transfer.
-enum class Intruder { FileLoad, FileSave, StationLoad, StationSave, LinkButton, Print, ExitButton, CloseBox, PortList, TypeField };
+enum class Intruder { FileLoad, FileSave, StationLoad, StationSave, LinkButton, Print, ExitButton, CloseBox, PortList, About, RowDialog, TypeField };
 
 struct Case {
     Transfer transfer;
@@ -82,9 +82,11 @@ protected:
     void intrude(Intruder who)
     {
         // Should a print dialog open after all, it must not hang the test.
-        QTimer::singleShot(0, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
+        QTimer::singleShot(0, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalOpened = true;
                 modal->close();
+            }
         });
         auto click = [this](const char* name) { QTest::mouseClick(named(name), Qt::LeftButton); };
         switch (who) {
@@ -97,6 +99,8 @@ protected:
         case Intruder::ExitButton: click("btKonec"); break;
         case Intruder::CloseBox: closed = window.close(); break;
         case Intruder::PortList: QTest::keyClick(named("tabPort"), Qt::Key_Up); break;
+        case Intruder::About: click("btInformace"); break;
+        case Intruder::RowDialog: QTest::mouseDClick(window.fieldWidget(*findField("tabINPNazev"), 0), Qt::LeftButton); break;
         case Intruder::TypeField: {
             auto* name = qobject_cast<QLineEdit*>(window.fieldWidget(*findField("tabJmenoStanice"), 0));
             fieldEditable = name->isEnabled();
@@ -120,6 +124,7 @@ protected:
     QTemporaryDir dir;
 
     bool closed = false;
+    bool modalOpened = false;
     bool fieldEditable = false;
 };
 
@@ -193,12 +198,14 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     EXPECT_EQ(exit.count(), 0);
     EXPECT_FALSE(closed);
     EXPECT_EQ(window.selectedPort(), port);
+    EXPECT_FALSE(modalOpened) << "a modal window would hold the transfer";
     if (c.intruder == Intruder::TypeField) {
         EXPECT_TRUE(fieldEditable);
+        EXPECT_EQ(window.settingsModified(), c.transfer == Transfer::Write) << "typed during a write: not in the station";
     }
 
     // Once the transfer is over the frame works again.
-    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec"})
+    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"})
         EXPECT_TRUE(named(n)->isEnabled()) << n;
     EXPECT_FALSE(named("tabPort")->isEnabled()) << "the link is still up";
 }
@@ -212,8 +219,8 @@ std::vector<Case> allCases()
     return out;
 }
 
-const char* const kIntruderNames[] = {"FileLoad",   "FileSave", "StationLoad", "StationSave", "LinkButton",
-                                      "Print",      "ExitButton", "CloseBox",  "PortList",    "TypeField"};
+const char* const kIntruderNames[] = {"FileLoad",   "FileSave",   "StationLoad", "StationSave", "LinkButton", "Print",
+                                      "ExitButton", "CloseBox",   "PortList",    "About",       "RowDialog",  "TypeField"};
 
 INSTANTIATE_TEST_SUITE_P(Clicks, OperationGuardTest, ::testing::ValuesIn(allCases()),
                          [](const ::testing::TestParamInfo<Case>& p) {

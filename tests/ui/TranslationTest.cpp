@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -29,6 +31,22 @@ TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
     });
     EXPECT_EQ(prompts.question(QStringLiteral("?"), Icon::Question, Buttons::YesNoCancel), Answer::No);
     EXPECT_EQ(captions, QStringList({QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Storno")}));
+    // The underlined S of Storno answers to Alt+S.
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        QApplication::setActiveWindow(box);
+        QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+        // The click is animated; should none come, No ends the box.
+        QTimer::singleShot(1000, [open = QPointer<QMessageBox>(qobject_cast<QMessageBox*>(box))] {
+            if (open)
+                open->button(QMessageBox::No)->click();
+        });
+    });
+    EXPECT_EQ(prompts.question(QStringLiteral("?"), Icon::Question, Buttons::YesNoCancel), Answer::Cancel);
+
+    EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"), QStringLiteral("Oboustranný tisk"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), QStringLiteral("Složka"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Rozšířené"));
 
     // The other window tests run as they would without it.
     for (QTranslator* t : qApp->findChildren<QTranslator*>())
