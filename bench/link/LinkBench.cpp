@@ -229,6 +229,13 @@ int main(int argc, char** argv)
                     r.seconds > 0 ? 100.0 * r.cpu / r.seconds : 0.0);
     };
 
+    // Elapsed time against the time the bytes exchanged take on the wire.
+    const auto reportWire = [](const Run& r) {
+        const double wire = double(r.wireBytes) * 10.0 / 19200.0;
+        std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f\n", static_cast<long long>(r.wireBytes),
+                    wire, r.seconds / wire);
+    };
+
     std::printf("configuration: %d bytes of settings\n", size);
     for (int n = 0; n < repeat; ++n) {
         std::printf("-- run %d\n", n + 1);
@@ -255,9 +262,7 @@ int main(int argc, char** argv)
         if (only.contains(QStringLiteral("4"))) {
             const Run clean = measure(program, small, read(false));
             report("4. full read, 1,984 bytes, 19,200 baud", clean);
-            const double wire = double(clean.wireBytes) * 10.0 / 19200.0;
-            std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f\n",
-                        static_cast<long long>(clean.wireBytes), wire, clean.seconds / wire);
+            reportWire(clean);
             report("4. the same, every block 150 ms late",
                    measure(program, QStringList(small) << QStringLiteral("--late-ms") << QStringLiteral("150"),
                            read(false)));
@@ -265,9 +270,7 @@ int main(int argc, char** argv)
         if (only.contains(QStringLiteral("5"))) {
             const Run quick = measure(program, small, read(true));
             report("5. quick read, 1,984 bytes, 19,200 baud", quick);
-            const double wire = double(quick.wireBytes) * 10.0 / 19200.0;
-            std::printf("   wire time of %lld bytes %.3f s, elapsed / wire %.3f\n",
-                        static_cast<long long>(quick.wireBytes), wire, quick.seconds / wire);
+            reportWire(quick);
             // An empty station is known from its header: the window's load.
             report("5. load of an empty 65,472-byte station",
                    measure(program, QStringList(big) << QStringLiteral("--baud") << QStringLiteral("19200"),
