@@ -157,10 +157,18 @@ JsonImport configFromJson(const QByteArray& json)
     if (o.contains(kScaleKey)) {
         if (QString e = scalesFromJson(o.value(kScaleKey), c.analogScale); !e.isEmpty())
             return {std::nullopt, {}, e};
+        // A bound that does not fit the level field could never be typed,
+        // and a file exported with it would not import again.
+        const int room = field(FieldId::tabAINCL1Level).maxLength;
         for (int i = 0; i < kAnalogCount; ++i) {
             const auto k = std::size_t(i);
             c.tabAINCL1Level[k] = numberText(c.analogScale[k].min);
             c.tabAINCL2Level[k] = numberText(c.analogScale[k].max);
+            if (c.tabAINCL1Level[k].size() > room || c.tabAINCL2Level[k].size() > room)
+                return {std::nullopt, {},
+                        QStringLiteral("Rozsah '%1' není správně zadán: meze '%2' a '%3' se nevejdou do úrovně o %4 znacích.")
+                            .arg(keyName(kScaleKey, i, kAnalogCount), c.tabAINCL1Level[k], c.tabAINCL2Level[k])
+                            .arg(room)};
         }
     }
 

@@ -108,6 +108,8 @@ TEST(ConfigJson, RejectsBadInputNamingTheKey)
         {R"({"AnalogScale":[{},{},{"min":5,"max":5},{},{},{},{},{}]})", "'AnalogScale[2]'"},
         {R"({"AnalogScale":[{},{},{},{"mez":5},{},{},{},{}]})", "'AnalogScale[3].mez'"},
         {R"({"AnalogScale":[{},{},{},{},{"decimals":-1},{},{},{}]})", "'AnalogScale[4].decimals'"},
+        // A bound no level field can hold: its export would not import again.
+        {R"({"AnalogScale":[{},{},{},{},{},{},{"max":1e49},{}]})", "'AnalogScale[6]'"},
         {R"({"tabUTOEnable":"ne"})", "'tabUTOEnable'"},
         {R"({"tabUTO":420})", "'tabUTO'"},
         {R"({"tabJmenoStanice": )", "JSON"},
