@@ -3,7 +3,7 @@
 // check, the decoder and the check that the settings end inside the file.
 
 #include "model/ImageDecoder.h"
-#include "storage/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <QFile>
 #include <QString>

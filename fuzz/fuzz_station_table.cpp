@@ -6,7 +6,7 @@
 #include "model/Cp1250.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
-#include "storage/Provisioning.h"
+#include "provisioning/Provisioner.h"
 
 #include <QStringDecoder>
 

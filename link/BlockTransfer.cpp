@@ -378,19 +378,16 @@ BlockTransfer::UsedEnd BlockTransfer::findUsedEnd(const EepromImage& image, int 
     // The lists follow one another without gaps and the marker follows the
     // last of them, so the list with the highest pointer ends the used part.
     // Counting its terminators finds the marker even where a text might hold
-    // the byte 0xFF. The words at 6 and 44 are no pointers; the counter
-    // names (pointer 36) are the one list of 2 entries.
+    // the byte 0xFF.
     int last = -1;
     int entries = 0;
-    for (int w = 0; w <= 40; w += 2) {
-        if (w == 6)
-            continue;
-        const int p = image.at(w) | (image.at(w + 1) << 8);
+    for (const layout::TextList& l : layout::kTextLists) {
+        const int p = image.at(l.pointer) | (image.at(l.pointer + 1) << 8);
         if (p < layout::kTextArea)
             return {Kind::Unknown};
         if (p > last) {
             last = p;
-            entries = w == 36 ? 2 : 8;
+            entries = l.entries;
         }
     }
     int pos = last;

@@ -21,7 +21,7 @@ bool LineProtocol::openPort(const QString& portText)
     m_latencyMs = 0;
     if (m_line.open(portText))
         return true;
-    m_prompts.message(linkmsg::text(linkmsg::kCannotOpenPort) + portText + QLatin1Char('.'), Icon::Error);
+    m_prompts.message(linkmsg::text(linkmsg::kCannotOpenPort).arg(portText), Icon::Error);
     return false;
 }
 

@@ -42,7 +42,7 @@ public:
     LineProtocol(SerialLine& line, EventPump& pump, Prompts& prompts);
 
     // Opens portText ("COM 3", a device path, ...). On failure shows
-    // "Nelze otevřít port " + portText + "." and returns false.
+    // "Nelze otevřít port X." (the port as typed) and returns false.
     [[nodiscard]] bool openPort(const QString& portText);
     void closePort();
     [[nodiscard]] bool isOpen() const;

@@ -21,8 +21,6 @@ constexpr std::array<ModemType, 7> kModems{{
 }};
 } // namespace
 
-std::span<const KnownProduct> knownProducts() { return kProducts; }
-std::span<const ModemType> modemTypes() { return kModems; }
 
 std::optional<QString> memorySizeText(int code)
 {

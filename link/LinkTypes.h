@@ -39,8 +39,6 @@ struct ModemType {
     const char* name;
 };
 
-std::span<const KnownProduct> knownProducts();
-std::span<const ModemType> modemTypes();
 // Memory size codes 0..9: 2^(code+7) - 64 usable bytes, right-aligned in six
 // characters followed by " byte".
 inline constexpr int kMemorySizeCodes = 10;

@@ -5,6 +5,11 @@
 #include "interact/Prompts.h"
 #include "link/SerialLine.h"
 #include "model/EepromImage.h"
+#include "model/ImageLayout.h"
+#include "model/SettingsDiff.h"
+
+#include <algorithm>
+#include <memory>
 
 namespace torval {
 
@@ -23,6 +28,8 @@ void StationLink::showLinkState(LinkState s)
     m_state = s;
     if (s == LinkState::Inactive)
         m_info = DeviceInfo{};
+    if (s != LinkState::Active)
+        m_known.reset(); // another session may find another station
     if (m_listener)
         m_listener(m_state, m_info);
     if (s == LinkState::ActiveWrongDevice)
@@ -40,6 +47,8 @@ void StationLink::failActivation()
 LinkState StationLink::activateLink(const QString& portText)
 {
     m_protocol.closePort();
+    m_known.reset();
+    m_port = portText;
     if (!m_protocol.openPort(portText)) {
         m_busy.hideBusy();
         return m_state;
@@ -101,14 +110,10 @@ LinkState StationLink::activateLink(const QString& portText)
     if (info.product == QLatin1String("?")) {
         m_prompts.message(linkmsg::text(linkmsg::kUnknownDevice), Icon::Information);
     } else if (info.product != QLatin1String(linkmsg::kSupportedProduct)) {
-        m_prompts.message(linkmsg::text(linkmsg::kOnlyProduct) + QLatin1String(linkmsg::kSupportedProduct)
-                              + QLatin1Char('.'),
-                          Icon::Error);
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyProduct).arg(QLatin1String(linkmsg::kSupportedProduct)), Icon::Error);
         supported = false;
     } else if (QString::fromLatin1(linkmsg::kMinimumVersion).toDouble() > info.version.toDouble()) {
-        m_prompts.message(linkmsg::text(linkmsg::kOnlyVersion) + QLatin1String(linkmsg::kMinimumVersion)
-                              + linkmsg::text(linkmsg::kOnlyVersionEnd),
-                          Icon::Error);
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyVersion).arg(QLatin1String(linkmsg::kMinimumVersion)), Icon::Error);
         supported = false;
     }
 
@@ -173,7 +178,40 @@ TransferOutcome StationLink::readEeprom(EepromImage& image)
         m_prompts.message(linkmsg::text(linkmsg::kUnknownMemorySize), Icon::Error);
         return TransferOutcome::Failed;
     }
-    return m_readUsedOnly ? m_transfer.readUsedEeprom(image, *size) : m_transfer.readEeprom(image, *size);
+    const TransferOutcome outcome =
+        m_readUsedOnly ? m_transfer.readUsedEeprom(image, *size) : m_transfer.readEeprom(image, *size);
+    if (outcome == TransferOutcome::Completed)
+        keepReadBytes(image);
+    return outcome;
+}
+
+void StationLink::keepReadBytes(const EepromImage& image)
+{
+    int end = m_transfer.lastReadEnd();
+    if (imageHeaderValid(image)) {
+        if (const auto used = usedImageEnd(image))
+            end = std::min(end, *used);
+    } else {
+        end = std::min(end, layout::kTextArea); // an empty station: its header blocks
+    }
+    const auto bytes = image.bytes().first(std::size_t(std::max(end, 0)));
+    m_known = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+TransferOutcome StationLink::readStationBytes(QByteArray& bytes)
+{
+    if (!m_known) {
+        const auto size = m_info.memorySizeBytes();
+        if (!size)
+            return TransferOutcome::Failed;
+        auto image = std::make_unique<EepromImage>(); // 64 KiB: kept off the stack
+        const TransferOutcome outcome = m_transfer.readUsedEeprom(*image, *size);
+        if (outcome != TransferOutcome::Completed)
+            return outcome;
+        keepReadBytes(*image);
+    }
+    bytes = *m_known;
+    return TransferOutcome::Completed;
 }
 
 TransferOutcome StationLink::writeEeprom(EepromImage& image, int settingsSize, bool verify)
@@ -183,6 +221,7 @@ TransferOutcome StationLink::writeEeprom(EepromImage& image, int settingsSize, b
     const auto size = m_info.memorySizeBytes();
     if (!size)
         return TransferOutcome::Failed;
+    m_known.reset(); // whatever the outcome, the station may now hold some of it
     return m_transfer.writeEeprom(image, settingsSize, *size, verify);
 }
 

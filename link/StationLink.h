@@ -9,6 +9,7 @@
 #include "link/LinkTypes.h"
 
 #include <functional>
+#include <optional>
 
 namespace torval {
 
@@ -55,12 +56,21 @@ public:
     void setReadUsedOnly(bool usedOnly) { m_readUsedOnly = usedOnly; }
     [[nodiscard]] TransferOutcome writeEeprom(EepromImage& image, int settingsSize, bool verify);
 
+    // What the station holds, for the backup before a write: its memory up to
+    // where its settings end (the header blocks of an empty station). A read
+    // of this link session is used while nothing has written since; otherwise
+    // the quick read runs now.
+    [[nodiscard]] TransferOutcome readStationBytes(QByteArray& bytes);
+    // The port the link was last activated on.
+    [[nodiscard]] QString portName() const { return m_port; }
+
     LineProtocol& protocol() { return m_protocol; }
     BlockTransfer& transfer() { return m_transfer; }
 
 private:
     void showLinkState(LinkState s);
     void failActivation();
+    void keepReadBytes(const EepromImage& image);
 
     Prompts& m_prompts;
     BusyIndicator& m_busy;
@@ -69,6 +79,8 @@ private:
     LinkState m_state = LinkState::Inactive;
     bool m_readUsedOnly = false;
     DeviceInfo m_info;
+    QString m_port;
+    std::optional<QByteArray> m_known; // the station's bytes as read in this session, none written since
     std::function<void(LinkState, const DeviceInfo&)> m_listener;
 };
 

@@ -9,6 +9,7 @@
 // text (JSON keys, CSV columns) go through `findField`, which may fail.
 
 #include "model/DeviceConfig.h"
+#include "model/ImageLayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,68 +18,106 @@
 #include <span>
 #include <string_view>
 
-// The field table: TEXT(name, count, typing limit (0 = none), tab),
-// FLAG(name, count, tab), BYTE(name, count, tab). The name is the DeviceConfig
-// member; a count above 1 means an array of that size. The tab is the
-// main-window tab (analog: 4, rows 4..7 are on tab 5). In the order of the
-// window's tabs, so listings and diffs read like the window.
+// The field table: TEXT(name, rows, typing limit (0 = none), tab, place),
+// FLAG(name, rows, tab, place), BYTE(name, rows, tab, place). The name is the
+// DeviceConfig member; the rows say how many items it has and how each is
+// labelled (One: a single value; Inputs: "I1".."I8"), and must match the
+// member's array size. The tab is the main-window tab (analog: 4, rows 4..7
+// are on tab 5). The place says where the image holds it (model/ImageLayout.h):
+// the encoder, the decoder, the size estimate and the quick read derive from
+// it. In the order of the window's tabs, so listings and diffs read like the
+// window.
 #define TORVAL_FIELD_TABLE(TEXT, FLAG, BYTE)                                                                       \
     /* Tab 0 "Všeobecné" */                                                                                       \
-    FLAG(opEnablePS1, 1, 0) TEXT(eePSOnH, 1, 5, 0) TEXT(eePSOnM, 1, 5, 0) TEXT(eePSOffH, 1, 5, 0)                 \
-    TEXT(eePSOffM, 1, 5, 0) FLAG(opPSOutOff, 1, 0) FLAG(opSuperPS, 1, 0) TEXT(tabJmenoStanice, 1, 100, 0)         \
-    TEXT(tabPIN, 1, 8, 0) TEXT(tabTCcentra, 1, 0, 0)                                                              \
+    FLAG(opEnablePS1, One, 0, bit(129, 2))                                                                        \
+    TEXT(eePSOnH, One, 5, 0, powerSaveHours(251)) TEXT(eePSOnM, One, 5, 0, powerSaveMinutes(251))                 \
+    TEXT(eePSOffH, One, 5, 0, powerSaveHours(254)) TEXT(eePSOffM, One, 5, 0, powerSaveMinutes(254))               \
+    FLAG(opPSOutOff, One, 0, bit(129, 8)) FLAG(opSuperPS, One, 0, bit(129, 4))                                    \
+    TEXT(tabJmenoStanice, One, 100, 0, inList(38, 0)) TEXT(tabPIN, One, 8, 0, inList(38, 1))                      \
+    TEXT(tabTCcentra, One, 0, 0, inList(38, 2))                                                                   \
     /* Tab 1 "SMS zprávy" */                                                                                      \
-    FLAG(opPINAuth, 1, 1) FLAG(tabOdpovidatT0, 1, 1) FLAG(tabPrepnoutNepovolPristup, 1, 1)                        \
-    FLAG(opNotAuthorized, 1, 1) TEXT(rtNotAuthorized, 1, 100, 1) TEXT(tabDobaPlatnostiSMS, 1, 2, 1)               \
-    FLAG(opBatt, 1, 1) TEXT(rtBattLow, 1, 100, 1) FLAG(opPowerReport, 1, 1) TEXT(rtPowerUp, 1, 100, 1)            \
-    TEXT(rtPowerDown, 1, 100, 1) FLAG(opSwitchReport, 1, 1) TEXT(rtSwitchOn, 1, 100, 1)                           \
-    TEXT(rtSwitchOff, 1, 100, 1)                                                                                  \
+    FLAG(opPINAuth, One, 1, bit(129, 128)) FLAG(tabOdpovidatT0, One, 1, bit(128, 4))                              \
+    FLAG(tabPrepnoutNepovolPristup, One, 1, bit(128, 2)) FLAG(opNotAuthorized, One, 1, bit(128, 1))               \
+    TEXT(rtNotAuthorized, One, 100, 1, inList(38, 3)) TEXT(tabDobaPlatnostiSMS, One, 2, 1, validity(130))         \
+    FLAG(opBatt, One, 1, bit(128, 32)) TEXT(rtBattLow, One, 100, 1, nowhere())                                    \
+    FLAG(opPowerReport, One, 1, bit(128, 16)) TEXT(rtPowerUp, One, 100, 1, inList(38, 4))                         \
+    TEXT(rtPowerDown, One, 100, 1, inList(38, 5)) FLAG(opSwitchReport, One, 1, bit(128, 8))                       \
+    TEXT(rtSwitchOn, One, 100, 1, inList(38, 6)) TEXT(rtSwitchOff, One, 100, 1, inList(38, 7))                    \
     /* Tab 2 "Dig. vstupy" */                                                                                     \
-    TEXT(tabINPNazev, 8, 100, 2) TEXT(tabINPVyp, 8, 100, 2) TEXT(tabINPZap, 8, 100, 2) FLAG(tabINPLHEvent, 8, 2)  \
-    TEXT(tabINPLH, 8, 100, 2) FLAG(tabINPHLEvent, 8, 2) TEXT(tabINPHL, 8, 100, 2) FLAG(tabINPNeg, 8, 2)           \
-    FLAG(tabINPZpr, 8, 2) FLAG(eeMaskDInLHAlarm, 8, 2) FLAG(eeMaskDInHLAlarm, 8, 2)                               \
+    TEXT(tabINPNazev, Inputs, 100, 2, inList(0)) TEXT(tabINPVyp, Inputs, 100, 2, inList(4))                       \
+    TEXT(tabINPZap, Inputs, 100, 2, inList(2)) FLAG(tabINPLHEvent, Inputs, 2, mask(135))                          \
+    TEXT(tabINPLH, Inputs, 100, 2, inList(8)) FLAG(tabINPHLEvent, Inputs, 2, mask(137))                           \
+    TEXT(tabINPHL, Inputs, 100, 2, inList(10)) FLAG(tabINPNeg, Inputs, 2, mask(139))                              \
+    FLAG(tabINPZpr, Inputs, 2, mask(133)) FLAG(eeMaskDInLHAlarm, Inputs, 2, mask(240))                            \
+    FLAG(eeMaskDInHLAlarm, Inputs, 2, mask(241))                                                                  \
     /* Tab 3 "Dig. výstupy" */                                                                                    \
-    TEXT(tabOUTNazev, 8, 100, 3) TEXT(tabOUTVyp, 8, 100, 3) TEXT(tabOUTZap, 8, 100, 3) FLAG(tabOUTNeg, 8, 3)      \
-    TEXT(tabOUTimpuls, 8, 100, 3) TEXT(tabOUTimpulsLEN, 8, 5, 3) FLAG(tabOUTZpr, 8, 3) BYTE(eeMaskDOutFnc, 1, 3)  \
+    TEXT(tabOUTNazev, Outputs, 100, 3, inList(12)) TEXT(tabOUTVyp, Outputs, 100, 3, inList(16))                   \
+    TEXT(tabOUTZap, Outputs, 100, 3, inList(14)) FLAG(tabOUTNeg, Outputs, 3, mask(142))                           \
+    TEXT(tabOUTimpuls, Outputs, 100, 3, inList(18)) TEXT(tabOUTimpulsLEN, Outputs, 5, 3, pulse(183))              \
+    FLAG(tabOUTZpr, Outputs, 3, mask(141)) BYTE(eeMaskDOutFnc, One, 3, bytes(242))                                \
     /* Tabs 4 and 5 "Analog. vstupy" */                                                                           \
-    TEXT(tabAINNazev, 8, 100, 4) TEXT(tabAINStateL, 8, 100, 4) TEXT(tabAINStateM, 8, 100, 4)                      \
-    TEXT(tabAINStateH, 8, 100, 4) TEXT(tabAINCL1Level, 8, 4, 4) TEXT(tabAINHCL1Level, 8, 4, 4)                    \
-    FLAG(tabAINCL1UpEvent, 8, 4) TEXT(tabAINCL1Up, 8, 100, 4) FLAG(tabAINCL1DnEvent, 8, 4)                        \
-    TEXT(tabAINCL1Dn, 8, 100, 4) TEXT(tabAINCL2Level, 8, 4, 4) TEXT(tabAINHCL2Level, 8, 4, 4)                     \
-    FLAG(tabAINCL2UpEvent, 8, 4) TEXT(tabAINCL2Up, 8, 100, 4) FLAG(tabAINCL2DnEvent, 8, 4)                        \
-    TEXT(tabAINCL2Dn, 8, 100, 4) FLAG(tabAINNeg, 8, 4) FLAG(tabAINPrc, 8, 4) FLAG(tabAINZpr, 8, 4)                \
-    BYTE(eeMaskAInAlarm, 8, 4)                                                                                    \
+    TEXT(tabAINNazev, Analogs, 100, 4, inList(20)) TEXT(tabAINStateL, Analogs, 100, 4, inList(22))                \
+    TEXT(tabAINStateM, Analogs, 100, 4, inList(24)) TEXT(tabAINStateH, Analogs, 100, 4, inList(26))               \
+    TEXT(tabAINCL1Level, Analogs, 4, 4, level(150)) TEXT(tabAINHCL1Level, Analogs, 4, 4, hyst(166))               \
+    FLAG(tabAINCL1UpEvent, Analogs, 4, mask(147)) TEXT(tabAINCL1Up, Analogs, 100, 4, inList(30))                  \
+    FLAG(tabAINCL1DnEvent, Analogs, 4, mask(146)) TEXT(tabAINCL1Dn, Analogs, 100, 4, inList(28))                  \
+    TEXT(tabAINCL2Level, Analogs, 4, 4, level(158)) TEXT(tabAINHCL2Level, Analogs, 4, 4, hyst(174))               \
+    FLAG(tabAINCL2UpEvent, Analogs, 4, mask(149)) TEXT(tabAINCL2Up, Analogs, 100, 4, inList(34))                  \
+    FLAG(tabAINCL2DnEvent, Analogs, 4, mask(148)) TEXT(tabAINCL2Dn, Analogs, 100, 4, inList(32))                  \
+    FLAG(tabAINNeg, Analogs, 4, mask(182)) FLAG(tabAINPrc, Analogs, 4, mask(145))                                 \
+    FLAG(tabAINZpr, Analogs, 4, mask(144)) BYTE(eeMaskAInAlarm, Analogs, 4, bytes(243))                           \
     /* Tab 6 "Tel. čísla" */                                                                                      \
-    TEXT(tabTC, 8, 50, 6) FLAG(tabTCPrijem, 8, 6) FLAG(tabTCUdalost, 8, 6)                                        \
+    TEXT(tabTC, Phones, 50, 6, inList(40)) FLAG(tabTCPrijem, Phones, 6, mask(131))                                \
+    FLAG(tabTCUdalost, Phones, 6, mask(132))                                                                      \
     /* Tab 7 "Čítače" */                                                                                          \
-    TEXT(tabCITNazev, 2, 100, 7) FLAG(tabCITZpr, 2, 7) FLAG(opSuppZero, 1, 7)
+    TEXT(tabCITNazev, Counters, 100, 7, inList(36)) FLAG(tabCITZpr, Counters, 7, mask(143))                       \
+    FLAG(opSuppZero, One, 7, bit(128, 64))
 
 namespace torval {
 
 // One identifier per row of the table, in its order.
 enum class FieldId : std::uint8_t {
-#define TORVAL_FIELD_ID_T(n, count, len, tab) n,
-#define TORVAL_FIELD_ID(n, count, tab) n,
+#define TORVAL_FIELD_ID_T(n, rows, len, tab, place) n,
+#define TORVAL_FIELD_ID(n, rows, tab, place) n,
     TORVAL_FIELD_TABLE(TORVAL_FIELD_ID_T, TORVAL_FIELD_ID, TORVAL_FIELD_ID)
 #undef TORVAL_FIELD_ID_T
 #undef TORVAL_FIELD_ID
 };
 
-#define TORVAL_FIELD_ONE_T(n, count, len, tab) +1
-#define TORVAL_FIELD_ONE(n, count, tab) +1
+#define TORVAL_FIELD_ONE_T(n, rows, len, tab, place) +1
+#define TORVAL_FIELD_ONE(n, rows, tab, place) +1
 inline constexpr std::size_t kFieldCount = 0 TORVAL_FIELD_TABLE(TORVAL_FIELD_ONE_T, TORVAL_FIELD_ONE, TORVAL_FIELD_ONE);
 #undef TORVAL_FIELD_ONE_T
 #undef TORVAL_FIELD_ONE
 
 enum class FieldKind { Text, Flag, Byte };
 
+// The rows a field has, each with its label: "T1", "I1", "O1", "A1".."A7",
+// "BAT", "C1"; One is a single value without a label.
+enum class RowSet : std::uint8_t { One, Phones, Inputs, Outputs, Analogs, Counters };
+constexpr int rowCount(RowSet rows)
+{
+    switch (rows) {
+    case RowSet::One: return 1;
+    case RowSet::Phones: return kPhoneCount;
+    case RowSet::Inputs: return kInputCount;
+    case RowSet::Outputs: return kOutputCount;
+    case RowSet::Analogs: return kAnalogCount;
+    case RowSet::Counters: return kCounterCount;
+    }
+    return 0;
+}
+QString rowLabel(RowSet rows, int index);
+
 struct FieldDef {
     FieldId id;
     const char* name;
     FieldKind kind;
-    int count;     // 1, 2 (counters) or 8
+    RowSet rows;
+    int count;     // 1, 2 (counters) or 8: rowCount(rows)
     int maxLength; // typing limit of a text; 0 = none
     int tab;       // main-window tab (analog: 4, rows 4..7 are on tab 5); -1 = dialog only
+    layout::Place image; // where the image holds it
     QString* (*text)(DeviceConfig&, int);
     bool* (*flag)(DeviceConfig&, int);
     std::uint8_t* (*byte)(DeviceConfig&, int);
@@ -104,6 +143,24 @@ bool flagOf(const DeviceConfig& c, const FieldDef& f, int index);
 std::uint8_t byteOf(const DeviceConfig& c, const FieldDef& f, int index);
 // The field's value as text: texts as they are, flags "0"/"1", bytes in decimal.
 QString valueText(const DeviceConfig& c, const FieldDef& f, int index);
+
+// What entry `entry` of the text list whose pointer word is `pointer` holds:
+// item `index` of `field`. The build checks that every entry has its field.
+struct ListEntry {
+    const FieldDef* field;
+    int index;
+};
+ListEntry listEntry(int pointer, int entry);
+
+// A report option and the texts it sends: the station sends the report only
+// when there is a text, so a ticked option without text is stored as off, and
+// the window enables the texts with the option.
+struct ReportOption {
+    FieldId option;
+    int count;
+    FieldId texts[2];
+};
+std::span<const ReportOption> reportOptions();
 
 // Captions of the eight tabs of the main window.
 const QStringList& tabCaptions();

@@ -4,6 +4,7 @@
 #include "model/CzechPlural.h"
 #include "model/Encodings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -50,22 +51,22 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
     switch (f.kind) {
     case FieldKind::Text: {
         if (!v.isString())
-            return QStringLiteral("Hodnota klíče '%1' musí být text.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(where);
         const QString s = v.toString();
         if (f.maxLength > 0 && s.size() > f.maxLength)
-            return QStringLiteral("Text klíče '%1' je delší než %2.").arg(where, characterCount(f.maxLength));
+            return QCoreApplication::translate("ConfigJson", "Text klíče '%1' je delší než %2.").arg(where, characterCount(f.maxLength));
         *f.text(c, i) = s;
         return {};
     }
     case FieldKind::Flag:
         if (!v.isBool())
-            return QStringLiteral("Hodnota klíče '%1' musí být true nebo false.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být true nebo false.").arg(where);
         *f.flag(c, i) = v.toBool();
         return {};
     case FieldKind::Byte: {
         const double d = v.toDouble(-1.0);
         if (!v.isDouble() || d < 0 || d > 255 || d != std::trunc(d))
-            return QStringLiteral("Hodnota klíče '%1' musí být celé číslo od 0 do 255.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být celé číslo od 0 do 255.").arg(where);
         *f.byte(c, i) = std::uint8_t(d);
         return {};
     }
@@ -76,13 +77,13 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
 QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
 {
     if (!v.isArray() || v.toArray().size() != kAnalogCount)
-        return QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
+        return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být pole o %2 položkách.")
             .arg(kScaleKey, QString::number(kAnalogCount));
     const QJsonArray a = v.toArray();
     for (int i = 0; i < kAnalogCount; ++i) {
         const QString where = keyName(kScaleKey, i, kAnalogCount);
         if (!a[i].isObject())
-            return QStringLiteral("Položka '%1' musí být objekt s klíči min, max, decimals a unit.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Položka '%1' musí být objekt s klíči min, max, decimals a unit.").arg(where);
         const QJsonObject o = a[i].toObject();
         AnalogScale s = scales[std::size_t(i)];
         for (auto it = o.begin(); it != o.end(); ++it) {
@@ -91,27 +92,27 @@ QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
             const QString item = QStringLiteral("%1.%2").arg(where, k);
             if (k == QLatin1String("min") || k == QLatin1String("max")) {
                 if (!x.isDouble() || !std::isfinite(x.toDouble()))
-                    return QStringLiteral("Hodnota klíče '%1' musí být číslo.").arg(item);
+                    return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být číslo.").arg(item);
                 (k == QLatin1String("min") ? s.min : s.max) = x.toDouble();
             } else if (k == QLatin1String("decimals")) {
                 const double d = x.toDouble(-1.0);
                 if (!x.isDouble() || d < 0 || d > kMaxDecimals || d != std::trunc(d))
-                    return QStringLiteral("Hodnota klíče '%1' musí být celé číslo od 0 do %2.")
+                    return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být celé číslo od 0 do %2.")
                         .arg(item)
                         .arg(kMaxDecimals);
                 s.decimals = int(d);
             } else if (k == QLatin1String("unit")) {
                 if (!x.isString())
-                    return QStringLiteral("Hodnota klíče '%1' musí být text.").arg(item);
+                    return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(item);
                 s.unit = x.toString();
             } else {
-                return QStringLiteral("Neznámý klíč '%1'.").arg(item);
+                return QCoreApplication::translate("ConfigJson", "Neznámý klíč '%1'.").arg(item);
             }
         }
         // Levels are placed on the span between min and max; without a span
         // no level can be stored.
         if (s.min == s.max)
-            return QStringLiteral("Rozsah '%1' není správně zadán: min a max se nesmějí shodovat.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Rozsah '%1' není správně zadán: min a max se nesmějí shodovat.").arg(where);
         scales[std::size_t(i)] = s;
     }
     return {};
@@ -146,9 +147,9 @@ JsonImport configFromJson(const QByteArray& json)
     const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
     if (pe.error != QJsonParseError::NoError)
         return {std::nullopt, {},
-                QStringLiteral("Data nejsou platný JSON (znak %1): %2.").arg(QString::number(pe.offset), pe.errorString())};
+                QCoreApplication::translate("ConfigJson", "Data nejsou platný JSON (znak %1): %2.").arg(QString::number(pe.offset), pe.errorString())};
     if (!doc.isObject())
-        return {std::nullopt, {}, QStringLiteral("Data JSON musí být jeden objekt s nastavením stanice.")};
+        return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Data JSON musí být jeden objekt s nastavením stanice.")};
     const QJsonObject o = doc.object();
 
     DeviceConfig c;
@@ -166,7 +167,7 @@ JsonImport configFromJson(const QByteArray& json)
             c.tabAINCL2Level[k] = numberText(c.analogScale[k].max);
             if (c.tabAINCL1Level[k].size() > room || c.tabAINCL2Level[k].size() > room)
                 return {std::nullopt, {},
-                        QStringLiteral("Rozsah '%1' není správně zadán: meze '%2' a '%3' se nevejdou do úrovně o %4 znacích.")
+                        QCoreApplication::translate("ConfigJson", "Rozsah '%1' není správně zadán: meze '%2' a '%3' se nevejdou do úrovně o %4 znacích.")
                             .arg(keyName(kScaleKey, i, kAnalogCount), c.tabAINCL1Level[k], c.tabAINCL2Level[k])
                             .arg(room)};
         }
@@ -178,19 +179,19 @@ JsonImport configFromJson(const QByteArray& json)
             continue;
         if (key == QLatin1String("tabUTOEnable")) {
             if (!it.value().isBool())
-                return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být true nebo false.").arg(key)};
+                return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být true nebo false.").arg(key)};
             editor.tabUTOEnable = it.value().toBool();
             continue;
         }
         if (key == QLatin1String("tabUTO")) {
             if (!it.value().isString())
-                return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být text.").arg(key)};
+                return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(key)};
             editor.tabUTO = it.value().toString();
             continue;
         }
         const FieldDef* f = findField(key.toStdString());
         if (!f)
-            return {std::nullopt, {}, QStringLiteral("Neznámý klíč '%1'.").arg(key)};
+            return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Neznámý klíč '%1'.").arg(key)};
         const QJsonValue v = it.value();
         if (f->count == 1) {
             if (QString e = itemFromJson(v, *f, 0, c, key); !e.isEmpty())
@@ -198,7 +199,7 @@ JsonImport configFromJson(const QByteArray& json)
             continue;
         }
         if (!v.isArray() || v.toArray().size() != f->count)
-            return {std::nullopt, {}, QStringLiteral("Hodnota klíče '%1' musí být pole o %2 položkách.")
+            return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být pole o %2 položkách.")
                                       .arg(key, QString::number(f->count))};
         const QJsonArray a = v.toArray();
         for (int i = 0; i < f->count; ++i)
@@ -212,7 +213,7 @@ JsonImport configFromJson(const QByteArray& json)
     QString& cl1Dn = c.tabAINCL1Dn[kBatteryInput];
     if (hasBatt && hasCl1Dn && c.rtBattLow != cl1Dn)
         return {std::nullopt, {},
-                QStringLiteral("Klíče 'rtBattLow' a 'tabAINCL1Dn[%1]' jsou jeden text a musí se shodovat.").arg(kBatteryInput)};
+                QCoreApplication::translate("ConfigJson", "Klíče 'rtBattLow' a 'tabAINCL1Dn[%1]' jsou jeden text a musí se shodovat.").arg(kBatteryInput)};
     if (hasBatt)
         cl1Dn = c.rtBattLow;
     else

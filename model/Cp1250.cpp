@@ -63,7 +63,7 @@ int encodeOne(char32_t cp)
 
 QChar cp1250ToUnicode(unsigned char byte)
 {
-    return byte < 0x80 ? QChar(byte) : QChar(kHigh[byte - 0x80u]);
+    return byte < 0x80 ? QChar(char16_t(byte)) : QChar(kHigh[byte - 0x80u]);
 }
 
 qsizetype writeCp1250(const QString& text, std::uint8_t* out)

@@ -10,13 +10,6 @@ bool EepromImage::writeImageByte(int value, int address)
     return true;
 }
 
-std::optional<std::uint8_t> EepromImage::readImageByte(int address) const
-{
-    if (address < 0 || address >= kSize)
-        return std::nullopt;
-    return m_bytes[std::size_t(address)];
-}
-
 bool EepromImage::writeImageWord(int value, int address)
 {
     if (value < 0 || value > 65535 || address < 0 || address + 1 >= kSize)

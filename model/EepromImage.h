@@ -19,7 +19,6 @@ public:
     EepromImage() : m_bytes(kSize, 0) {}
 
     [[nodiscard]] bool writeImageByte(int value, int address);
-    [[nodiscard]] std::optional<std::uint8_t> readImageByte(int address) const;
     [[nodiscard]] bool writeImageWord(int value, int address);
     [[nodiscard]] std::optional<int> readImageWord(int address) const;
 

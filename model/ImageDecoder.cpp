@@ -1,5 +1,6 @@
 #include "model/ImageDecoder.h"
 
+#include "model/ConfigFields.h"
 #include "model/Cp1250.h"
 #include "model/Encodings.h"
 #include "model/ImageLayout.h"
@@ -56,16 +57,6 @@ public:
         return ok;
     }
 
-    template <std::size_t N>
-    bool texts(int pointerAddress, std::array<QString, N>& fields)
-    {
-        list(pointerAddress);
-        for (QString& f : fields)
-            if (!text(f))
-                return false;
-        return true;
-    }
-
     // One telephone entry: the count as two hexadecimal characters, the type
     // and the swapped digit pairs, then the terminator. The entry is taken up
     // to its own terminator, so a count that promises more characters than the
@@ -96,105 +87,73 @@ private:
     bool m_complete = true;
 };
 
-template <std::size_t N>
-void flags(std::uint8_t mask, std::array<bool, N>& out)
+void decodeFixed(const EepromImage& img, DeviceConfig& c, const FieldDef& f)
 {
-    flagsFromMask(mask, out);
+    using layout::PlaceKind;
+    const layout::Place p = f.image;
+    switch (p.kind) {
+    case PlaceKind::None:
+    case PlaceKind::List:
+    case PlaceKind::PowerSaveMinutes:
+        return;
+    case PlaceKind::Bit:
+        *f.flag(c, 0) = img.at(p.address) & p.bit;
+        return;
+    case PlaceKind::Mask:
+        for (int i = 0; i < f.count && i < 8; ++i)
+            *f.flag(c, i) = (img.at(p.address) >> i) & 1u;
+        return;
+    case PlaceKind::Bytes:
+        for (int i = 0; i < f.count; ++i)
+            *f.byte(c, i) = img.at(p.address + i);
+        return;
+    case PlaceKind::Level:
+    case PlaceKind::Hyst:
+        for (int i = 0; i < f.count; ++i) {
+            const AnalogScale& s = c.analogScale[std::size_t(i)];
+            const std::uint8_t b = img.at(p.address + i);
+            // A scale without span cannot place a byte; the field keeps its text.
+            if (const auto v = p.kind == PlaceKind::Hyst ? byteToHyst(s, b) : byteToLevel(s, b))
+                *f.text(c, i) = numberText(*v);
+        }
+        return;
+    case PlaceKind::Pulse:
+        for (int i = 0; i < f.count; ++i)
+            *f.text(c, i) = byteToPulse(img.at(p.address + i));
+        return;
+    case PlaceKind::Validity:
+        *f.text(c, 0) = byteToValidity(img.at(p.address));
+        return;
+    case PlaceKind::PowerSaveHours: {
+        const auto t = bytesToPowerSave(img.at(p.address), img.at(p.address + 1), img.at(p.address + 2));
+        *f.text(c, 0) = t.hours;
+        for (const FieldDef& m : configFields())
+            if (m.image.kind == PlaceKind::PowerSaveMinutes && m.image.address == p.address)
+                *m.text(c, 0) = t.minutes;
+        return;
+    }
+    }
 }
 
 void decodeFixedBlock(const EepromImage& img, DeviceConfig& c)
 {
-    const std::uint8_t a = img.at(layout::kFixedBlock);
-    c.opNotAuthorized = a & 1;
-    c.tabPrepnoutNepovolPristup = a & 2;
-    c.tabOdpovidatT0 = a & 4;
-    c.opSwitchReport = a & 8;
-    c.opPowerReport = a & 16;
-    c.opBatt = a & 32;
-    c.opSuppZero = a & 64;
-
-    const std::uint8_t b = img.at(layout::kFixedBlock + 1);
-    c.opEnablePS1 = b & 2;
-    c.opSuperPS = b & 4;
-    c.opPSOutOff = b & 8;
-    c.opPINAuth = b & 128;
-
-    c.tabDobaPlatnostiSMS = byteToValidity(img.at(130));
-
-    flags(img.at(131), c.tabTCPrijem);
-    flags(img.at(132), c.tabTCUdalost);
-    flags(img.at(133), c.tabINPZpr);
-    flags(img.at(135), c.tabINPLHEvent);
-    flags(img.at(137), c.tabINPHLEvent);
-    flags(img.at(139), c.tabINPNeg);
-    flags(img.at(141), c.tabOUTZpr);
-    flags(img.at(142), c.tabOUTNeg);
-    flags(img.at(143), c.tabCITZpr);
-    flags(img.at(144), c.tabAINZpr);
-    flags(img.at(145), c.tabAINPrc);
-    flags(img.at(182), c.tabAINNeg);
-    flags(img.at(146), c.tabAINCL1DnEvent);
-    flags(img.at(147), c.tabAINCL1UpEvent);
-    flags(img.at(148), c.tabAINCL2DnEvent);
-    flags(img.at(149), c.tabAINCL2UpEvent);
-
-    for (int i = 0; i < kAnalogCount; ++i) {
-        const auto k = std::size_t(i);
-        const AnalogScale& s = c.analogScale[k];
-        // A scale without span cannot place a byte; the field keeps its text.
-        if (const auto v = byteToLevel(s, img.at(150 + i)))
-            c.tabAINCL1Level[k] = numberText(*v);
-        if (const auto v = byteToLevel(s, img.at(158 + i)))
-            c.tabAINCL2Level[k] = numberText(*v);
-        if (const auto v = byteToHyst(s, img.at(166 + i)))
-            c.tabAINHCL1Level[k] = numberText(*v);
-        if (const auto v = byteToHyst(s, img.at(174 + i)))
-            c.tabAINHCL2Level[k] = numberText(*v);
-    }
-
-    for (int i = 0; i < kOutputCount; ++i)
-        c.tabOUTimpulsLEN[std::size_t(i)] = byteToPulse(img.at(183 + i));
-
-    flags(img.at(240), c.eeMaskDInLHAlarm);
-    flags(img.at(241), c.eeMaskDInHLAlarm);
-    c.eeMaskDOutFnc = img.at(242);
-    for (int i = 0; i < kAnalogCount; ++i)
-        c.eeMaskAInAlarm[std::size_t(i)] = img.at(243 + i);
-
-    const auto on = bytesToPowerSave(img.at(251), img.at(252), img.at(253));
-    c.eePSOnH = on.hours;
-    c.eePSOnM = on.minutes;
-    const auto off = bytesToPowerSave(img.at(254), img.at(255), img.at(256));
-    c.eePSOffH = off.hours;
-    c.eePSOffM = off.minutes;
+    for (const FieldDef& f : configFields())
+        decodeFixed(img, c, f);
 }
 
 bool decodeTextArea(const EepromImage& img, DeviceConfig& c, int& end)
 {
     Reader r(img);
-    const bool plain = r.texts(0, c.tabINPNazev) && r.texts(2, c.tabINPZap) && r.texts(4, c.tabINPVyp)
-        && r.texts(8, c.tabINPLH) && r.texts(10, c.tabINPHL) && r.texts(12, c.tabOUTNazev)
-        && r.texts(14, c.tabOUTZap) && r.texts(16, c.tabOUTVyp) && r.texts(18, c.tabOUTimpuls)
-        && r.texts(20, c.tabAINNazev) && r.texts(22, c.tabAINStateL) && r.texts(24, c.tabAINStateM)
-        && r.texts(26, c.tabAINStateH) && r.texts(36, c.tabCITNazev);
-    if (!plain)
-        return false;
     // Same pairing as the encoder for every input, negated or not.
-    if (!(r.texts(28, c.tabAINCL1Dn) && r.texts(30, c.tabAINCL1Up) && r.texts(32, c.tabAINCL2Dn)
-          && r.texts(34, c.tabAINCL2Up)))
-        return false;
-
-    r.list(40);
-    for (QString& tc : c.tabTC)
-        if (!r.phone(tc))
-            return false;
-
-    r.list(38);
-    QString* general[] = {&c.tabJmenoStanice, &c.tabPIN,      &c.tabTCcentra, &c.rtNotAuthorized,
-                          &c.rtPowerUp,       &c.rtPowerDown, &c.rtSwitchOn,  &c.rtSwitchOff};
-    for (QString* t : general)
-        if (!r.text(*t))
-            return false;
+    for (const layout::TextList& l : layout::kTextLists) {
+        r.list(l.pointer);
+        for (int e = 0; e < l.entries; ++e) {
+            const ListEntry at = listEntry(l.pointer, e);
+            QString& text = *at.field->text(c, at.index);
+            if (!(l.coding == layout::ListCoding::PhoneAddress ? r.phone(text) : r.text(text)))
+                return false;
+        }
+    }
     end = r.end();
     return true;
 }

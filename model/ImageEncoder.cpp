@@ -1,5 +1,6 @@
 #include "model/ImageEncoder.h"
 
+#include "model/ConfigFields.h"
 #include "model/Cp1250.h"
 #include "model/Encodings.h"
 #include "model/ImageLayout.h"
@@ -55,17 +56,6 @@ public:
     }
     // A list starts where the previous one ended; its pointer says where.
     bool list(int pointerAddress) { return word(m_pos, pointerAddress); }
-    template <std::size_t N>
-    bool texts(int pointerAddress, const std::array<QString, N>& items)
-    {
-        if (!list(pointerAddress))
-            return false;
-        for (const QString& s : items)
-            if (!entry(s))
-                return false;
-        return true;
-    }
-
     bool fail(EncodeError e)
     {
         if (m_error == EncodeError::None)
@@ -83,104 +73,110 @@ private:
     EncodeError m_error = EncodeError::None;
 };
 
-std::uint8_t flagsA(const DeviceConfig& c)
+// A report option is stored as off when it has no text to send.
+bool storedFlag(const DeviceConfig& c, const FieldDef& f)
 {
-    std::uint8_t a = 0;
-    // The station sends a report only when there is a text to send, so a ticked
-    // box without text is stored as off.
-    if (c.opNotAuthorized && !c.rtNotAuthorized.isEmpty())
-        a |= 1;
-    if (c.tabPrepnoutNepovolPristup)
-        a |= 2;
-    if (c.tabOdpovidatT0)
-        a |= 4;
-    if (c.opSwitchReport && (!c.rtSwitchOn.isEmpty() || !c.rtSwitchOff.isEmpty()))
-        a |= 8;
-    if (c.opPowerReport && (!c.rtPowerUp.isEmpty() || !c.rtPowerDown.isEmpty()))
-        a |= 16;
-    if (c.opBatt)
-        a |= 32;
-    if (c.opSuppZero)
-        a |= 64;
-    return a;
+    if (!flagOf(c, f, 0))
+        return false;
+    for (const ReportOption& r : reportOptions()) {
+        if (r.option != f.id)
+            continue;
+        for (int k = 0; k < r.count; ++k)
+            if (!textOf(c, field(r.texts[k]), 0).isEmpty())
+                return true;
+        return false;
+    }
+    return true;
 }
 
-std::uint8_t flagsB(const DeviceConfig& c)
+std::uint8_t maskOf(const DeviceConfig& c, const FieldDef& f)
 {
-    std::uint8_t b = 0;
-    if (c.opEnablePS1)
-        b |= 2;
-    if (c.opSuperPS)
-        b |= 4;
-    if (c.opPSOutOff)
-        b |= 8;
-    if (c.opPINAuth)
-        b |= 128;
-    return b;
+    std::uint8_t m = 0;
+    for (int i = 0; i < f.count && i < 8; ++i)
+        if (flagOf(c, f, i))
+            m |= std::uint8_t(1u << i);
+    return m;
+}
+
+const FieldDef& powerSaveMinutes(int address)
+{
+    for (const FieldDef& f : configFields())
+        if (f.image.kind == layout::PlaceKind::PowerSaveMinutes && f.image.address == address)
+            return f;
+    return field(FieldId::eePSOnM); // the field table's build check pairs every hours field
+}
+
+// One field's bytes of the fixed block; the flag bits are gathered in `bits`.
+bool writeFixed(const DeviceConfig& c, const FieldDef& f, Writer& w, std::array<std::uint8_t, layout::kTextArea>& bits)
+{
+    using layout::PlaceKind;
+    const layout::Place p = f.image;
+    switch (p.kind) {
+    case PlaceKind::None:
+    case PlaceKind::List:
+    case PlaceKind::PowerSaveMinutes:
+        return true;
+    case PlaceKind::Bit:
+        if (storedFlag(c, f))
+            bits[std::size_t(p.address)] |= std::uint8_t(p.bit);
+        return true;
+    case PlaceKind::Mask:
+        return w.byte(maskOf(c, f), p.address);
+    case PlaceKind::Bytes:
+        for (int i = 0; i < f.count; ++i)
+            if (!w.byte(byteOf(c, f, i), p.address + i))
+                return false;
+        return true;
+    case PlaceKind::Level:
+    case PlaceKind::Hyst:
+        // Levels and hystereses with the scale the editor holds now.
+        for (int i = 0; i < f.count; ++i) {
+            const AnalogScale& s = c.analogScale[std::size_t(i)];
+            const QString& t = textOf(c, f, i);
+            const auto b = p.kind == PlaceKind::Hyst ? hystToByte(s, t) : levelToByte(s, t);
+            if (!b)
+                return w.fail(EncodeError::Conversion);
+            if (!w.byte(*b, p.address + i))
+                return false;
+        }
+        return true;
+    case PlaceKind::Pulse:
+        for (int i = 0; i < f.count; ++i)
+            if (!w.byte(pulseToByte(textOf(c, f, i)), p.address + i))
+                return false;
+        return true;
+    case PlaceKind::Validity: {
+        const auto v = validityToByte(textOf(c, f, 0));
+        if (!v)
+            return w.fail(EncodeError::Conversion);
+        return w.byte(*v, p.address);
+    }
+    case PlaceKind::PowerSaveHours: {
+        const auto t = powerSaveToBytes(textOf(c, f, 0), textOf(c, powerSaveMinutes(p.address), 0));
+        for (int k = 0; k < 3; ++k)
+            if (!w.byte(t[std::size_t(k)], p.address + k))
+                return false;
+        return true;
+    }
+    }
+    return true;
 }
 
 bool writeFixedBlock(const DeviceConfig& c, Writer& w)
 {
-    if (!w.byte(flagsA(c), layout::kFixedBlock) || !w.byte(flagsB(c), layout::kFixedBlock + 1))
-        return false;
-    const auto validity = validityToByte(c.tabDobaPlatnostiSMS);
-    if (!validity)
-        return w.fail(EncodeError::Conversion);
-    if (!w.byte(*validity, 130))
-        return false;
-
-    const bool masksOk = w.byte(maskFromFlags(c.tabTCPrijem), 131) && w.byte(maskFromFlags(c.tabTCUdalost), 132)
-        && w.byte(maskFromFlags(c.tabINPZpr), 133) && w.byte(0, 134) && w.byte(maskFromFlags(c.tabINPLHEvent), 135)
-        && w.byte(0, 136) && w.byte(maskFromFlags(c.tabINPHLEvent), 137) && w.byte(0, 138)
-        && w.byte(maskFromFlags(c.tabINPNeg), 139) && w.byte(0, 140) && w.byte(maskFromFlags(c.tabOUTZpr), 141)
-        && w.byte(maskFromFlags(c.tabOUTNeg), 142) && w.byte(maskFromFlags(c.tabCITZpr), 143)
-        && w.byte(maskFromFlags(c.tabAINZpr), 144) && w.byte(maskFromFlags(c.tabAINPrc), 145)
-        && w.byte(maskFromFlags(c.tabAINNeg), 182) && w.byte(maskFromFlags(c.tabAINCL1DnEvent), 146)
-        && w.byte(maskFromFlags(c.tabAINCL1UpEvent), 147) && w.byte(maskFromFlags(c.tabAINCL2DnEvent), 148)
-        && w.byte(maskFromFlags(c.tabAINCL2UpEvent), 149);
-    if (!masksOk)
-        return false;
-
-    // Levels and hystereses with the scale the editor holds now.
-    struct Levels {
-        const Texts8& texts;
-        int base;
-        bool hyst;
-    };
-    const Levels levels[] = {
-        {c.tabAINCL1Level, 150, false},
-        {c.tabAINCL2Level, 158, false},
-        {c.tabAINHCL1Level, 166, true},
-        {c.tabAINHCL2Level, 174, true},
-    };
-    for (const auto& l : levels) {
-        for (int i = 0; i < kAnalogCount; ++i) {
-            const AnalogScale& s = c.analogScale[std::size_t(i)];
-            const QString& t = l.texts[std::size_t(i)];
-            const auto b = l.hyst ? hystToByte(s, t) : levelToByte(s, t);
-            if (!b)
-                return w.fail(EncodeError::Conversion);
-            if (!w.byte(*b, l.base + i))
-                return false;
-        }
+    std::array<std::uint8_t, layout::kTextArea> bits{};
+    std::array<bool, layout::kTextArea> hasBits{};
+    for (const FieldDef& f : configFields()) {
+        if (!writeFixed(c, f, w, bits))
+            return false;
+        if (f.image.kind == layout::PlaceKind::Bit)
+            hasBits[std::size_t(f.image.address)] = true;
     }
-
-    for (int i = 0; i < kOutputCount; ++i)
-        if (!w.byte(pulseToByte(c.tabOUTimpulsLEN[std::size_t(i)]), 183 + i))
+    for (int a = 0; a < layout::kTextArea; ++a)
+        if (hasBits[std::size_t(a)] && !w.byte(bits[std::size_t(a)], a))
             return false;
-    if (!w.byte(maskFromFlags(c.eeMaskDInLHAlarm), 240) || !w.byte(maskFromFlags(c.eeMaskDInHLAlarm), 241)
-        || !w.byte(c.eeMaskDOutFnc, 242))
-        return false;
-    for (int i = 0; i < kAnalogCount; ++i)
-        if (!w.byte(c.eeMaskAInAlarm[std::size_t(i)], 243 + i))
-            return false;
-    const auto on = powerSaveToBytes(c.eePSOnH, c.eePSOnM);
-    const auto off = powerSaveToBytes(c.eePSOffH, c.eePSOffM);
-    for (int k = 0; k < 3; ++k)
-        if (!w.byte(on[std::size_t(k)], 251 + k))
-            return false;
-    for (int k = 0; k < 3; ++k)
-        if (!w.byte(off[std::size_t(k)], 254 + k))
+    for (int a : layout::kZeroBytes)
+        if (!w.byte(0, a))
             return false;
     return true;
 }
@@ -191,26 +187,22 @@ bool writeTextArea(const DeviceConfig& c, Writer& w)
     // The analog crossing texts are written from the same fields for every
     // input, negated or not; the decoder reads them back the same way, so each
     // text returns to the field it came from.
-    const bool listsOk = w.texts(0, c.tabINPNazev) && w.texts(2, c.tabINPZap) && w.texts(4, c.tabINPVyp)
-        && w.texts(8, c.tabINPLH) && w.texts(10, c.tabINPHL) && w.texts(12, c.tabOUTNazev)
-        && w.texts(14, c.tabOUTZap) && w.texts(16, c.tabOUTVyp) && w.texts(18, c.tabOUTimpuls)
-        && w.texts(20, c.tabAINNazev) && w.texts(22, c.tabAINStateL) && w.texts(24, c.tabAINStateM)
-        && w.texts(26, c.tabAINStateH) && w.texts(28, c.tabAINCL1Dn) && w.texts(30, c.tabAINCL1Up)
-        && w.texts(32, c.tabAINCL2Dn) && w.texts(34, c.tabAINCL2Up) && w.texts(36, c.tabCITNazev);
-    if (!listsOk)
-        return false;
-
-    // Telephone numbers as the SMS address field in hexadecimal characters; an
-    // empty number is its terminator alone.
-    if (!w.list(40))
-        return false;
-    for (const QString& tc : c.tabTC)
-        if (!w.entry(tc.isEmpty() ? QByteArray() : toCp1250(encodePhoneAddress(tc))))
+    for (const layout::TextList& l : layout::kTextLists) {
+        if (!w.list(l.pointer))
             return false;
-
-    const std::array<QString, 8> general = {c.tabJmenoStanice, c.tabPIN,      c.tabTCcentra, c.rtNotAuthorized,
-                                            c.rtPowerUp,       c.rtPowerDown, c.rtSwitchOn,  c.rtSwitchOff};
-    return w.texts(38, general);
+        for (int e = 0; e < l.entries; ++e) {
+            const ListEntry at = listEntry(l.pointer, e);
+            const QString& text = textOf(c, *at.field, at.index);
+            // Telephone numbers as the SMS address field in hexadecimal
+            // characters; an empty number is its terminator alone.
+            const bool ok = l.coding == layout::ListCoding::PhoneAddress
+                ? w.entry(text.isEmpty() ? QByteArray() : toCp1250(encodePhoneAddress(text)))
+                : w.entry(text);
+            if (!ok)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace

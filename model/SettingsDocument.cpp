@@ -49,24 +49,6 @@ void SettingsDocument::setByte(const FieldDef& f, int index, std::uint8_t value)
     emit fieldChanged(&f, index);
 }
 
-bool SettingsDocument::setText(std::string_view name, int index, const QString& value)
-{
-    const FieldDef* f = findField(name);
-    if (!f || f->kind != FieldKind::Text || index < 0 || index >= f->count)
-        return false;
-    setText(*f, index, value);
-    return true;
-}
-
-bool SettingsDocument::setFlag(std::string_view name, int index, bool value)
-{
-    const FieldDef* f = findField(name);
-    if (!f || f->kind != FieldKind::Flag || index < 0 || index >= f->count)
-        return false;
-    setFlag(*f, index, value);
-    return true;
-}
-
 void SettingsDocument::assignImageFields(const DeviceConfig& c)
 {
     for (const FieldDef& f : configFields()) {

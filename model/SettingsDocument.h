@@ -24,9 +24,6 @@ public:
     void setText(const FieldDef& field, int index, const QString& value);
     void setFlag(const FieldDef& field, int index, bool value);
     void setByte(const FieldDef& field, int index, std::uint8_t value);
-    // By name, for callers that hold names (JSON, CSV): false for an unknown name.
-    bool setText(std::string_view field, int index, const QString& value);
-    bool setFlag(std::string_view field, int index, bool value);
 
     // Replaces every field the image holds with the values of `c` through the
     // setters above (so the reactions run); the scales stay as they are.

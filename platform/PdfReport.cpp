@@ -6,6 +6,7 @@
 #include "report/PageLayout.h"
 #include "report/ReportSections.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -33,14 +34,14 @@ QString replaceProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("'") + path + QStringLiteral("' je složka, ne soubor; zprávu o nastavení zapište do souboru v ní.");
+        return QCoreApplication::translate("PdfReport", "'%1' je složka, ne soubor; zprávu o nastavení zapište do souboru v ní.").arg(path);
     if (!info.exists())
         return {};
     QFile existing(path);
     if (info.isFile() && (info.size() == 0 || (existing.open(QIODevice::ReadOnly) && existing.read(5) == "%PDF-")))
         return {};
-    return QStringLiteral("Soubor '") + path +
-           QStringLiteral("' není zpráva ve formátu PDF; zpráva o nastavení ho nepřepíše.");
+    return QCoreApplication::translate("PdfReport", "Soubor '%1' není zpráva ve formátu PDF; zpráva o nastavení ho nepřepíše.")
+        .arg(path);
 }
 
 // The finished PDF into place: written to a temporary file in the target's
@@ -54,28 +55,28 @@ QString writeFailureReason(const QString& path, int error, const QString& system
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.exists())
-        return QStringLiteral("složka '") + folder.filePath() + QStringLiteral("' neexistuje");
+        return QCoreApplication::translate("PdfReport", "složka '%1' neexistuje").arg(folder.filePath());
     if (!folder.isDir())
-        return QStringLiteral("'") + folder.filePath() + QStringLiteral("' není složka");
+        return QCoreApplication::translate("PdfReport", "'%1' není složka").arg(folder.filePath());
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("na disku není dost místa");
+        return QCoreApplication::translate("PdfReport", "na disku není dost místa");
 #ifdef EDQUOT
     case EDQUOT:
-        return QStringLiteral("byla překročena disková kvóta");
+        return QCoreApplication::translate("PdfReport", "byla překročena disková kvóta");
 #endif
     case EFBIG:
-        return QStringLiteral("soubor by byl větší, než systém dovoluje");
+        return QCoreApplication::translate("PdfReport", "soubor by byl větší, než systém dovoluje");
     case EROFS:
-        return QStringLiteral("disk je jen pro čtení");
+        return QCoreApplication::translate("PdfReport", "disk je jen pro čtení");
     case EACCES:
     case EPERM:
-        return QStringLiteral("do složky '") + folder.filePath() + QStringLiteral("' nelze zapisovat (chybí oprávnění)");
+        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)").arg(folder.filePath());
     default:
         break;
     }
     if (!folder.isWritable())
-        return QStringLiteral("do složky '") + folder.filePath() + QStringLiteral("' nelze zapisovat (chybí oprávnění)");
+        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)").arg(folder.filePath());
     return systemText;
 }
 
@@ -116,7 +117,7 @@ QSize paperTwips(const QPageLayout& layout)
 
 QString reportTitle(const DeviceConfig& config)
 {
-    return QStringLiteral("TORVAL Init stanice: ") + config.tabJmenoStanice.left(PageLayout::kStationNameChars);
+    return QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1").arg(config.tabJmenoStanice.left(PageLayout::kStationNameChars));
 }
 
 PdfFileDevice::PdfFileDevice(QString path, const QPageLayout& layout, QString title, int copies)
@@ -183,8 +184,9 @@ Surface* PdfFileDevice::fail()
 
 QString pdfWriteFailedMessage(const QString& path, const QString& reason)
 {
-    const QString message = QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") + path;
-    return reason.isEmpty() ? message + QStringLiteral("'.") : message + QStringLiteral("': ") + reason + QStringLiteral(".");
+    return reason.isEmpty()
+        ? QCoreApplication::translate("PdfReport", "Zprávu o nastavení se nepodařilo zapsat do souboru '%1'.").arg(path)
+        : QCoreApplication::translate("PdfReport", "Zprávu o nastavení se nepodařilo zapsat do souboru '%1': %2.").arg(path, reason);
 }
 
 QString writeSettingsPdf(const DeviceConfig& config, const QString& path, const PaperChoice& paper)

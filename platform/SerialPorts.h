@@ -15,7 +15,7 @@ struct SerialPortEntry {
     QString serialNumber; // may be empty
 };
 
-// In the order of their paths.
+// In the order of their paths (on Windows: of their COM numbers).
 [[nodiscard]] std::vector<SerialPortEntry> listSerialPorts();
 
 } // namespace torval

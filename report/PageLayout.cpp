@@ -2,6 +2,7 @@
 
 #include "report/ScaledSurface.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace torval {
@@ -138,9 +139,9 @@ void PageLayout::printPageHeader()
     m_x = kLeftMargin;
     m_y = kHeaderTop;
     m_page->setLineWidth(15);
-    printCell(QStringLiteral("TORVAL Init") + QStringLiteral(" stanice: ") + m_stationName.left(kStationNameChars),
+    printCell(QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1").arg(m_stationName.left(kStationNameChars)),
               fullWidth(), kHeaderHeight, Align::Left, false, false);
-    printCell(QString::number(m_pageNumber) + QStringLiteral(". stránka"), fullWidth(), kHeaderHeight, Align::Right,
+    printCell(QCoreApplication::translate("PageLayout", "%1. stránka").arg(m_pageNumber), fullWidth(), kHeaderHeight, Align::Right,
               false, true);
 
     m_page->setFont(FontSpec{kReportFont, font.points});

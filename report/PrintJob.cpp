@@ -6,12 +6,14 @@
 #include "report/ReportSections.h"
 #include "report/Surface.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 QString printProgressText(int page, int copy, int copies)
 {
-    return QStringLiteral("Tisk ") + QString::number(page) + QStringLiteral(". stránky") + QStringLiteral("\r\n") +
-           QString::number(copy) + QStringLiteral(". kopie z ") + QString::number(copies);
+    return QCoreApplication::translate("PrintJob", "Tisk %1. stránky").arg(page) + QStringLiteral("\r\n")
+        + QCoreApplication::translate("PrintJob", "%1. kopie z %2").arg(copy).arg(copies);
 }
 
 PrintOutcome printSettings(const DeviceConfig& config, PrinterDevice& printer, BusyIndicator& busy)
@@ -25,7 +27,7 @@ PrintOutcome printSettings(const DeviceConfig& config, PrinterDevice& printer, B
     if (copies < 1 || copies > 32767)
         return PrintOutcome::Cancelled;
 
-    busy.showBusy(QStringLiteral("Příprava tisku ..."), true);
+    busy.showBusy(QCoreApplication::translate("PrintJob", "Příprava tisku ..."), true);
     for (int copy = 1; copy <= copies; ++copy) {
         Surface* surface = printer.beginDocument();
         if (!surface) {

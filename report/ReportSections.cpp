@@ -4,6 +4,7 @@
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace torval {
@@ -92,64 +93,67 @@ void lastCell(PageLayout& page, const QString& text, Align align)
 
 void printGeneralSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Všeobecné"));
+    beginSection(page, QCoreApplication::translate("ReportSections", "Všeobecné"));
     page.setLineWidth(kDataLine);
     const std::pair<QString, QString> rows[] = {
-        {QStringLiteral("Název stanice"), c.tabJmenoStanice},
+        {QCoreApplication::translate("ReportSections", "Název stanice"), c.tabJmenoStanice},
         {QStringLiteral("PIN"), c.tabPIN},
-        {QStringLiteral("Tel. servisního centra"), c.tabTCcentra},
+        {QCoreApplication::translate("ReportSections", "Tel. servisního centra"), c.tabTCcentra},
     };
     for (const auto& [label, value] : rows) {
         cell(page, label, 2000);
         page.printCell(value, page.pageWidth() - 4000, kRow, Align::Left, true, true);
     }
     if (!c.opEnablePS1)
-        fullRow(page, QStringLiteral("Šetřící režim nepovolen."));
+        fullRow(page, QCoreApplication::translate("ReportSections", "Šetřící režim nepovolen."));
     else
-        fullRow(page, QStringLiteral("Šetřící režim povolen. Modem je vypnut po dobu ") + c.eePSOffH +
-                          QStringLiteral(":") + c.eePSOffM + QStringLiteral(" a zapnut po dobu ") + c.eePSOnH +
-                          QStringLiteral(":") + c.eePSOnM + QStringLiteral("."));
-    fullRow(page, c.opPSOutOff ? QStringLiteral("Při vypnutém modemu vypínat i výstupy.")
-                               : QStringLiteral("Při vypnutém modemu nevypínat výstupy."));
+        fullRow(page, QCoreApplication::translate("ReportSections", "Šetřící režim povolen. Modem je vypnut po dobu %1:%2 a zapnut po dobu %3:%4.")
+                          .arg(c.eePSOffH, c.eePSOffM, c.eePSOnH, c.eePSOnM));
+    fullRow(page, c.opPSOutOff ? QCoreApplication::translate("ReportSections", "Při vypnutém modemu vypínat i výstupy.")
+                               : QCoreApplication::translate("ReportSections", "Při vypnutém modemu nevypínat výstupy."));
     page.advanceGap(kSectionGap);
 }
 
 void printSmsSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("SMS zprávy"));
+    beginSection(page, QCoreApplication::translate("ReportSections", "SMS zprávy"));
     page.setLineWidth(kDataLine);
+    // Whole sentences, one for each setting, so a translation words each freely.
     const auto choose = [](bool on, const char* yes, const char* no) {
-        return QString::fromUtf8(on ? yes : no);
+        return QCoreApplication::translate("ReportSections", on ? yes : no);
     };
-    fullRow(page, QStringLiteral("Doba platnosti SMS zpráv je ") + c.tabDobaPlatnostiSMS + QStringLiteral(" dnů."));
-    fullRow(page, QStringLiteral("Při poklesu napětí baterií ") + choose(c.opBatt, "vypínat", "nevypínat") +
-                      QStringLiteral(" zařízení a odesílat text: '") + c.rtBattLow + QStringLiteral("'"));
-    fullRow(page, QStringLiteral("V příkazové zprávě ") + choose(c.opPINAuth, "požadovat", "nepožadovat") +
-                      QStringLiteral(" autorizaci zadáním PINu."));
-    fullRow(page, QStringLiteral("Hlášení o stavu ") + choose(c.tabOdpovidatT0, "posílat", "neposílat") +
-                      QStringLiteral(" i na telefonní číslo T1."));
-    fullRow(page, QStringLiteral("Hlášení o nepovoleném přístupu ") +
-                      choose(c.tabPrepnoutNepovolPristup, "posílat", "neposílat") +
-                      QStringLiteral(" i na telefonní číslo T1."));
-    fullRow(page, choose(c.opSwitchReport, "Posílat", "Neposílat") +
-                      QStringLiteral(" hlášení o zap./vyp. zařízení. Text zap.: '") + c.rtSwitchOn +
-                      QStringLiteral("' Text vyp.: '") + c.rtSwitchOff + QStringLiteral("'"));
-    fullRow(page, choose(c.opPowerReport, "Posílat", "Neposílat") +
-                      QStringLiteral(" hlášení o zap./vyp. síťového napájení. Text zap.: '") + c.rtPowerUp +
-                      QStringLiteral("' Text vyp.: '") + c.rtPowerDown + QStringLiteral("'"));
+    fullRow(page, QCoreApplication::translate("ReportSections", "Doba platnosti SMS zpráv je %1 dnů.").arg(c.tabDobaPlatnostiSMS));
+    fullRow(page, choose(c.opBatt, QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií vypínat zařízení a odesílat text: '%1'"),
+                         QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií nevypínat zařízení a odesílat text: '%1'"))
+                      .arg(c.rtBattLow));
+    fullRow(page, choose(c.opPINAuth, QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě požadovat autorizaci zadáním PINu."),
+                         QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě nepožadovat autorizaci zadáním PINu.")));
+    fullRow(page, choose(c.tabOdpovidatT0, QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu posílat i na telefonní číslo T1."),
+                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu neposílat i na telefonní číslo T1.")));
+    fullRow(page, choose(c.tabPrepnoutNepovolPristup,
+                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu posílat i na telefonní číslo T1."),
+                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu neposílat i na telefonní číslo T1.")));
+    fullRow(page, choose(c.opSwitchReport,
+                         QT_TRANSLATE_NOOP("ReportSections", "Posílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"),
+                         QT_TRANSLATE_NOOP("ReportSections", "Neposílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"))
+                      .arg(c.rtSwitchOn, c.rtSwitchOff));
+    fullRow(page, choose(c.opPowerReport,
+                         QT_TRANSLATE_NOOP("ReportSections", "Posílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"),
+                         QT_TRANSLATE_NOOP("ReportSections", "Neposílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"))
+                      .arg(c.rtPowerUp, c.rtPowerDown));
     page.advanceGap(kSectionGap);
 }
 
 void printInputsSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Logické vstupy"), kRow);
-    headerRow(page, {{QStringLiteral("Název"), 1800},
-                     {QStringLiteral("Stav 0"), 800},
-                     {QStringLiteral("Stav 1"), 800},
+    beginSection(page, QCoreApplication::translate("ReportSections", "Logické vstupy"), kRow);
+    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 1800},
+                     {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
+                     {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
                      {QStringLiteral("0->1"), 2600},
                      {QStringLiteral("1->0"), 2600},
-                     {QStringLiteral("Negace"), 800},
-                     {QStringLiteral("Uvádět ve zprávě"), 0}});
+                     {QCoreApplication::translate("ReportSections", "Negace"), 800},
+                     {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     for (int i = 0; i < kInputCount; ++i) {
         if (i == kInputCount - 1)
             endTable(page);
@@ -171,13 +175,13 @@ void printInputsSection(PageLayout& page, const DeviceConfig& c)
 
 void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Logické výstupy"), kRow);
-    headerRow(page, {{QStringLiteral("Název"), 1800},
-                     {QStringLiteral("Stav 0"), 800},
-                     {QStringLiteral("Stav 1"), 800},
-                     {QStringLiteral("Negace"), 800},
-                     {QStringLiteral("Impuls"), 1500},
-                     {QStringLiteral("Uvádět ve zprávě"), 0}});
+    beginSection(page, QCoreApplication::translate("ReportSections", "Logické výstupy"), kRow);
+    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 1800},
+                     {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
+                     {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
+                     {QCoreApplication::translate("ReportSections", "Negace"), 800},
+                     {QCoreApplication::translate("ReportSections", "Impuls"), 1500},
+                     {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     // The report lists the outputs the window shows, O1..O4; O5..O8 are
     // stored in the image but never printed.
     for (int i = 0; i < 4; ++i) {
@@ -198,7 +202,7 @@ void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 {
     // The title goes with the gap and the whole first block.
-    beginSection(page, QStringLiteral("Analogové vstupy"), kRow + kAnalogBlockSpan);
+    beginSection(page, QCoreApplication::translate("ReportSections", "Analogové vstupy"), kRow + kAnalogBlockSpan);
     page.setLineWidth(kHeaderLine);
     const auto textRow = [&page](const QString& text) {
         page.printCell(text, kAnalogTextWidth, kRow, Align::Left, false, true);
@@ -214,43 +218,55 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
                   c.tabAINHCL2Level[i], c.tabAINNeg[i]);
         surface.drawPicture(kGraphLeft, page.currentY(), graph.picture());
 
-        QString list = c.tabAINPrc[i] ? QStringLiteral("hodnotu") : QString();
-        if (c.tabAINZpr[i])
-            list = list.isEmpty() ? QStringLiteral("jméno stavu") : list + QStringLiteral(", jméno stavu");
-        page.printCell(QStringLiteral("Název ") + analogLabel(i) + QStringLiteral(": ") + quoted(c.tabAINNazev[i]),
+        QString list;
+        if (c.tabAINPrc[i] && c.tabAINZpr[i])
+            list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu uvádět: hodnotu, jméno stavu");
+        else if (c.tabAINPrc[i])
+            list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu uvádět: hodnotu");
+        else if (c.tabAINZpr[i])
+            list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu uvádět: jméno stavu");
+        else
+            list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu tento vstup neuvádět.");
+        page.printCell(QCoreApplication::translate("ReportSections", "Název %1: %2").arg(analogLabel(i), quoted(c.tabAINNazev[i])),
                        2500, kRow, Align::Left, true, false);
-        page.printCell(list.isEmpty() ? QStringLiteral("Ve zprávě o stavu tento vstup neuvádět.")
-                                      : QStringLiteral("Ve zprávě o stavu uvádět: ") + list,
-                       4000, kRow, Align::Left, true, true);
+        page.printCell(list, 4000, kRow, Align::Left, true, true);
 
-        textRow(QStringLiteral("Název stavu HIGH: ") + quoted(c.tabAINStateH[i]));
-        textRow(QStringLiteral("Název stavu MEDIUM: ") + quoted(c.tabAINStateM[i]));
-        textRow(QStringLiteral("Název stavu LOW: ") + quoted(c.tabAINStateL[i]));
+        textRow(QCoreApplication::translate("ReportSections", "Název stavu HIGH: %1").arg(quoted(c.tabAINStateH[i])));
+        textRow(QCoreApplication::translate("ReportSections", "Název stavu MEDIUM: %1").arg(quoted(c.tabAINStateM[i])));
+        textRow(QCoreApplication::translate("ReportSections", "Název stavu LOW: %1").arg(quoted(c.tabAINStateL[i])));
 
         const struct {
             bool reported;
             int bit;
             const QString& sms;
-            const char* lead;
+            const char* sent;
+            const char* sentNow;
             const char* refusal;
         } crossings[] = {
-            {c.tabAINCL1UpEvent[i], 0, c.tabAINCL1Up[i], "Při přechodu nahoru přes CL1 posílat ",
-             "Při přechodu nahoru přes CL1 neposílat žádné hlášení."},
-            {c.tabAINCL1DnEvent[i], 1, c.tabAINCL1Dn[i], "Při přechodu dolu přes CL1 posílat ",
-             "Při přechodu dolu přes CL1 neposílat žádné hlášení."},
-            {c.tabAINCL2UpEvent[i], 2, c.tabAINCL2Up[i], "Při přechodu nahoru přes CL2 posílat ",
-             "Při přechodu nahoru přes CL2 neposílat žádné hlášení."},
-            {c.tabAINCL2DnEvent[i], 3, c.tabAINCL2Dn[i], "Při přechodu dolu přes CL2 posílat ",
-             "Při přechodu dolu přes CL2 neposílat žádné hlášení."},
+            {c.tabAINCL1UpEvent[i], 0, c.tabAINCL1Up[i],
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL1 posílat  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL1 posílat okamžitě  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL1 neposílat žádné hlášení.")},
+            {c.tabAINCL1DnEvent[i], 1, c.tabAINCL1Dn[i],
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL1 posílat  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL1 posílat okamžitě  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL1 neposílat žádné hlášení.")},
+            {c.tabAINCL2UpEvent[i], 2, c.tabAINCL2Up[i],
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL2 posílat  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL2 posílat okamžitě  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu nahoru přes CL2 neposílat žádné hlášení.")},
+            {c.tabAINCL2DnEvent[i], 3, c.tabAINCL2Dn[i],
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL2 posílat  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL2 posílat okamžitě  hlášení: %1"),
+             QT_TRANSLATE_NOOP("ReportSections", "Při přechodu dolu přes CL2 neposílat žádné hlášení.")},
         };
         for (const auto& x : crossings) {
             if (!x.reported) {
-                textRow(QString::fromUtf8(x.refusal));
+                textRow(QCoreApplication::translate("ReportSections", x.refusal));
                 continue;
             }
             const bool immediately = (c.eeMaskAInAlarm[i] >> x.bit) & 1u;
-            textRow(QString::fromUtf8(x.lead) + (immediately ? QStringLiteral("okamžitě ") : QString()) +
-                    QStringLiteral(" hlášení: ") + quoted(x.sms));
+            textRow(QCoreApplication::translate("ReportSections", immediately ? x.sentNow : x.sent).arg(quoted(x.sms)));
         }
     }
     page.advanceGap(kSectionGap);
@@ -258,10 +274,10 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 
 void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Telefonní čísla"), kRow);
-    headerRow(page, {{QStringLiteral("Telefonní číslo"), 2300},
-                     {QStringLiteral("Příjem příkazů"), 2000},
-                     {QStringLiteral("Odesílání zpráv"), 0}});
+    beginSection(page, QCoreApplication::translate("ReportSections", "Telefonní čísla"), kRow);
+    headerRow(page, {{QCoreApplication::translate("ReportSections", "Telefonní číslo"), 2300},
+                     {QCoreApplication::translate("ReportSections", "Příjem příkazů"), 2000},
+                     {QCoreApplication::translate("ReportSections", "Odesílání zpráv"), 0}});
     for (int i = 0; i < kPhoneCount; ++i) {
         if (i == kPhoneCount - 1)
             endTable(page);
@@ -275,15 +291,15 @@ void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 
 void printCountersSection(PageLayout& page, const DeviceConfig& c)
 {
-    beginSection(page, QStringLiteral("Čítače"), kRow);
-    headerRow(page, {{QStringLiteral("Název"), 2300}, {QStringLiteral("Uvádět ve zprávě"), 0}});
+    beginSection(page, QCoreApplication::translate("ReportSections", "Čítače"), kRow);
+    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 2300}, {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     endTable(page);
     // The report lists counter C1 only, whatever C2 holds.
     cell(page, counterLabel(0), 300);
     cell(page, c.tabCITNazev[0], 2000);
     lastCell(page, digit(c.tabCITZpr[0]), Align::Centre);
-    fullRow(page, c.opSuppZero ? QStringLiteral("Při zobrazení stavů čítačů potlačovat přední nuly.")
-                               : QStringLiteral("Při zobrazení stavů čítačů nepotlačovat přední nuly."));
+    fullRow(page, c.opSuppZero ? QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů potlačovat přední nuly.")
+                               : QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů nepotlačovat přední nuly."));
     page.advanceGap(kSectionGap);
 }
 

@@ -260,22 +260,10 @@ struct FieldRule {
     std::optional<FieldId> partner1;
 };
 
+// The rules of the texts that are more than a station text; every other text
+// field takes RuleId::Text (below), the station name none.
 const FieldRule kFieldRules[] = {
-    {FieldId::rtNotAuthorized, RuleId::Text, {}, {}},
-    {FieldId::rtBattLow, RuleId::Text, {}, {}},
-    {FieldId::rtPowerUp, RuleId::Text, {}, {}},
-    {FieldId::rtPowerDown, RuleId::Text, {}, {}},
-    {FieldId::rtSwitchOn, RuleId::Text, {}, {}},
-    {FieldId::rtSwitchOff, RuleId::Text, {}, {}},
-    {FieldId::tabAINNazev, RuleId::Text, {}, {}},
-    {FieldId::tabAINStateL, RuleId::Text, {}, {}},
-    {FieldId::tabAINStateM, RuleId::Text, {}, {}},
-    {FieldId::tabAINStateH, RuleId::Text, {}, {}},
-    {FieldId::tabAINCL1Up, RuleId::Text, {}, {}},
-    {FieldId::tabAINCL1Dn, RuleId::Text, {}, {}},
-    {FieldId::tabAINCL2Up, RuleId::Text, {}, {}},
-    {FieldId::tabAINCL2Dn, RuleId::Text, {}, {}},
-    {FieldId::tabCITNazev, RuleId::Text, {}, {}},
+    {FieldId::tabJmenoStanice, RuleId::None, {}, {}},
     {FieldId::tabINPNazev, RuleId::InputName, {}, {}},
     {FieldId::tabINPZap, RuleId::InputStateOn, FieldId::tabINPVyp, {}},
     {FieldId::tabINPVyp, RuleId::InputStateOff, FieldId::tabINPZap, {}},
@@ -304,8 +292,11 @@ const FieldRule* fieldRule(const FieldDef& field)
 {
     for (const FieldRule& r : kFieldRules)
         if (r.field == field.id)
-            return &r;
-    return nullptr;
+            return r.rule == RuleId::None ? nullptr : &r;
+    // Any other text is a plain station text: a text field added to the
+    // table is checked like its neighbours without a row here.
+    static const FieldRule plainText{FieldId{}, RuleId::Text, {}, {}};
+    return field.kind == FieldKind::Text ? &plainText : nullptr;
 }
 
 } // namespace

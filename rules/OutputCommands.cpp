@@ -2,39 +2,41 @@
 
 #include "rules/KeywordRule.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 namespace {
 
 QString nameMessage(const QString& label)
 {
-    return QStringLiteral("Název výstupu '") + label
-        + QStringLiteral("' není správně zadán. Jména výstupů se nesmějí shodovat a ani být předponou jiného "
-                         "názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno.");
+    return QCoreApplication::translate("OutputCommands", "Název výstupu '%1' není správně zadán. Jména výstupů se nesmějí shodovat a ani být předponou jiného "
+                         "názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno.")
+        .arg(label);
 }
 
 QString onMessage(const QString& label)
 {
-    return QStringLiteral("Název 'Zapnuto' výstupu '") + label
-        + QStringLiteral("' není správně zadán. Povel pro zapnutí se musí lišit od povelu pro vypnutí i impuls a "
+    return QCoreApplication::translate("OutputCommands", "Název 'Zapnuto' výstupu '%1' není správně zadán. Povel pro zapnutí se musí lišit od povelu pro vypnutí i impuls a "
                          "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.");
+                         "nebude odstraněno.")
+        .arg(label);
 }
 
 QString offMessage(const QString& label)
 {
-    return QStringLiteral("Název 'Vypnuto' výstupu '") + label
-        + QStringLiteral("' není správně zadán. Povel pro vypnutí se musí lišit od povelu pro impuls i zapnutí a "
+    return QCoreApplication::translate("OutputCommands", "Název 'Vypnuto' výstupu '%1' není správně zadán. Povel pro vypnutí se musí lišit od povelu pro impuls i zapnutí a "
                          "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.");
+                         "nebude odstraněno.")
+        .arg(label);
 }
 
 QString impulseMessage(const QString& label)
 {
-    return QStringLiteral("Název 'impuls' výstupu '") + label
-        + QStringLiteral("' není správně zadán. Povel pro impuls se musí lišit od povelu pro vypnutí i zapnutí a "
+    return QCoreApplication::translate("OutputCommands", "Název 'impuls' výstupu '%1' není správně zadán. Povel pro impuls se musí lišit od povelu pro vypnutí i zapnutí a "
                          "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.");
+                         "nebude odstraněno.")
+        .arg(label);
 }
 
 } // namespace

@@ -6,13 +6,14 @@
 #include "rules/OutputCommands.h"
 #include "rules/PhoneRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace torval {
 
 QString tooLongMessage(int length, int maxLength)
 {
-    return QStringLiteral("Text je příliš dlouhý: má %1, pole dovoluje nejvýše %2.")
+    return QCoreApplication::translate("SettingsCheck", "Text je příliš dlouhý: má %1, pole dovoluje nejvýše %2.")
         .arg(characterCount(length))
         .arg(maxLength);
 }

@@ -1,6 +1,7 @@
 #include "ui/AboutWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -28,6 +29,19 @@ AboutWindow::AboutWindow(QWidget* owner)
                             this);
     text->setObjectName(QStringLiteral("Text"));
     text->setTextFormat(Qt::PlainText);
+    // Each language named in itself, so a technician finds his own.
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("Jazyk"));
+    m_language->addItem(QStringLiteral("Čeština"), QStringLiteral("cs"));
+    m_language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    auto* languageLabel = new QLabel(tr("&Jazyk programu:"), this);
+    languageLabel->setBuddy(m_language);
+    m_restart = new QLabel(tr("Jazyk se změní po novém spuštění programu."), this);
+    m_restart->hide();
+    connect(m_language, &QComboBox::activated, this, [this](int index) {
+        m_restart->show();
+        emit languageChosen(m_language->itemData(index).toString());
+    });
     auto* close = new QPushButton(tr("&Zavřít"), this);
     close->setObjectName(QStringLiteral("blZavrit"));
     close->setDefault(true);
@@ -39,12 +53,23 @@ AboutWindow::AboutWindow(QWidget* owner)
     top->addWidget(text, 1);
     auto* box = new QVBoxLayout(this);
     box->addLayout(top);
+    auto* language = new QHBoxLayout;
+    language->addWidget(languageLabel);
+    language->addWidget(m_language, 1);
+    box->addLayout(language);
+    box->addWidget(m_restart);
     box->addWidget(close, 0, Qt::AlignHCenter);
     // The window manager cuts a caption wider than the window ("Informace
     // o... mu TORVAL"): the window is at least as wide as its caption plus
     // room for the title bar's buttons.
     const QFontMetrics caption(QApplication::font("QMdiSubWindowTitleBar"));
     setMinimumWidth(caption.horizontalAdvance(windowTitle()) * 5 / 4 + 160);
+}
+
+void AboutWindow::showLanguage(const QString& code)
+{
+    const int index = m_language->findData(code);
+    m_language->setCurrentIndex(index < 0 ? 0 : index);
 }
 
 } // namespace torval

@@ -97,14 +97,14 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         const char* tip;
     };
     const EditSpec edits[AnalogDialogLogic::kTextCount] = {
-        {general, 120, 315, 3255, "Název analogového vstupu"},
-        {names, kStateNameX, 960, 3375 - kStateNameX, "Název stavu LOW (nízká)"},
-        {names, kStateNameX, 600, 3375 - kStateNameX, "Název stavu MEDIUM (normální)"},
-        {names, kStateNameX, 240, 3375 - kStateNameX, "Název stavu HIGH (vysoká)"},
-        {levels, 735, 750, 645, "Hodnota úrovně CL1"},
-        {levels, 735, 1275, 645, "Hodnota  hystereze CL1"},
-        {levels, 735, 3045, 645, "Hodnota úrovně CL2"},
-        {levels, 735, 3570, 645, "Hodnota  hystereze CL2"},
+        {general, 120, 315, 3255, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název analogového vstupu")},
+        {names, kStateNameX, 960, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu LOW (nízká)")},
+        {names, kStateNameX, 600, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu MEDIUM (normální)")},
+        {names, kStateNameX, 240, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu HIGH (vysoká)")},
+        {levels, 735, 750, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota úrovně CL1")},
+        {levels, 735, 1275, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota  hystereze CL1")},
+        {levels, 735, 3045, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota úrovně CL2")},
+        {levels, 735, 3570, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota  hystereze CL2")},
         {levels, 2160, 960, 2415, nullptr},
         {levels, 2160, 1935, 2415, nullptr},
         {levels, 2160, 3240, 2415, nullptr},
@@ -130,17 +130,17 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         const char* caption;
     };
     const BoxSpec boxes[AnalogDialogLogic::kFlagCount] = {
-        {levels, 1920, 750, 2745, 225, "Hlásit přechod nahoru přes CL1"},
-        {levels, 1890, 1725, 2745, 225, "Hlásit přechod dolu přes CL1"},
-        {levels, 1890, 3045, 2745, 225, "Hlásit přechod nahoru přes CL2"},
-        {levels, 1890, 4020, 2745, 225, "Hlásit přechod dolu přes CL2"},
-        {levels, 240, 5160, 4455, 225, "Negace vstupu (neguje se ihned po vzorkování)"},
-        {general, 120, 1080, 3255, 225, "Uvádět ve zprávě o stavu jméno stavu"},
-        {general, 120, 720, 3255, 225, "Uvádět ve zprávě o stavu hodnotu"},
-        {levels, 2160, 1320, 1335, 195, "odeslat ihned"},
-        {levels, 2160, 2280, 1335, 195, "odeslat ihned"},
-        {levels, 2160, 3600, 1335, 195, "odeslat ihned"},
-        {levels, 2160, 4560, 1335, 195, "odeslat ihned"},
+        {levels, 1920, 750, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod nahoru přes CL1")},
+        {levels, 1890, 1725, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod dolu přes CL1")},
+        {levels, 1890, 3045, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod nahoru přes CL2")},
+        {levels, 1890, 4020, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod dolu přes CL2")},
+        {levels, 240, 5160, 4455, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Negace vstupu (neguje se ihned po vzorkování)")},
+        {general, 120, 1080, 3255, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Uvádět ve zprávě o stavu jméno stavu")},
+        {general, 120, 720, 3255, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Uvádět ve zprávě o stavu hodnotu")},
+        {levels, 2160, 1320, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
+        {levels, 2160, 2280, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
+        {levels, 2160, 3600, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
+        {levels, 2160, 4560, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
     };
     for (int i = 0; i < AnalogDialogLogic::kFlagCount; ++i) {
         const auto f = static_cast<F>(i);
@@ -159,8 +159,8 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     label(general, tr("Název:"), 120, 120);
     // The dotted leaders run up to the state-name fields: as many dots as the
     // desktop font fits in front of the field, never a dot cut in half.
-    for (auto [text, y] : {std::pair{"HIGH (vysoká)", 300}, std::pair{"MEDIUM (střední)", 660},
-                           std::pair{"LOW (nízká)", 1020}})
+    for (auto [text, y] : {std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "HIGH (vysoká)"), 300}, std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "MEDIUM (střední)"), 660},
+                           std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "LOW (nízká)"), 1020}})
         dottedLeader(label(names, tr(text), 120, y), px(kStateNameX - 120) - 4);
 
     // The CL1 and CL2 blocks differ only in their vertical position.
@@ -170,8 +170,8 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         int nameX, top, level, hyst, unitLevel, unitHyst;
     };
     const Block blocks[2] = {
-        {"CL1", "(hranice stavů LOW a MEDIUM)", 120, 420, 855, 1380, 810, 1320},
-        {"CL2", "(hranice stavů MEDIUM a HIGH)", 105, 2715, 3150, 3675, 3120, 3630},
+        {"CL1", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů LOW a MEDIUM)"), 120, 420, 855, 1380, 810, 1320},
+        {"CL2", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů MEDIUM a HIGH)"), 105, 2715, 3150, 3675, 3120, 3630},
     };
     for (const Block& b : blocks) {
         QLabel* caption = label(levels, tr(b.name), b.nameX, b.top - 15);

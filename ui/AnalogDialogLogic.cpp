@@ -6,6 +6,8 @@
 #include "rules/NumberRules.h"
 #include "ui/DialogFieldCheck.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 namespace {
@@ -43,7 +45,7 @@ void AnalogDialogLogic::open(int index)
 
 QString AnalogDialogLogic::caption() const
 {
-    return QStringLiteral("Analogový vstup ") + analogLabel(m_index);
+    return QCoreApplication::translate("AnalogDialogLogic", "Analogový vstup %1").arg(analogLabel(m_index));
 }
 
 const AnalogScale& AnalogDialogLogic::scale() const

@@ -1,5 +1,6 @@
 #include "ui/CompareView.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -35,19 +36,19 @@ QTableWidgetItem* cell(const QString& text)
 CompareView::CompareView(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Porovnani"));
-    setWindowTitle(QStringLiteral("Porovnání se stanicí"));
+    setWindowTitle(QCoreApplication::translate("CompareView", "Porovnání se stanicí"));
     auto* box = new QVBoxLayout(this);
-    box->addWidget(new QLabel(QStringLiteral("Co zápis do EEPROM změní (stanice → program):")));
+    box->addWidget(new QLabel(QCoreApplication::translate("CompareView", "Co zápis do EEPROM změní (stanice → program):")));
 
-    m_equal = new QLabel(QStringLiteral("Shodné"));
+    m_equal = new QLabel(QCoreApplication::translate("CompareView", "Shodné"));
     m_equal->setObjectName(QStringLiteral("lblShodne"));
     m_equal->setAlignment(Qt::AlignCenter);
     box->addWidget(m_equal, 1);
 
     m_table = new QTableWidget(0, Columns);
     m_table->setObjectName(QStringLiteral("tblRozdily"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Záložka"), QStringLiteral("Řádek"), QStringLiteral("Položka"),
-                                        QStringLiteral("Ve stanici"), QStringLiteral("V programu")});
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("CompareView", "Záložka"), QCoreApplication::translate("CompareView", "Řádek"), QCoreApplication::translate("CompareView", "Položka"),
+                                        QCoreApplication::translate("CompareView", "Ve stanici"), QCoreApplication::translate("CompareView", "V programu")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -63,7 +64,7 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
     header->setSectionResizeMode(Program, QHeaderView::Stretch);
     box->addWidget(m_table, 1);
 
-    auto* copy = new QAction(QStringLiteral("Kopírovat"), m_table);
+    auto* copy = new QAction(QCoreApplication::translate("CompareView", "Kopírovat"), m_table);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QAction::triggered, this, [this] { copySelection(); });
@@ -73,7 +74,7 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
     m_table->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QStringLiteral("&Zavřít"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(QCoreApplication::translate("CompareView", "&Zavřít"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     box->addWidget(buttons);
     resize(900, 420); // room for two texts of the longest kind side by side

@@ -4,7 +4,7 @@
 // the window. Long texts are elided in the middle (the full text is the
 // tooltip); Ctrl+C copies the selected lines as text for a service report.
 
-#include "storage/SettingsDiff.h"
+#include "model/SettingsDiff.h"
 
 #include <QDialog>
 #include <vector>

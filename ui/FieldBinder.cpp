@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -46,7 +47,10 @@ void FieldBinder::bindText(const FieldDef& f, int index, QLineEdit* edit, RowDia
     edit->setText(textOf(m_doc.config(), f, index));
     m_widgets[{&f, index}] = edit;
     registerBinding(edit, Binding{&f, index, dialog});
-    connect(edit, &QLineEdit::textChanged, this, [this, &f, index](const QString& t) { m_doc.setText(f, index, t); });
+    connect(edit, &QLineEdit::textChanged, this, [this, &f, index, edit](const QString& t) {
+        noteTyping(edit, t != textOf(m_doc.config(), f, index));
+        m_doc.setText(f, index, t);
+    });
 }
 
 void FieldBinder::bindCheck(const FieldDef& f, int index, QCheckBox* box)
@@ -71,7 +75,10 @@ void FieldBinder::bindCombo(const FieldDef& f, QComboBox* combo)
     combo->setEditText(textOf(m_doc.config(), f, 0));
     m_widgets[{&f, 0}] = combo;
     registerBinding(combo, Binding{&f, 0, RowDialog::None});
-    connect(combo, &QComboBox::currentTextChanged, this, [this, &f](const QString& t) { m_doc.setText(f, 0, t); });
+    connect(combo, &QComboBox::currentTextChanged, this, [this, &f, combo](const QString& t) {
+        noteTyping(combo, t != textOf(m_doc.config(), f, 0));
+        m_doc.setText(f, 0, t);
+    });
 }
 
 void FieldBinder::bindUtoPrefix(QCheckBox* enable, QLineEdit* prefix)
@@ -86,11 +93,25 @@ void FieldBinder::bindUtoPrefix(QCheckBox* enable, QLineEdit* prefix)
         e.tabUTOEnable = on;
         m_doc.setEditorSettings(e);
     });
-    connect(prefix, &QLineEdit::textChanged, this, [this](const QString& t) {
+    connect(prefix, &QLineEdit::textChanged, this, [this, prefix](const QString& t) {
         EditorSettings e = m_doc.editor();
+        noteTyping(prefix, t != e.tabUTO);
         e.tabUTO = t;
         m_doc.setEditorSettings(e);
     });
+}
+
+void FieldBinder::noteTyping(const QWidget* w, bool differs)
+{
+    // Only the user types into the field holding the focus; the values the
+    // program sets there (a load, an undo) come from the document and equal it.
+    if (differs && w->hasFocus())
+        m_typed = true;
+}
+
+bool FieldBinder::typing() const
+{
+    return m_typed || m_checkingField || !m_pendingLeaves.empty();
 }
 
 QWidget* FieldBinder::fieldWidget(const FieldDef& f, int index) const
@@ -186,6 +207,18 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] { (void)runPendingLeaves(); });
         break;
     }
+    case QEvent::ShortcutOverride: {
+        // A line edit keeps Ctrl+Z and Ctrl+Y for its own typing; here they
+        // undo the settings (edits not yet judged first), the window's shortcuts.
+        const QKeyCombination k = static_cast<QKeyEvent*>(event)->keyCombination();
+        const Qt::KeyboardModifiers m = k.keyboardModifiers() & ~Qt::KeypadModifier;
+        if ((k.key() == Qt::Key_Z && (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier))) ||
+            (k.key() == Qt::Key_Y && m == Qt::ControlModifier)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
     case QEvent::MouseButtonDblClick: {
         const auto it = m_bindings.constFind(watched);
         if (it != m_bindings.constEnd() && it->dialog != RowDialog::None) {
@@ -264,6 +297,10 @@ bool FieldBinder::fieldLeft(QObject* widget)
     // The battery-low text, even a rejected one, makes BAT report its fall below CL1.
     if (check.tickBatteryCl1Down)
         m_doc.setFlag(field(FieldId::tabAINCL1DnEvent), kBatteryInput, true);
+    // A rejected field keeps the focus and its edits stay unjudged.
+    m_typed = !check.passed;
+    if (check.passed)
+        emit fieldSettled();
     return check.passed;
 }
 

@@ -66,6 +66,13 @@ public:
     // one still holding the focus (the close box does not take it away) are
     // judged as if left. False while a check runs or one of them is rejected.
     bool leaveFieldsBeforeExit();
+    // True while a text field holds typed edits its leave check has not yet
+    // accepted (or a check is pending or running).
+    [[nodiscard]] bool typing() const;
+
+signals:
+    // A field was left and accepted, its rewrites done: one finished edit.
+    void fieldSettled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +93,7 @@ private:
     bool fieldLeft(QObject* widget);
     void rejectField(const QString& message, int tab, QWidget* widget);
     void checkPhoneNumberRights(int row);
+    void noteTyping(const QWidget* w, bool differs);
 
     SettingsDocument& m_doc;
     Hooks m_hooks;
@@ -94,6 +102,7 @@ private:
     QHash<QWidget*, QRadioButton*> m_choiceOff; // the "off" button of each radio pair
     std::vector<QPointer<QObject>> m_pendingLeaves;
     bool m_checkingField = false;
+    bool m_typed = false;
     QCheckBox* m_utoEnable = nullptr;
     QLineEdit* m_uto = nullptr;
 };

@@ -26,102 +26,102 @@ namespace {
 using K = ColumnKind;
 
 const GridColumn kInputColumns[] = {
-    {FieldId::tabINPNazev, K::Text, "Název digitálního vstupu", 0, 1},
-    {FieldId::tabINPVyp, K::Text, "Název stavu 'VYPNUTO' pro tento digitální vstup", 0, 2},
-    {FieldId::tabINPZap, K::Text, "Název stavu 'ZAPNUTO' pro tento digitální vstup", 0, 3},
-    {FieldId::tabINPLHEvent, K::Check, "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 4},
-    {FieldId::tabINPLH, K::Text, "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup", 0, 5},
-    {FieldId::tabINPHLEvent, K::Check, "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 6},
-    {FieldId::tabINPHL, K::Text, "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup", 0, 7},
-    {FieldId::tabINPNeg, K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 8},
-    {FieldId::tabINPZpr, K::Check, "Uvádět ve zprávě informace o tonto digitálním vstupu", 0, 9},
-    {std::nullopt, K::Button, "", 0, 10},
+    {FieldId::tabINPNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního vstupu")},
+    {FieldId::tabINPVyp, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální vstup")},
+    {FieldId::tabINPZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální vstup")},
+    {FieldId::tabINPLHEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
+    {FieldId::tabINPLH, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
+    {FieldId::tabINPHLEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
+    {FieldId::tabINPHL, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
+    {FieldId::tabINPNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
+    {FieldId::tabINPZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním vstupu")},
+    {std::nullopt, K::Button, ""},
 };
 const GridHeading kInputHeadings[] = {
-    {"Název", 0, 1, 1},
-    {"Stav 0 'Vypnuto'", 0, 2, 1},
-    {"Stav 1 'Zapnuto'", 0, 3, 1},
-    {"SMS zprávy při přechodu (zda zasílat + text zprávy)", 0, 4, 4},
-    {"0->1", 1, 4, 2},
-    {"1->0", 1, 6, 2},
-    {"Negace", 0, 8, 1},
-    {"Uvádět ve zprávě", 0, 9, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Název"), 0, FieldId::tabINPNazev, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 0 'Vypnuto'"), 0, FieldId::tabINPVyp, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 1 'Zapnuto'"), 0, FieldId::tabINPZap, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "SMS zprávy při přechodu (zda zasílat + text zprávy)"), 0, FieldId::tabINPLHEvent, 4},
+    {QT_TRANSLATE_NOOP("GridBuilder", "0->1"), 1, FieldId::tabINPLHEvent, 2},
+    {QT_TRANSLATE_NOOP("GridBuilder", "1->0"), 1, FieldId::tabINPHLEvent, 2},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabINPNeg, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabINPZpr, 1},
 };
 
 const GridColumn kOutputColumns[] = {
-    {FieldId::tabOUTNazev, K::Text, "Název digitálního výstupu", 0, 1},
-    {FieldId::tabOUTVyp, K::Text, "Název stavu 'VYPNUTO' pro tento digitální výstup", 0, 2},
-    {FieldId::tabOUTZap, K::Text, "Název stavu 'ZAPNUTO' pro tento digitální výstup", 0, 3},
-    {FieldId::tabOUTNeg, K::Check, "Negace stavů Zapnuto<->Vypnuto", 0, 4},
-    {FieldId::tabOUTimpuls, K::Text, "", 0, 5},
-    {FieldId::tabOUTimpulsLEN, K::Text, "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)", 0, 6},
-    {FieldId::tabOUTZpr, K::Check, "Uvádět ve zprávě informace o tonto digitálním výstupu", 0, 7},
-    {std::nullopt, K::Button, "", 0, 8},
+    {FieldId::tabOUTNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního výstupu")},
+    {FieldId::tabOUTVyp, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální výstup")},
+    {FieldId::tabOUTZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální výstup")},
+    {FieldId::tabOUTNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
+    {FieldId::tabOUTimpuls, K::Text, ""},
+    {FieldId::tabOUTimpulsLEN, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)")},
+    {FieldId::tabOUTZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním výstupu")},
+    {std::nullopt, K::Button, ""},
 };
 const GridHeading kOutputHeadings[] = {
-    {"Název", 0, 1, 1},
-    {"Stav 0 'Vypnuto'", 0, 2, 1},
-    {"Stav 1 'Zapnuto'", 0, 3, 1},
-    {"Negace", 0, 4, 1},
-    {"Impuls, Název + délka (v sekundách)", 0, 5, 2},
-    {"Uvádět ve zprávě", 0, 7, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Název"), 0, FieldId::tabOUTNazev, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 0 'Vypnuto'"), 0, FieldId::tabOUTVyp, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 1 'Zapnuto'"), 0, FieldId::tabOUTZap, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabOUTNeg, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Impuls, Název + délka (v sekundách)"), 0, FieldId::tabOUTimpuls, 2},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabOUTZpr, 1},
 };
 
 const GridColumn kAnalogColumns[] = {
-    {FieldId::tabAINNazev, K::Text, "Název analogového vstupu", 0, 1},
-    {FieldId::tabAINStateL, K::Text, "Název stavu LOW (nízká)", 1, 1},
-    {FieldId::tabAINStateM, K::Text, "Název stavu MEDIUM (normální)", 0, 2},
-    {FieldId::tabAINStateH, K::Text, "Název stavu HIGH (vysoká)", 1, 2},
-    {FieldId::tabAINCL1Level, K::Text, "Hodnota úrovně CL1", 0, 3},
-    {FieldId::tabAINHCL1Level, K::Text, "Hodnota  hystereze CL1", 1, 3},
-    {FieldId::tabAINCL1UpEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL1 nahoru", 0, 4},
-    {FieldId::tabAINCL1Up, K::Text, "Text SMS zprávy při přechodu přes CL1 nahoru", 0, 5},
-    {FieldId::tabAINCL1DnEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL1 dolu", 1, 4},
-    {FieldId::tabAINCL1Dn, K::Text, "Text SMS zprávy při přechodu přes CL1 dolu", 1, 5},
-    {FieldId::tabAINCL2Level, K::Text, "Hodnota úrovně CL2", 0, 6},
-    {FieldId::tabAINHCL2Level, K::Text, "Hodnota  hystereze CL2", 1, 6},
-    {FieldId::tabAINCL2UpEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL2 nahoru", 0, 7},
-    {FieldId::tabAINCL2Up, K::Text, "Text SMS zprávy při přechodu přes CL2 nahoru", 0, 8},
-    {FieldId::tabAINCL2DnEvent, K::Check, "Posílat SMS zprávu při přechodu přes CL2 dolu", 1, 7},
-    {FieldId::tabAINCL2Dn, K::Text, "Text SMS zprávy při přechodu přes CL2 dolu", 1, 8},
-    {FieldId::tabAINNeg, K::Check, "", 0, 9},
-    {FieldId::tabAINPrc, K::Check, "Po hodnotě uvádět hodnotu", 0, 10},
-    {FieldId::tabAINZpr, K::Check, "Po hodnotě uvádět jméno stavu", 0, 11},
-    {std::nullopt, K::Button, "", 0, 12},
+    {FieldId::tabAINNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název analogového vstupu")},
+    {FieldId::tabAINStateL, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu LOW (nízká)"), 1},
+    {FieldId::tabAINStateM, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu MEDIUM (normální)")},
+    {FieldId::tabAINStateH, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu HIGH (vysoká)"), 1},
+    {FieldId::tabAINCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL1")},
+    {FieldId::tabAINHCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL1"), 1},
+    {FieldId::tabAINCL1UpEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 nahoru")},
+    {FieldId::tabAINCL1Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 nahoru")},
+    {FieldId::tabAINCL1DnEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 dolu"), 1},
+    {FieldId::tabAINCL1Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 dolu"), 1},
+    {FieldId::tabAINCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL2")},
+    {FieldId::tabAINHCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL2"), 1},
+    {FieldId::tabAINCL2UpEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 nahoru")},
+    {FieldId::tabAINCL2Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 nahoru")},
+    {FieldId::tabAINCL2DnEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 dolu"), 1},
+    {FieldId::tabAINCL2Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 dolu"), 1},
+    {FieldId::tabAINNeg, K::Check, ""},
+    {FieldId::tabAINPrc, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět hodnotu")},
+    {FieldId::tabAINZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět jméno stavu")},
+    {std::nullopt, K::Button, ""},
 };
 const GridHeading kAnalogHeadings[] = {
-    {"Název\nStav LOW", 0, 1, 1},
-    {"Stav MEDIUM\nStav HIGH", 0, 2, 1},
-    {"CL1", 0, 3, 3},
-    {"úroveň\nhyster.", 1, 3, 1},
-    {"přechod up\npřechod down", 1, 4, 2},
-    {"CL2", 0, 6, 3},
-    {"úroveň\nhyster.", 1, 6, 1},
-    {"přechod up\npřechod down", 1, 7, 2},
-    {"Negace", 0, 9, 1},
-    {"Uvádět\nhodnotu", 0, 10, 1},
-    {"Uvádět\nstav", 0, 11, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Název\nStav LOW"), 0, FieldId::tabAINNazev, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Stav MEDIUM\nStav HIGH"), 0, FieldId::tabAINStateM, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "CL1"), 0, FieldId::tabAINCL1Level, 3},
+    {QT_TRANSLATE_NOOP("GridBuilder", "úroveň\nhyster."), 1, FieldId::tabAINCL1Level, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "přechod up\npřechod down"), 1, FieldId::tabAINCL1UpEvent, 2},
+    {QT_TRANSLATE_NOOP("GridBuilder", "CL2"), 0, FieldId::tabAINCL2Level, 3},
+    {QT_TRANSLATE_NOOP("GridBuilder", "úroveň\nhyster."), 1, FieldId::tabAINCL2Level, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "přechod up\npřechod down"), 1, FieldId::tabAINCL2UpEvent, 2},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabAINNeg, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět\nhodnotu"), 0, FieldId::tabAINPrc, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět\nstav"), 0, FieldId::tabAINZpr, 1},
 };
 
 const GridColumn kPhoneColumns[] = {
-    {FieldId::tabTC, K::Text, "Telefonní číslo", 0, 1},
-    {FieldId::tabTCPrijem, K::Check, "Přijímat příkazy z tohoto tel. čísla", 0, 2},
-    {FieldId::tabTCUdalost, K::Check, "Odesílat zprávy o událostech na toto tel. číslo", 0, 3},
-    {std::nullopt, K::Button, "", 0, 4},
+    {FieldId::tabTC, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo")},
+    {FieldId::tabTCPrijem, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Přijímat příkazy z tohoto tel. čísla")},
+    {FieldId::tabTCUdalost, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Odesílat zprávy o událostech na toto tel. číslo")},
+    {std::nullopt, K::Button, ""},
 };
 const GridHeading kPhoneHeadings[] = {
-    {"Telefonní číslo", 0, 1, 1},
-    {"Příjem příkazů", 0, 2, 1},
-    {"Odesílání zpráv o událostech", 0, 3, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo"), 0, FieldId::tabTC, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Příjem příkazů"), 0, FieldId::tabTCPrijem, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Odesílání zpráv o událostech"), 0, FieldId::tabTCUdalost, 1},
 };
 
 const GridColumn kCounterColumns[] = {
-    {FieldId::tabCITNazev, K::Text, "Název čítače", 0, 1},
-    {FieldId::tabCITZpr, K::Check, "Uvádět ve zprávě informace o tonto čítači", 0, 2},
+    {FieldId::tabCITNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název čítače")},
+    {FieldId::tabCITZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto čítači")},
 };
 const GridHeading kCounterHeadings[] = {
-    {"Název čítače", 0, 1, 1},
-    {"Uvádět ve zprávě", 0, 2, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Název čítače"), 0, FieldId::tabCITNazev, 1},
+    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabCITZpr, 1},
 };
 
 QLabel* heading(const char* text)
@@ -136,6 +136,28 @@ QLabel* heading(const char* text)
 
 } // namespace
 
+int layoutColumn(const GridTable& table, const GridColumn& column)
+{
+    int n = 0;
+    for (const GridColumn& c : table.columns) {
+        if (c.line == column.line)
+            ++n;
+        if (&c == &column)
+            return n;
+    }
+    return 0;
+}
+
+namespace {
+const GridColumn* columnOf(const GridTable& table, FieldId id)
+{
+    for (const GridColumn& c : table.columns)
+        if (c.field == id)
+            return &c;
+    return nullptr;
+}
+} // namespace
+
 QString widgetName(const FieldDef& field, int index)
 {
     if (field.count == 1)
@@ -148,21 +170,27 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
     int headingLines = 0;
     for (const GridHeading& h : table.headings)
         headingLines = std::max(headingLines, h.line + 1);
-    for (const GridHeading& h : table.headings)
-        layout->addWidget(heading(h.text), h.line, h.column, 1, h.span);
+    for (const GridHeading& h : table.headings) {
+        const GridColumn* under = columnOf(table, h.from);
+        Q_ASSERT(under); // a heading over a column its grid lacks: a mistake in the tables above
+        if (under)
+            layout->addWidget(heading(h.text), h.line, layoutColumn(table, *under), 1, h.span);
+    }
 
     for (const GridColumn& c : table.columns) {
         if (c.kind == ColumnKind::Text)
-            layout->setColumnStretch(c.column, 1);
+            layout->setColumnStretch(layoutColumn(table, c), 1);
     }
 
     for (int r = 0; r < table.rowCount; ++r) {
         const int index = table.firstRow + r;
         const int top = headingLines + r * table.linesPerRow;
-        auto* label = new QLabel(table.rowLabel(index));
+        auto* label = new QLabel(rowLabel(table.rows, index));
         label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.rowLabelName), QString::number(index)));
         label->setStyleSheet(QStringLiteral("font-weight: bold;"));
         layout->addWidget(label, top, 0, table.linesPerRow, 1);
+        if (cb.rowLabel)
+            cb.rowLabel(index, label);
         for (const GridColumn& c : table.columns) {
             QWidget* w = nullptr;
             switch (c.kind) {
@@ -188,9 +216,9 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
                 w->setToolTip(gridText(c.tooltip));
             const int row = top + c.line;
             if (c.kind == ColumnKind::Check)
-                layout->addWidget(w, row, c.column, Qt::AlignCenter);
+                layout->addWidget(w, row, layoutColumn(table, c), Qt::AlignCenter);
             else
-                layout->addWidget(w, row, c.column);
+                layout->addWidget(w, row, layoutColumn(table, c));
             if (c.kind == ColumnKind::Button) {
                 w->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(table.buttonName), QString::number(index)));
                 if (table.buttonTooltip && *table.buttonTooltip)
@@ -210,34 +238,34 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
 
 const GridTable& inputGrid()
 {
-    static const GridTable s{"tabINPjmeno", &inputLabel, 0, kInputCount, kInputColumns, kInputHeadings,
-                            "tabINPbt", "Možnosti", "", 1};
+    static const GridTable s{"tabINPjmeno", RowSet::Inputs, 0, kInputCount, kInputColumns, kInputHeadings,
+                            "tabINPbt", QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), "", 1};
     return s;
 }
 
 const GridTable& outputGrid()
 {
-    static const GridTable s{"tabOUTjmeno", &outputLabel, 0, kOutputCount, kOutputColumns, kOutputHeadings,
-                            "tabOUTbt", "Možnosti", "", 1};
+    static const GridTable s{"tabOUTjmeno", RowSet::Outputs, 0, kOutputCount, kOutputColumns, kOutputHeadings,
+                            "tabOUTbt", QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), "", 1};
     return s;
 }
 
 GridTable analogGrid(int firstRow)
 {
-    return GridTable{"tabAINJmeno", &analogLabel, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
-                    "Možnosti", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu", 2};
+    return GridTable{"tabAINJmeno", RowSet::Analogs, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
+                    QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), QT_TRANSLATE_NOOP("GridBuilder", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu"), 2};
 }
 
 const GridTable& phoneGrid()
 {
-    static const GridTable s{"tabTCjmeno", &phoneLabel, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
-                            "tabTCZmenit", "Změnit", "", 1};
+    static const GridTable s{"tabTCjmeno", RowSet::Phones, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
+                            "tabTCZmenit", QT_TRANSLATE_NOOP("GridBuilder", "Změnit"), "", 1};
     return s;
 }
 
 const GridTable& counterGrid()
 {
-    static const GridTable s{"tabCITJmeno", &counterLabel, 0, kCounterCount, kCounterColumns, kCounterHeadings,
+    static const GridTable s{"tabCITJmeno", RowSet::Counters, 0, kCounterCount, kCounterColumns, kCounterHeadings,
                             "", "", "", 1};
     return s;
 }

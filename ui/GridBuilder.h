@@ -20,24 +20,28 @@ enum class ColumnKind { Text, Check, Button };
 // Which dialog a row's button and double clicks open.
 enum class RowDialog { None, Phone, Input, Output, Analog };
 
+// A grid's columns in their order on each line: a column's layout column is
+// its place among the columns of its line (1-based; column 0 holds the row
+// label), so a column added to a table moves the ones after it.
 struct GridColumn {
     std::optional<FieldId> field; // none for the row's button
     ColumnKind kind;
     const char* tooltip; // may be empty
-    int line;            // analog rows take two lines: 0 upper, 1 lower
-    int column;          // layout column, 1-based (column 0 holds the row label)
+    int line = 0;        // analog rows take two lines: 0 upper, 1 lower
 };
 
+// A heading starts above the column of `from` (on the same line of the row)
+// and spans `span` columns.
 struct GridHeading {
     const char* text;
-    int line;  // heading line above the grid: 0 or 1
-    int column;
+    int line; // heading line above the grid: 0 or 1
+    FieldId from;
     int span;
 };
 
 struct GridTable {
-    const char* rowLabelName;           // "tabINPjmeno": object name stem of the row labels
-    QString (*rowLabel)(int index);     // "I1", "BAT"
+    const char* rowLabelName; // "tabINPjmeno": object name stem of the row labels
+    RowSet rows;              // the row labels: "I1", "BAT"
     int firstRow;
     int rowCount;
     std::span<const GridColumn> columns;
@@ -52,7 +56,11 @@ struct GridTable {
 struct GridCallbacks {
     std::function<void(const FieldDef&, int index, QWidget*)> field;
     std::function<void(int index, QWidget* button)> button;
+    std::function<void(int index, QWidget* label)> rowLabel;
 };
+
+// The layout column of a grid column (see GridColumn).
+int layoutColumn(const GridTable& table, const GridColumn& column);
 
 // Fills `layout` with headings and rows; returns the first free layout row.
 int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb);

@@ -3,6 +3,8 @@
 #include "model/SettingsDocument.h"
 #include "ui/DialogFieldCheck.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 namespace {
@@ -31,7 +33,7 @@ void InputDialogLogic::open(int row)
 
 QString InputDialogLogic::caption() const
 {
-    return QStringLiteral("Vstup ") + inputLabel(m_row);
+    return QCoreApplication::translate("InputDialogLogic", "Vstup %1").arg(inputLabel(m_row));
 }
 
 void InputDialogLogic::setFlag(Flag f, bool on)

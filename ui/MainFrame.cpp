@@ -1,7 +1,9 @@
 #include "ui/MainFrame.h"
 
-#include "platform/QtSerialLine.h"
+#include "platform/PortLine.h"
+#include "platform/SerialPorts.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,27 +48,27 @@ MainFrame::MainFrame(QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
 
-    auto* comm = new QGroupBox(QStringLiteral("Komunikace PC se zařízením"));
+    auto* comm = new QGroupBox(QCoreApplication::translate("MainFrame", "Komunikace PC se zařízením"));
     auto* cg = new QGridLayout(comm);
     m_c.port = new QComboBox;
     m_c.port->setObjectName(QStringLiteral("tabPort"));
-    m_c.port->setToolTip(QStringLiteral("Sériový port PC, ke kterému je připojeno zařízení"));
+    m_c.port->setToolTip(QCoreApplication::translate("MainFrame", "Sériový port PC, ke kterému je připojeno zařízení"));
     m_c.port->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     m_c.port->setMinimumContentsLength(14);
     fillPortList();
-    m_linkLabel = label(QStringLiteral("Neaktivní"), "tabDeAktivNapis");
+    m_linkLabel = label(QCoreApplication::translate("MainFrame", "Neaktivní"), "tabDeAktivNapis");
     QFont bold = m_linkLabel->font();
     bold.setBold(true);
     m_linkLabel->setFont(bold);
-    m_c.link = new QPushButton(QStringLiteral("Aktivovat"));
+    m_c.link = new QPushButton(QCoreApplication::translate("MainFrame", "Aktivovat"));
     m_c.link->setObjectName(QStringLiteral("btDEA"));
-    cg->addWidget(label(QStringLiteral("Sériový port:"), "Label7"), 0, 0);
+    cg->addWidget(label(QCoreApplication::translate("MainFrame", "Sériový port:"), "Label7"), 0, 0);
     cg->addWidget(m_c.port, 0, 1);
-    cg->addWidget(label(QStringLiteral("Spojení"), "Label41"), 1, 0);
+    cg->addWidget(label(QCoreApplication::translate("MainFrame", "Spojení"), "Label41"), 1, 0);
     cg->addWidget(m_linkLabel, 1, 1);
     cg->addWidget(m_c.link, 2, 0, 1, 2);
 
-    auto* settings = new QGroupBox(QStringLiteral("Nastavení"));
+    auto* settings = new QGroupBox(QCoreApplication::translate("MainFrame", "Nastavení"));
     auto* sg = new QGridLayout(settings);
     auto picture = [this](const char* name, QStyle::StandardPixmap pix, const QString& tip) {
         auto* b = new QToolButton;
@@ -78,20 +79,28 @@ MainFrame::MainFrame(QWidget* parent)
         b->setAutoRaise(false);
         return b;
     };
-    m_c.fileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QStringLiteral("Načíst nastavení ze souboru"));
-    m_c.fileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QStringLiteral("Uložit nastavení do souboru"));
-    m_c.eepromLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown, QStringLiteral("Načíst  nastavení z EEPROM"));
-    m_c.eepromSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QStringLiteral("Uložit nastavení do EEPROM"));
-    m_c.print = picture("btTisk", QStyle::SP_FileDialogDetailedView, QStringLiteral("Tisk nastavení"));
+    m_c.fileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QCoreApplication::translate("MainFrame", "Načíst nastavení ze souboru"));
+    m_c.fileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QCoreApplication::translate("MainFrame", "Uložit nastavení do souboru"));
+    m_c.eepromLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown, QCoreApplication::translate("MainFrame", "Načíst  nastavení z EEPROM"));
+    m_c.eepromSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QCoreApplication::translate("MainFrame", "Uložit nastavení do EEPROM"));
+    m_c.undo = picture("btZpet", QStyle::SP_ArrowBack, QCoreApplication::translate("MainFrame", "Zpět"));
+    m_c.undo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), m_c.undo->icon()));
+    m_c.redo = picture("btZnovu", QStyle::SP_ArrowForward, QCoreApplication::translate("MainFrame", "Znovu"));
+    m_c.redo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), m_c.redo->icon()));
+    for (QToolButton* b : {m_c.undo, m_c.redo}) {
+        b->setIconSize(QSize(16, 16)); // small: they sit beside the commands, not among them
+        b->setEnabled(false);
+    }
+    m_c.print = picture("btTisk", QStyle::SP_FileDialogDetailedView, QCoreApplication::translate("MainFrame", "Tisk nastavení"));
     m_c.print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), m_c.print->icon()));
-    m_c.preview = picture("btNahled", QStyle::SP_FileDialogContentsView, QStringLiteral("Náhled tisku"));
+    m_c.preview = picture("btNahled", QStyle::SP_FileDialogContentsView, QCoreApplication::translate("MainFrame", "Náhled tisku"));
     m_c.preview->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), m_c.preview->icon()));
-    m_c.checkWrite = new QCheckBox(QStringLiteral("Kontrolovat zápis do EEPROM"));
+    m_c.checkWrite = new QCheckBox(QCoreApplication::translate("MainFrame", "Kontrolovat zápis do EEPROM"));
     m_c.checkWrite->setObjectName(QStringLiteral("CheckWrite"));
     m_c.checkWrite->setChecked(true);
-    m_c.compare = new QPushButton(QStringLiteral("Porovnat se stanicí"));
+    m_c.compare = new QPushButton(QCoreApplication::translate("MainFrame", "Porovnat se stanicí"));
     m_c.compare->setObjectName(QStringLiteral("btPorovnat"));
-    m_c.compare->setToolTip(QStringLiteral("Co by zápis do EEPROM ve stanici změnil"));
+    m_c.compare->setToolTip(QCoreApplication::translate("MainFrame", "Co by zápis do EEPROM ve stanici změnil"));
     m_c.compare->setEnabled(false);
     sg->addWidget(m_c.fileLoad, 0, 0);
     sg->addWidget(m_c.fileSave, 0, 1);
@@ -99,10 +108,15 @@ MainFrame::MainFrame(QWidget* parent)
     sg->addWidget(m_c.eepromSave, 0, 3);
     sg->addWidget(m_c.print, 0, 4);
     sg->addWidget(m_c.preview, 0, 5);
-    sg->addWidget(m_c.checkWrite, 1, 0, 1, 6);
-    sg->addWidget(m_c.compare, 2, 0, 1, 6);
+    auto* undoRedo = new QVBoxLayout;
+    undoRedo->setSpacing(0);
+    undoRedo->addWidget(m_c.undo);
+    undoRedo->addWidget(m_c.redo);
+    sg->addLayout(undoRedo, 0, 6);
+    sg->addWidget(m_c.checkWrite, 1, 0, 1, 7);
+    sg->addWidget(m_c.compare, 2, 0, 1, 7);
 
-    auto* info = new QGroupBox(QStringLiteral("Informace o připojeném zařízení"));
+    auto* info = new QGroupBox(QCoreApplication::translate("MainFrame", "Informace o připojeném zařízení"));
     auto* ig = new QGridLayout(info);
     auto pair = [ig](int r, int c, const char* captionName, const QString& caption, const char* valueName) {
         auto* value = label(QStringLiteral("?"), valueName);
@@ -111,23 +125,27 @@ MainFrame::MainFrame(QWidget* parent)
         ig->addWidget(value, r, c + 1);
         return value;
     };
-    m_infoModem = pair(0, 0, "Label1", QStringLiteral("Typ modemu:"), "lblInfoModem");
-    m_infoPamSize = pair(1, 0, "Label2", QStringLiteral("Velikost paměti:"), "lblInfoPamSize");
-    m_infoProdukt = pair(2, 0, "Label3", QStringLiteral("Produkt:"), "lblInfoProdukt");
-    m_infoVerze = pair(0, 2, "Label4", QStringLiteral("Verze:"), "lblInfoVerze");
-    m_infoPamFree = pair(1, 2, "Label5", QStringLiteral("Volné místo:"), "lblInfoPamFree");
-    m_infoPamUsage = pair(2, 2, "Label6", QStringLiteral("Velikost nastavení:"), "lblInfoPamUsage");
+    m_infoModem = pair(0, 0, "Label1", QCoreApplication::translate("MainFrame", "Typ modemu:"), "lblInfoModem");
+    m_infoPamSize = pair(1, 0, "Label2", QCoreApplication::translate("MainFrame", "Velikost paměti:"), "lblInfoPamSize");
+    m_infoProdukt = pair(2, 0, "Label3", QCoreApplication::translate("MainFrame", "Produkt:"), "lblInfoProdukt");
+    m_infoVerze = pair(0, 2, "Label4", QCoreApplication::translate("MainFrame", "Verze:"), "lblInfoVerze");
+    m_infoPamFree = pair(1, 2, "Label5", QCoreApplication::translate("MainFrame", "Volné místo:"), "lblInfoPamFree");
+    m_infoPamUsage = pair(2, 2, "Label6", QCoreApplication::translate("MainFrame", "Velikost nastavení:"), "lblInfoPamUsage");
     ig->setColumnMinimumWidth(1, 110);
     ig->setHorizontalSpacing(10);
 
-    auto* program = new QGroupBox(QStringLiteral("Program"));
+    auto* program = new QGroupBox(QCoreApplication::translate("MainFrame", "Program"));
     auto* pg = new QVBoxLayout(program);
-    m_c.about = new QPushButton(QStringLiteral("&Informace"));
+    m_c.about = new QPushButton(QCoreApplication::translate("MainFrame", "&Informace"));
     m_c.about->setObjectName(QStringLiteral("btInformace"));
-    m_c.about->setToolTip(QStringLiteral("Informace o programu"));
-    m_c.exit = new QPushButton(QStringLiteral("U&končit"));
+    m_c.about->setToolTip(QCoreApplication::translate("MainFrame", "Informace o programu"));
+    m_c.exit = new QPushButton(QCoreApplication::translate("MainFrame", "U&končit"));
     m_c.exit->setObjectName(QStringLiteral("btKonec"));
-    m_c.exit->setToolTip(QStringLiteral("Ukončit program"));
+    m_c.exit->setToolTip(QCoreApplication::translate("MainFrame", "Ukončit program"));
+    m_c.history = new QPushButton(QCoreApplication::translate("MainFrame", "&Historie"));
+    m_c.history->setObjectName(QStringLiteral("btHistorie"));
+    m_c.history->setToolTip(QCoreApplication::translate("MainFrame", "Historie zápisů do stanic"));
+    pg->addWidget(m_c.history);
     pg->addWidget(m_c.about);
     pg->addWidget(m_c.exit);
 
@@ -147,19 +165,17 @@ void MainFrame::fillPortList()
     // as the technicians know it (/dev/ttyS<n-1> here, COMn on Windows); USB
     // adapters and the like keep their path and description, so a technician
     // can tell two adapters apart. The COM ports first, in their order.
-    static const QRegularExpression pcPort(QStringLiteral("^(?:/dev/ttyS(\\d+)|COM(\\d+))$"));
+    static const QRegularExpression pcPort(QStringLiteral("^(?:/dev/ttyS(\\d+)|(?:\\\\\\.\\\\)?COM(\\d+))$"));
     std::vector<std::pair<QString, QString>> com;   // name, text
     std::vector<std::pair<QString, QString>> other;
-    for (const QSerialPortInfo& p : QSerialPortInfo::availablePorts()) {
-        const QString location = p.systemLocation();
-        const QString desc = p.description().trimmed();
-        const auto m = pcPort.match(location.startsWith(QLatin1String("/")) ? location : p.portName());
+    for (const SerialPortEntry& p : listSerialPorts()) {
+        const auto m = pcPort.match(p.path);
         if (m.hasMatch()) {
             const int n = m.captured(1).isEmpty() ? m.captured(2).toInt() : m.captured(1).toInt() + 1;
             const QString name = QStringLiteral("COM %1").arg(n);
             com.emplace_back(name, name);
         } else {
-            other.emplace_back(location, desc.isEmpty() ? location : QStringLiteral("%1 (%2)").arg(location, desc));
+            other.emplace_back(p.path, p.description.isEmpty() ? p.path : QStringLiteral("%1 (%2)").arg(p.path, p.description));
         }
     }
     const auto byName = [](const auto& a, const auto& b) {
@@ -179,10 +195,10 @@ int MainFrame::findPort(const QString& portName) const
     // any of these forms, it finds the item the list already has.
     if (portName == virtualStationPort())
         return m_c.port->findData(portName);
-    const QString device = QtSerialLine::resolvePortName(portName);
+    const QString device = PortLine::resolvePortName(portName);
     for (int i = 0; i < m_c.port->count(); ++i) {
         const QString item = m_c.port->itemData(i).toString();
-        if (item != virtualStationPort() && QtSerialLine::resolvePortName(item) == device)
+        if (item != virtualStationPort() && PortLine::resolvePortName(item) == device)
             return i;
     }
     return -1;
@@ -209,20 +225,20 @@ void MainFrame::showLinkState(LinkState state, const DeviceInfo& info)
 {
     switch (state) {
     case LinkState::Inactive:
-        m_linkLabel->setText(QStringLiteral("Neaktivní"));
+        m_linkLabel->setText(QCoreApplication::translate("MainFrame", "Neaktivní"));
         setColour(m_linkLabel, true);
         break;
     case LinkState::Active:
-        m_linkLabel->setText(QStringLiteral("Aktivní"));
+        m_linkLabel->setText(QCoreApplication::translate("MainFrame", "Aktivní"));
         setColour(m_linkLabel, false);
         break;
     case LinkState::ActiveWrongDevice:
-        m_linkLabel->setText(QStringLiteral("Chybné zařízení"));
+        m_linkLabel->setText(QCoreApplication::translate("MainFrame", "Chybné zařízení"));
         setColour(m_linkLabel, false);
         break;
     }
     const bool up = linkIsUp(state);
-    m_c.link->setText(up ? QStringLiteral("Deaktivovat") : QStringLiteral("Aktivovat"));
+    m_c.link->setText(up ? QCoreApplication::translate("MainFrame", "Deaktivovat") : QCoreApplication::translate("MainFrame", "Aktivovat"));
     m_infoModem->setText(info.modem);
     m_infoProdukt->setText(info.product);
     m_infoVerze->setText(info.version);

@@ -31,10 +31,13 @@ public:
         QToolButton* fileSave = nullptr;   // btFileSave
         QToolButton* eepromLoad = nullptr; // btEEPROMLoad
         QToolButton* eepromSave = nullptr; // btEEPROMSave
+        QToolButton* undo = nullptr;       // btZpet
+        QToolButton* redo = nullptr;       // btZnovu
         QToolButton* print = nullptr;      // btTisk
         QToolButton* preview = nullptr;    // btNahled
         QCheckBox* checkWrite = nullptr;   // CheckWrite
         QPushButton* compare = nullptr;    // btPorovnat
+        QPushButton* history = nullptr;    // btHistorie
         QPushButton* about = nullptr;      // btInformace
         QPushButton* exit = nullptr;       // btKonec
     };

@@ -9,10 +9,14 @@
 #include "ui/MainFrame.h"
 #include "ui/QtPrompts.h"
 #include "ui/SettingsTabs.h"
+#include "ui/SettingsUndo.h"
+#include "history/HistoryStore.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,7 +35,7 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     , m_prompts(m_ownPrompts.get())
 {
     setObjectName(QStringLiteral("Hlavni"));
-    setWindowTitle(QStringLiteral("Inicializační program pro zařízení TORVAL"));
+    setWindowTitle(QCoreApplication::translate("MainWindow", "Inicializační program pro zařízení TORVAL"));
     m_busy = new BusyWindow(this);
     m_about = new AboutWindow(this);
 
@@ -44,6 +48,7 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
                                this);
     m_frame = new MainFrame;
     m_tabs = new SettingsTabs(m_doc, *m_binder);
+    wireUndo();
 
     auto* box = new QVBoxLayout(this);
     box->addWidget(m_frame);
@@ -52,6 +57,7 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
     const MainFrame::Controls& c = m_frame->controls();
     connect(c.link, &QPushButton::clicked, this, &MainWindow::onActivateClicked);
     connect(c.about, &QPushButton::clicked, m_about, &QDialog::exec);
+    connect(c.history, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(c.exit, &QPushButton::clicked, this, &MainWindow::onExitClicked);
     wireCommands();
 
@@ -69,6 +75,10 @@ MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* 
 
 MainWindow::~MainWindow()
 {
+    // The document outlives the window: nothing may reach the window's
+    // slots through it while the widgets are taken down.
+    delete m_undo;
+    m_undo = nullptr;
     if (m_link)
         m_link->setStateListener({});
 }
@@ -152,12 +162,17 @@ void MainWindow::applyFrameEnabling()
         {c.preview, true},
         {c.exit, true},
         {c.about, true}, // modal too: it would stop a transfer until closed
+        {c.history, true},
     };
     for (const auto& [widget, allowed] : controls)
         if (widget)
             widget->setEnabled(idle && allowed);
     if (m_tabs)
         m_tabs->setRowButtonsEnabled(idle);
+    if (m_undo) {
+        c.undo->setEnabled(idle && m_undo->canUndo());
+        c.redo->setEnabled(idle && m_undo->canRedo());
+    }
 }
 
 void MainWindow::runOperation(const std::function<void()>& command)
@@ -262,6 +277,30 @@ void MainWindow::openRowDialog(RowDialog dialog, int row)
     case RowDialog::None:
         break;
     }
+    m_undo->checkpoint(); // the dialog's OK is one step, whatever holds the focus after it
+}
+
+void MainWindow::wireUndo()
+{
+    m_undo = new SettingsUndo(m_doc, [this] { return m_binder->typing(); }, this);
+    connect(m_binder, &FieldBinder::fieldSettled, m_undo, &SettingsUndo::checkpoint);
+    connect(m_undo, &SettingsUndo::availabilityChanged, this, &MainWindow::applyFrameEnabling);
+    const auto guarded = [this](void (SettingsUndo::*step)()) {
+        return [this, step] {
+            // Never under a transfer: a load ending afterwards would land on settings it did not start from.
+            if (!m_operation.running() && !m_binder->checkingField())
+                (m_undo->*step)();
+        };
+    };
+    const MainFrame::Controls& c = m_frame->controls();
+    connect(c.undo, &QToolButton::clicked, this, guarded(&SettingsUndo::undo));
+    connect(c.redo, &QToolButton::clicked, this, guarded(&SettingsUndo::redo));
+    const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence& k : undoKeys)
+        connect(new QShortcut(k, this), &QShortcut::activated, this, guarded(&SettingsUndo::undo));
+    for (const QKeySequence& k : redoKeys)
+        connect(new QShortcut(k, this), &QShortcut::activated, this, guarded(&SettingsUndo::redo));
 }
 
 } // namespace torval

@@ -8,7 +8,7 @@
 
 #include "link/LinkTypes.h"
 #include "interact/Prompts.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 #include "ui/GridBuilder.h"
 #include "ui/OperationGuard.h"
 
@@ -33,6 +33,9 @@ class QtPrompts;
 class FieldBinder;
 class MainFrame;
 class SettingsTabs;
+class SettingsUndo;
+class HistoryStore;
+class HistoryWindow;
 struct FieldDef;
 struct DeviceConfig;
 
@@ -88,6 +91,11 @@ public:
     void rememberIn(QSettings* settings);
     // "Porovnat se stanicí": what a write would change, in a window of its own.
     void compareWithStation();
+    // The record of every station write (the window's writes go into it too).
+    HistoryStore& history();
+    // "Historie", not modal; its "Načíst do editoru" loads as a file load does.
+    void showHistory();
+    CommandOutcome loadFromHistory(const QByteArray& image);
 
 signals:
     // btKonec decided to end the program; main ends the event loop.
@@ -110,6 +118,8 @@ private:
     // The one place that decides which frame controls may be used: the link
     // state's rules, and nothing that starts a command while one runs.
     void applyFrameEnabling();
+    // Undo and redo: the buttons beside load/save, Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
+    void wireUndo();
     CommandContext commandContext();
     // The four commands as the buttons run them (MainWindowSession.cpp): the
     // loads ask about unsaved edits first, and every success is remembered as
@@ -152,6 +162,9 @@ private:
     FieldBinder* m_binder = nullptr;
     MainFrame* m_frame = nullptr;
     SettingsTabs* m_tabs = nullptr;
+    SettingsUndo* m_undo = nullptr;
+    std::unique_ptr<HistoryStore> m_history;
+    HistoryWindow* m_historyWindow = nullptr;
 };
 
 } // namespace torval

@@ -2,7 +2,7 @@
 
 #include "model/SettingsDocument.h"
 #include "ui/PrintDialogs.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainFrame.h"
 
@@ -16,7 +16,8 @@ namespace torval {
 CommandContext MainWindow::commandContext()
 {
     // Every command gets the write verification as the box shows it at the moment of the click.
-    return CommandContext{m_doc, m_image, *m_prompts, *m_busy, this, m_link, m_frame->controls().checkWrite->isChecked()};
+    return CommandContext{m_doc,  m_image, *m_prompts, *m_busy, this, m_link, m_frame->controls().checkWrite->isChecked(),
+                          &history(), WriteProgram::Window};
 }
 
 void MainWindow::wireCommands()

@@ -4,16 +4,23 @@
 // comparison with the station before a write.
 
 #include "ui/MainWindow.h"
+#include "ui/AboutWindow.h"
 #include "ui/CompareView.h"
 
 #include "link/StationLink.h"
 #include "model/DeviceConfig.h"
 #include "model/SettingsDocument.h"
-#include "storage/SettingsDiff.h"
+#include "model/SettingsDiff.h"
 #include "ui/MainFrame.h"
 #include "ui/QtPrompts.h"
+#include "ui/SettingsUndo.h"
+#include "ui/HistoryWindow.h"
+#include "history/HistoryStore.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDragEnterEvent>
@@ -32,10 +39,12 @@ namespace torval {
 
 namespace {
 
-const char* const kUnsavedQuestion = "Nastavení bylo změněno a není uloženo. Uložit je do souboru?";
-const char* const kTitle = "Inicializační program pro zařízení TORVAL";
+const char* const kUnsavedQuestion = QT_TRANSLATE_NOOP("MainWindow", "Nastavení bylo změněno a není uloženo. Uložit je do souboru?");
+const char* const kTitle = QT_TRANSLATE_NOOP("MainWindow", "Inicializační program pro zařízení TORVAL");
 const char* const kPortKey = "port";
 const char* const kFolderKey = "folder";
+// "cs" or "en", read by the program at its start (--language overrides it).
+const char* const kLanguageKey = "language";
 
 // The settings file among dropped URLs: one local *.eep.
 QString droppedSettingsFile(const QMimeData* data)
@@ -56,6 +65,9 @@ CommandOutcome MainWindow::whileLoading(const std::function<CommandOutcome()>& l
     m_loading = true;
     const CommandOutcome outcome = load();
     m_loading = false;
+    // A load is one step, even one cut short that left part of a file in the editor.
+    if (m_undo)
+        m_undo->checkpoint();
     return outcome;
 }
 
@@ -67,6 +79,8 @@ void MainWindow::settingsStored(std::optional<QString> file)
 void MainWindow::settingsStored(std::optional<QString> file, const DeviceConfig& stored)
 {
     m_stored = std::make_unique<DeviceConfig>(stored);
+    if (m_undo)
+        m_undo->markStored();
     if (file)
         m_file = *file;
     updateModified();
@@ -89,7 +103,7 @@ void MainWindow::updateModified()
 void MainWindow::updateTitle()
 {
     // "*" in front while the settings differ from those stored: "*stanice.eep – …".
-    QString title = QString::fromUtf8(kTitle);
+    QString title = QCoreApplication::translate("MainWindow", kTitle);
     if (!m_file.isEmpty())
         title = QFileInfo(m_file).fileName() + QStringLiteral(" – ") + title;
     setWindowTitle(m_modified ? QLatin1Char('*') + title : title);
@@ -99,7 +113,7 @@ bool MainWindow::confirmUnsavedEdits()
 {
     if (!m_modified)
         return true;
-    switch (m_prompts->question(QString::fromUtf8(kUnsavedQuestion), Icon::Question, Buttons::YesNoCancel)) {
+    switch (m_prompts->question(QCoreApplication::translate("MainWindow", kUnsavedQuestion), Icon::Question, Buttons::YesNoCancel)) {
     case Answer::Yes:
         // A cancelled dialog, a declined overwrite or a failed save keep the edits and stop.
         return saveFile() == CommandOutcome::Done;
@@ -199,6 +213,43 @@ void MainWindow::compareWithStation()
     m_compareView->raise();
 }
 
+HistoryStore& MainWindow::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<HistoryStore>();
+    return *m_history;
+}
+
+void MainWindow::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(history(), this);
+        connect(m_historyWindow, &HistoryWindow::loadRequested, this, [this](const QByteArray& image) {
+            runOperation([&] { (void)loadFromHistory(image); });
+        });
+    }
+    m_historyWindow->reload();
+    m_historyWindow->show();
+    m_historyWindow->raise();
+}
+
+CommandOutcome MainWindow::loadFromHistory(const QByteArray& bytes)
+{
+    // Settings from the history are an edit like any other: not stored
+    // anywhere yet, and written into a station by the usual, recorded write.
+    if (!confirmUnsavedEdits())
+        return CommandOutcome::Declined;
+    std::fill(m_image.bytes().begin(), m_image.bytes().end(), std::uint8_t(0));
+    std::copy(bytes.begin(), bytes.begin() + std::min<qsizetype>(bytes.size(), m_image.bytes().size()),
+              m_image.bytes().begin());
+    const CommandOutcome outcome = whileLoading(
+        [&] { return decodeImageInto(m_doc, m_image) ? CommandOutcome::Done : CommandOutcome::Failed; });
+    m_file.clear();
+    updateModified();
+    updateTitle();
+    return outcome;
+}
+
 void MainWindow::rememberIn(QSettings* settings)
 {
     m_remembered = settings;
@@ -218,6 +269,11 @@ void MainWindow::rememberIn(QSettings* settings)
     };
     connect(m_frame->controls().port, &QComboBox::activated, this, keepPort);
     connect(m_frame->controls().link, &QPushButton::clicked, this, keepPort);
+    m_about->showLanguage(settings->value(QLatin1String(kLanguageKey), QStringLiteral("cs")).toString());
+    connect(m_about, &AboutWindow::languageChosen, this, [this](const QString& code) {
+        if (m_remembered)
+            m_remembered->setValue(QLatin1String(kLanguageKey), code);
+    });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -24,7 +24,6 @@ public:
     QLineEdit* edit(OutputDialogLogic::Text t) const { return m_edits[static_cast<int>(t)]; }
     QCheckBox* box(OutputDialogLogic::Flag f) const { return m_boxes[static_cast<int>(f)]; }
     QRadioButton* functionButton(OutputFunction f) const { return m_functions[static_cast<int>(f)]; }
-    QGroupBox* functionGroup() const { return m_functionGroup; }
 
 private:
     OutputDialogLogic& m_logic;

@@ -4,6 +4,8 @@
 #include "rules/NumberRules.h"
 #include "ui/DialogFieldCheck.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 namespace {
@@ -37,7 +39,7 @@ void OutputDialogLogic::open(int row)
 
 QString OutputDialogLogic::caption() const
 {
-    return QStringLiteral("Výstup ") + outputLabel(m_row);
+    return QCoreApplication::translate("OutputDialogLogic", "Výstup %1").arg(outputLabel(m_row));
 }
 
 bool OutputDialogLogic::functionAvailable(OutputFunction f) const

@@ -19,7 +19,6 @@ public:
 
     QLineEdit* numberEdit() const { return m_number; }
     QCheckBox* receiveBox() const { return m_receive; }
-    QCheckBox* eventsBox() const { return m_events; }
 
 private:
     PhoneDialogLogic& m_logic;

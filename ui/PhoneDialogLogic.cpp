@@ -5,6 +5,8 @@
 #include "rules/PhoneRules.h"
 #include "ui/DialogFieldCheck.h"
 
+#include <QCoreApplication>
+
 namespace torval {
 
 PhoneDialogLogic::PhoneDialogLogic(SettingsDocument& doc, Prompts& prompts)
@@ -25,7 +27,7 @@ void PhoneDialogLogic::open(int row)
 
 QString PhoneDialogLogic::caption() const
 {
-    return QStringLiteral("Telefonní číslo ") + phoneLabel(m_row);
+    return QCoreApplication::translate("PhoneDialogLogic", "Telefonní číslo %1").arg(phoneLabel(m_row));
 }
 
 bool PhoneDialogLogic::leaveNumber()

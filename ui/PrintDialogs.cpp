@@ -9,6 +9,7 @@
 #include "report/PrinterDevice.h"
 #include "report/ReportSections.h"
 
+#include <QCoreApplication>
 #include <QPageRanges>
 #include <QPaintEngine>
 #include <QPainter>
@@ -51,8 +52,8 @@ QPrinter& windowPrinter(QWidget* parent)
 
 QString printerFailedMessage(const QPrinter& printer)
 {
-    return QStringLiteral("Tisk na tiskárně '") + printer.printerName() +
-           QStringLiteral("' se nezdařil. Zkontrolujte tiskárnu a tiskněte znovu.");
+    return QCoreApplication::translate("PrintDialogs", "Tisk na tiskárně '%1' se nezdařil. Zkontrolujte tiskárnu a tiskněte znovu.")
+        .arg(printer.printerName());
 }
 
 class QtPrinterDevice final : public PrinterDevice {
@@ -180,7 +181,7 @@ PrintResult previewSettings(const DeviceConfig& config, BusyIndicator& busy, QWi
 {
     QPrinter& printer = windowPrinter(parent);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Náhled tisku"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Náhled tisku"));
     bool printAsked = false;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         if (!drawingPreview(target)) {

@@ -4,6 +4,7 @@
 #include "model/SettingsDocument.h"
 #include "ui/FieldBinder.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,19 +34,6 @@ QLabel* label(const QString& text, const char* objectName = nullptr)
 const char* const kPowerSaveLabels[] = {"lblPSOn1", "lblPSOn2", "lblPSOn3", "lblPSOff1", "lblPSOff2", "lblPSOff3"};
 const FieldId kPowerSaveFields[] = {FieldId::eePSOnH, FieldId::eePSOnM,   FieldId::eePSOffH,
                                     FieldId::eePSOffM, FieldId::opSuperPS, FieldId::opPSOutOff};
-
-// The texts (and their captions) a report option enables.
-struct ReportTexts {
-    FieldId option;
-    int count;
-    FieldId texts[2];
-    const char* labels[2];
-};
-const ReportTexts kReportTexts[] = {
-    {FieldId::opNotAuthorized, 1, {FieldId::rtNotAuthorized}, {"txtNotAuthorized"}},
-    {FieldId::opPowerReport, 2, {FieldId::rtPowerUp, FieldId::rtPowerDown}, {"txtPowerUp", "txtPowerDown"}},
-    {FieldId::opSwitchReport, 2, {FieldId::rtSwitchOn, FieldId::rtSwitchOff}, {"txtSwitchOn", "txtSwitchOff"}},
-};
 
 QString fieldObjectName(FieldId id)
 {
@@ -114,11 +102,11 @@ QWidget* SettingsTabs::buildGeneralTab()
     auto* page = new QWidget;
     auto* col = new QVBoxLayout(page);
 
-    auto* ps = new QGroupBox(QStringLiteral("Šetřící režim"));
+    auto* ps = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Šetřící režim"));
     auto* pg = new QGridLayout(ps);
-    auto* ps0 = new QRadioButton(QStringLiteral("Bez šetřícího režimu"));
+    auto* ps0 = new QRadioButton(QCoreApplication::translate("SettingsTabs", "Bez šetřícího režimu"));
     ps0->setObjectName(QStringLiteral("opEnablePS0"));
-    auto* ps1 = new QRadioButton(QStringLiteral("Povolit šetřící režim"));
+    auto* ps1 = new QRadioButton(QCoreApplication::translate("SettingsTabs", "Povolit šetřící režim"));
     ps1->setObjectName(fieldObjectName(FieldId::opEnablePS1));
     m_binder.bindChoice(field(FieldId::opEnablePS1), ps0, ps1);
     pg->addWidget(ps0, 0, 0, 1, 5);
@@ -135,20 +123,20 @@ QWidget* SettingsTabs::buildGeneralTab()
         pg->addWidget(me, r, 3);
         pg->addWidget(label(QStringLiteral("m"), l3), r, 4);
     };
-    timeRow(2, "lblPSOn1", QStringLiteral("Doba zapnutého modemu ................................"), FieldId::eePSOnH,
+    timeRow(2, "lblPSOn1", QCoreApplication::translate("SettingsTabs", "Doba zapnutého modemu ................................"), FieldId::eePSOnH,
             "lblPSOn2", FieldId::eePSOnM, "lblPSOn3");
-    timeRow(3, "lblPSOff1", QStringLiteral("Doba vypnutého modemu ................................"), FieldId::eePSOffH,
+    timeRow(3, "lblPSOff1", QCoreApplication::translate("SettingsTabs", "Doba vypnutého modemu ................................"), FieldId::eePSOffH,
             "lblPSOff2", FieldId::eePSOffM, "lblPSOff3");
-    pg->addWidget(checkField(FieldId::opPSOutOff, QStringLiteral("Při vypnutém modemu vypnout výstupy")), 4, 0, 1, 5);
-    pg->addWidget(checkField(FieldId::opSuperPS, QStringLiteral("Super šetřící režim")), 5, 0, 1, 5);
+    pg->addWidget(checkField(FieldId::opPSOutOff, QCoreApplication::translate("SettingsTabs", "Při vypnutém modemu vypnout výstupy")), 4, 0, 1, 5);
+    pg->addWidget(checkField(FieldId::opSuperPS, QCoreApplication::translate("SettingsTabs", "Super šetřící režim")), 5, 0, 1, 5);
     pg->setColumnStretch(5, 1);
 
-    auto* dev = new QGroupBox(QStringLiteral("Zařízení"));
+    auto* dev = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zařízení"));
     auto* dg = new QGridLayout(dev);
     auto* name = textField(FieldId::tabJmenoStanice);
-    name->setToolTip(QStringLiteral("Název stanice"));
+    name->setToolTip(QCoreApplication::translate("SettingsTabs", "Název stanice"));
     auto* pin = textField(FieldId::tabPIN);
-    pin->setToolTip(QStringLiteral("PIN SIM karty, která je uložena ve stanici"));
+    pin->setToolTip(QCoreApplication::translate("SettingsTabs", "PIN SIM karty, která je uložena ve stanici"));
     pin->setMaximumWidth(120);
     auto* centre = new QComboBox;
     centre->setObjectName(fieldObjectName(FieldId::tabTCcentra));
@@ -157,11 +145,11 @@ QWidget* SettingsTabs::buildGeneralTab()
     centre->addItems(kServiceCentres);
     m_binder.bindCombo(field(FieldId::tabTCcentra), centre);
     centre->setMinimumContentsLength(20);
-    dg->addWidget(label(QStringLiteral("Název stanice:")), 0, 0);
+    dg->addWidget(label(QCoreApplication::translate("SettingsTabs", "Název stanice:")), 0, 0);
     dg->addWidget(name, 0, 1);
     dg->addWidget(label(QStringLiteral("PIN:")), 1, 0);
     dg->addWidget(pin, 1, 1, Qt::AlignLeft);
-    dg->addWidget(label(QStringLiteral("Telefonní číslo servisního centra:")), 2, 0);
+    dg->addWidget(label(QCoreApplication::translate("SettingsTabs", "Telefonní číslo servisního centra:")), 2, 0);
     dg->addWidget(centre, 2, 1, Qt::AlignLeft);
 
     col->addWidget(ps);
@@ -174,50 +162,52 @@ QWidget* SettingsTabs::buildSmsTab()
 {
     auto* page = new QWidget;
     auto* col = new QVBoxLayout(page);
-    col->addWidget(checkField(FieldId::opPINAuth, QStringLiteral("Autorizace pomocí zadání PINu v příkazové zprávě")));
-    col->addWidget(checkField(FieldId::tabOdpovidatT0, QStringLiteral("Hlášení o stavu posílat i na telefonní číslo T1")));
+    col->addWidget(checkField(FieldId::opPINAuth, QCoreApplication::translate("SettingsTabs", "Autorizace pomocí zadání PINu v příkazové zprávě")));
+    col->addWidget(checkField(FieldId::tabOdpovidatT0, QCoreApplication::translate("SettingsTabs", "Hlášení o stavu posílat i na telefonní číslo T1")));
     col->addWidget(checkField(FieldId::tabPrepnoutNepovolPristup,
-                              QStringLiteral("Hlášení o nepovoleném přístupu posílat i na tel. číslo T1")));
-    col->addWidget(checkField(FieldId::opNotAuthorized, QStringLiteral("Posílat hlášení, že není povolen přístup")));
+                              QCoreApplication::translate("SettingsTabs", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1")));
+    col->addWidget(checkField(FieldId::opNotAuthorized, QCoreApplication::translate("SettingsTabs", "Posílat hlášení, že není povolen přístup")));
     auto textRow = [this](QGridLayout* g, int r, const char* lblName, const QString& caption, FieldId name) {
-        g->addWidget(label(caption, lblName), r, 0);
+        QLabel* l = label(caption, lblName);
+        m_textCaptions[name] = l;
+        g->addWidget(l, r, 0);
         g->addWidget(textField(name), r, 1);
     };
     auto* na = new QGridLayout;
-    textRow(na, 0, "txtNotAuthorized", QStringLiteral("Text hlášení o nepovolení přístupu:"), FieldId::rtNotAuthorized);
+    textRow(na, 0, "txtNotAuthorized", QCoreApplication::translate("SettingsTabs", "Text hlášení o nepovolení přístupu:"), FieldId::rtNotAuthorized);
     col->addLayout(na);
 
     auto* validity = new QHBoxLayout;
     auto* days = textField(FieldId::tabDobaPlatnostiSMS);
-    days->setToolTip(QStringLiteral("Doba, po kterou je SMS zpráva platná"));
+    days->setToolTip(QCoreApplication::translate("SettingsTabs", "Doba, po kterou je SMS zpráva platná"));
     days->setMaximumWidth(40);
-    validity->addWidget(label(QStringLiteral("Doba platnosti SMS zprávy je")));
+    validity->addWidget(label(QCoreApplication::translate("SettingsTabs", "Doba platnosti SMS zprávy je")));
     validity->addWidget(days);
-    validity->addWidget(label(QStringLiteral("dnů  (1-30).")));
+    validity->addWidget(label(QCoreApplication::translate("SettingsTabs", "dnů  (1-30).")));
     validity->addStretch(1);
     col->addLayout(validity);
 
-    auto* batt = new QGroupBox(QStringLiteral("Baterie"));
+    auto* batt = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Baterie"));
     auto* bg = new QGridLayout(batt);
-    bg->addWidget(checkField(FieldId::opBatt, QStringLiteral("při poklesu napětí pod CL1 vypnout zařízení")), 0, 0, 1, 2);
-    bg->addWidget(label(QStringLiteral("Text hlášení při poklesu napětí\n"
+    bg->addWidget(checkField(FieldId::opBatt, QCoreApplication::translate("SettingsTabs", "při poklesu napětí pod CL1 vypnout zařízení")), 0, 0, 1, 2);
+    bg->addWidget(label(QCoreApplication::translate("SettingsTabs", "Text hlášení při poklesu napětí\n"
                                        " = text při přechodu CL1 dolu u analog.vstup BAT:")),
                   1, 0);
     bg->addWidget(textField(FieldId::rtBattLow), 1, 1);
     col->addWidget(batt);
 
-    auto* power = new QGroupBox(QStringLiteral("Zapnutí/Vypnutí síťového napájení"));
+    auto* power = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí síťového napájení"));
     auto* wg = new QGridLayout(power);
-    wg->addWidget(checkField(FieldId::opPowerReport, QStringLiteral("posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
-    textRow(wg, 1, "txtPowerUp", QStringLiteral("Text hlášení při zapnutí:"), FieldId::rtPowerUp);
-    textRow(wg, 2, "txtPowerDown", QStringLiteral("Text hlášení při vypnutí:"), FieldId::rtPowerDown);
+    wg->addWidget(checkField(FieldId::opPowerReport, QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
+    textRow(wg, 1, "txtPowerUp", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"), FieldId::rtPowerUp);
+    textRow(wg, 2, "txtPowerDown", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"), FieldId::rtPowerDown);
     col->addWidget(power);
 
-    auto* sw = new QGroupBox(QStringLiteral("Zapnutí/Vypnutí zařízení"));
+    auto* sw = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí zařízení"));
     auto* sg = new QGridLayout(sw);
-    sg->addWidget(checkField(FieldId::opSwitchReport, QStringLiteral("posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
-    textRow(sg, 1, "txtSwitchOn", QStringLiteral("Text hlášení při zapnutí:"), FieldId::rtSwitchOn);
-    textRow(sg, 2, "txtSwitchOff", QStringLiteral("Text hlášení při vypnutí:"), FieldId::rtSwitchOff);
+    sg->addWidget(checkField(FieldId::opSwitchReport, QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
+    textRow(sg, 1, "txtSwitchOn", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"), FieldId::rtSwitchOn);
+    textRow(sg, 2, "txtSwitchOff", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"), FieldId::rtSwitchOff);
     col->addWidget(sw);
     // The caption columns of the frames line up so the texts start at one edge.
     for (QGridLayout* g : {na, bg, wg, sg})
@@ -233,13 +223,19 @@ QWidget* SettingsTabs::buildGridTab(const GridTable& table, RowDialog dialog, QW
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     GridCallbacks cb;
+    cb.rowLabel = [this, dialog](int index, QWidget* w) {
+        m_rowLabels[{dialog, index}] = w;
+        m_rowWidgets[{dialog, index}].push_back(w);
+    };
     cb.field = [this, dialog](const FieldDef& f, int index, QWidget* w) {
+        m_rowWidgets[{dialog, index}].push_back(w);
         if (auto* e = qobject_cast<QLineEdit*>(w))
             m_binder.bindText(f, index, e, dialog);
         else if (auto* b = qobject_cast<QCheckBox*>(w))
             m_binder.bindCheck(f, index, b);
     };
     cb.button = [this, dialog](int index, QWidget* w) {
+        m_rowWidgets[{dialog, index}].push_back(w);
         m_rowButtons.push_back(w);
         connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
                 [this, dialog, index] { m_binder.openRowDialog(dialog, index); });
@@ -263,7 +259,7 @@ QWidget* SettingsTabs::buildPhoneTab()
     auto* uto = new QWidget;
     auto* row = new QHBoxLayout(uto);
     row->setContentsMargins(0, 8, 0, 0);
-    auto* enable = new QCheckBox(QStringLiteral("Automaticky vkládat před tel. číslo UTO:"));
+    auto* enable = new QCheckBox(QCoreApplication::translate("SettingsTabs", "Automaticky vkládat před tel. číslo UTO:"));
     enable->setObjectName(QStringLiteral("tabUTOEnable"));
     auto* prefix = new QLineEdit;
     prefix->setObjectName(QStringLiteral("tabUTO"));
@@ -278,7 +274,7 @@ QWidget* SettingsTabs::buildPhoneTab()
 
 QWidget* SettingsTabs::buildCounterTab()
 {
-    auto* suppress = checkField(FieldId::opSuppZero, QStringLiteral("při zobrazení stavu čítačů potlačení předních nul"));
+    auto* suppress = checkField(FieldId::opSuppZero, QCoreApplication::translate("SettingsTabs", "při zobrazení stavu čítačů potlačení předních nul"));
     return buildGridTab(counterGrid(), RowDialog::None, suppress);
 }
 
@@ -288,10 +284,10 @@ void SettingsTabs::applyInitialAvailability()
     // the sender; these options are shown for completeness and stay fixed.
     for (FieldId id : {FieldId::opNotAuthorized, FieldId::tabPrepnoutNepovolPristup, FieldId::rtNotAuthorized})
         m_binder.fieldWidget(field(id), 0)->setEnabled(false);
-    findChild<QWidget*>(QStringLiteral("txtNotAuthorized"))->setEnabled(false);
+    m_textCaptions.at(FieldId::rtNotAuthorized)->setEnabled(false);
 
     // Only counter C1 is wired in the station.
-    findChild<QWidget*>(QStringLiteral("tabCITJmeno_1"))->setEnabled(false);
+    m_rowLabels.at({RowDialog::None, 1})->setEnabled(false);
     m_binder.fieldWidget(field(FieldId::tabCITNazev), 1)->setEnabled(false);
     m_binder.fieldWidget(field(FieldId::tabCITZpr), 1)->setEnabled(false);
 
@@ -299,14 +295,10 @@ void SettingsTabs::applyInitialAvailability()
     for (int i = 1; i < kOutputCount; ++i)
         m_binder.fieldWidget(field(FieldId::tabOUTimpulsLEN), i)->setEnabled(false);
 
-    // Outputs O5..O8 exist in the image but not on this hardware: hidden, yet
-    // still loaded and saved.
+    // Outputs O5..O8 exist in the image but not on this hardware: their grid
+    // rows are hidden, yet still loaded and saved.
     for (int i = 4; i < kOutputCount; ++i) {
-        findChild<QWidget*>(QStringLiteral("tabOUTjmeno_%1").arg(i))->hide();
-        findChild<QWidget*>(QStringLiteral("tabOUTbt_%1").arg(i))->hide();
-        for (FieldId id : {FieldId::tabOUTNazev, FieldId::tabOUTVyp, FieldId::tabOUTZap, FieldId::tabOUTimpuls,
-                           FieldId::tabOUTimpulsLEN, FieldId::tabOUTNeg, FieldId::tabOUTZpr}) {
-            QWidget* w = m_binder.fieldWidget(field(id), i);
+        for (QWidget* w : m_rowWidgets.at({RowDialog::Output, i})) {
             w->hide();
             if (qobject_cast<QLineEdit*>(w))
                 w->setStyleSheet(QStringLiteral("background-color: palette(button);"));
@@ -315,7 +307,7 @@ void SettingsTabs::applyInitialAvailability()
 
     // The battery input's CL1-down text is the battery-low report.
     m_binder.fieldWidget(field(FieldId::tabAINCL1Dn), kBatteryInput)
-        ->setToolTip(QStringLiteral("Text SMS zprávy při přechodu přes CL1 dolu - TATO HLÁŠKA JE SHODNÁ S HLÁŠKOU O "
+        ->setToolTip(QCoreApplication::translate("SettingsTabs", "Text SMS zprávy při přechodu přes CL1 dolu - TATO HLÁŠKA JE SHODNÁ S HLÁŠKOU O "
                                     "POKLESU NAPĚTÍ BATERIÍ"));
 }
 
@@ -341,15 +333,15 @@ void SettingsTabs::onFieldChanged(const FieldDef* f, int)
 
 void SettingsTabs::setReportTextsEnabled(FieldId option)
 {
-    for (const ReportTexts& r : kReportTexts) {
+    for (const ReportOption& r : reportOptions()) {
         if (r.option != option)
             continue;
         const bool on = flagOf(m_doc.config(), field(option), 0);
         for (int i = 0; i < r.count; ++i) {
             if (QWidget* w = m_binder.fieldWidget(field(r.texts[i]), 0))
                 w->setEnabled(on);
-            if (auto* w = findChild<QWidget*>(QString::fromLatin1(r.labels[i])))
-                w->setEnabled(on);
+            if (const auto c = m_textCaptions.find(r.texts[i]); c != m_textCaptions.end())
+                c->second->setEnabled(on);
         }
     }
 }

@@ -10,6 +10,8 @@
 #include "ui/GridBuilder.h"
 
 #include <QTabWidget>
+#include <map>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -48,6 +50,12 @@ private:
     SettingsDocument& m_doc;
     FieldBinder& m_binder;
     std::vector<QWidget*> m_rowButtons;
+    // Every widget of a grid row (its label, fields and button), and the row
+    // labels alone, by the grid's dialog and the row.
+    std::map<std::pair<RowDialog, int>, std::vector<QWidget*>> m_rowWidgets;
+    std::map<std::pair<RowDialog, int>, QWidget*> m_rowLabels;
+    // The caption beside a report text, by the text's field.
+    std::map<FieldId, QWidget*> m_textCaptions;
 };
 
 } // namespace torval

@@ -5,10 +5,11 @@
 #include "link/LinkMessages.h"
 #include "link/StationLink.h"
 #include "platform/QtEventPump.h"
-#include "platform/QtSerialLine.h"
+#include "platform/PortLine.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace torval::cli {
@@ -25,7 +26,7 @@ public:
     void message(const QString& text, Icon icon) override
     {
         // "Nelze otevřít port X." alone leaves the technician guessing.
-        if (line && text.startsWith(linkmsg::text(linkmsg::kCannotOpenPort)) && !line->isOpen()) {
+        if (line && text.startsWith(linkmsg::text(linkmsg::kCannotOpenPort).section(QStringLiteral("%1"), 0, 0)) && !line->isOpen()) {
             const QString reason = portOpenReason(*line);
             m_inner.message(reason.isEmpty() ? text : text + QLatin1Char(' ') + reason, icon);
             return;
@@ -88,8 +89,8 @@ private:
 };
 
 // The first two sentences of the deactivation question, as a report.
-constexpr const char* kStillInProgrammingMode =
-    "Při deaktivaci spojení došlo k chybě. Zařízení je zřejmě stále v programovacím módu.";
+constexpr const char* kStillInProgrammingMode = QT_TRANSLATE_NOOP(
+    "CliLink", "Při deaktivaci spojení došlo k chybě. Zařízení je zřejmě stále v programovacím módu.");
 
 } // namespace
 
@@ -99,9 +100,9 @@ QString portOpenReason(const SerialLine& line)
     if (reason.isEmpty())
         return {};
     reason = QStringLiteral("(%1)").arg(reason);
-    const auto* serial = dynamic_cast<const QtSerialLine*>(&line);
+    const auto* serial = dynamic_cast<const PortLine*>(&line);
     if (serial && serial->permissionDenied())
-        reason += QStringLiteral(" Uživatel nemá právo port otevřít: přidejte ho do skupiny dialout "
+        reason += QCoreApplication::translate("CliLink", " Uživatel nemá právo port otevřít: přidejte ho do skupiny dialout "
                                  "(sudo usermod -aG dialout $USER) a znovu se přihlaste.");
     return reason;
 }
@@ -143,7 +144,7 @@ void CliLink::init(BusyIndicator& busy)
         p.station = std::make_unique<StationCore>(id);
         p.line = std::make_unique<VirtualSerialLine>(*p.station, p.pump);
     } else {
-        p.line = std::make_unique<QtSerialLine>();
+        p.line = std::make_unique<PortLine>();
     }
     p.leaving.line = p.line.get();
     p.link = std::make_unique<StationLink>(*p.line, p.pump, p.leaving, *p.busy);
@@ -164,7 +165,7 @@ LinkState CliLink::activateAny()
     p.busy->disarm();
     m_timedOut = s == LinkState::Inactive && p.busy->expired();
     if (m_timedOut)
-        p.prompts.message(QStringLiteral("Stanice na portu %1 neodpověděla do %2 s.").arg(m_port).arg(m_helloTimeoutSeconds),
+        p.prompts.message(QCoreApplication::translate("CliLink", "Stanice na portu %1 neodpověděla do %2 s.").arg(m_port).arg(m_helloTimeoutSeconds),
                           Icon::Error);
     return s;
 }
@@ -188,7 +189,7 @@ bool CliLink::deactivate()
     const LinkState s = p.link->deactivateLink();
     p.leaving.leaving = false;
     if (p.leaving.leaveFailed) {
-        p.prompts.message(QString::fromUtf8(kStillInProgrammingMode), Icon::Error);
+        p.prompts.message(QCoreApplication::translate("CliLink", kStillInProgrammingMode), Icon::Error);
         return false;
     }
     return s == LinkState::Inactive;

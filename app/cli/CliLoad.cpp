@@ -4,10 +4,11 @@
 #include "model/ConfigJson.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
-#include "storage/CommandMessages.h"
-#include "storage/SettingsCommands.h"
-#include "storage/SettingsFile.h"
+#include "commands/CommandMessages.h"
+#include "commands/SettingsCommands.h"
+#include "files/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -31,16 +32,11 @@ QString loadFailedMessage(const QString& path)
     return fileLoadFailedMessage(path);
 }
 
-QString saveFailedMessage(const QString& path)
-{
-    return cmdmsg::text(cmdmsg::kFileSaveError) + path + cmdmsg::text(cmdmsg::kFileErrorEnd);
-}
-
 QString overwriteRefusedMessage(const QString& path)
 {
-    return QStringLiteral("Soubor '") + path +
-           QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
-                          "Přepsání povolí volba --force.");
+    return QCoreApplication::translate("CliLoad", "Soubor '%1' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
+                                                  "Přepsání povolí volba --force.")
+        .arg(path);
 }
 
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)
@@ -71,7 +67,7 @@ JsonSettings loadJsonSettings(const QString& path)
         return {std::nullopt, loadFailedMessage(path)};
     const JsonImport imported = configFromJson(json);
     if (!imported.config)
-        return {std::nullopt, QStringLiteral("Soubor '") + path + QStringLiteral("': ") + imported.error};
+        return {std::nullopt, QCoreApplication::translate("CliLoad", "Soubor '%1': %2").arg(path, imported.error)};
     return {settingsAsStored(*imported.config, imported.editor), {}};
 }
 
@@ -95,15 +91,15 @@ std::optional<DeviceConfig> loadAsStationHolds(const QString& path, QString& err
         return std::nullopt;
     }
     if (!loaded.stored->accepted()) {
-        error = QStringLiteral("Soubor '") + path + QStringLiteral("' obsahuje nastavení, které editor odmítne:\n")
-                + findingsText(loaded.stored->refusals).trimmed();
+        error = QCoreApplication::translate("CliLoad", "Soubor '%1' obsahuje nastavení, které editor odmítne:\n%2")
+                    .arg(path, findingsText(loaded.stored->refusals).trimmed());
         return std::nullopt;
     }
     // Through the image: two files that would program the same station read
     // the same ("50" and "50,0", the analog steps).
     const DeviceConfig& stored = loaded.stored->config;
     if (encodeImage(stored, *image) != EncodeError::None) {
-        error = QStringLiteral("Soubor '") + path + QStringLiteral("': nastavení nelze převést do formátu EEPROM.");
+        error = QCoreApplication::translate("CliLoad", "Soubor '%1': nastavení nelze převést do formátu EEPROM.").arg(path);
         return std::nullopt;
     }
     return decodeImage(*image, stored).config;
@@ -128,7 +124,7 @@ Answer TerminalPrompts::question(const QString& text, Icon, Buttons buttons)
         m_refused = true;
         return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
     }
-    printErr(text + QStringLiteral(" [a/n] "));
+    printErr(text + QCoreApplication::translate("CliLoad", " [a/n] "));
     QTextStream in(stdin);
     const QString reply = in.readLine().trimmed().toLower();
     if (reply == QLatin1String("a") || reply == QLatin1String("ano") || reply == QLatin1String("y")

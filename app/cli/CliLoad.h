@@ -14,7 +14,6 @@ namespace torval::cli {
 
 // The load command's messages, word for word.
 QString loadFailedMessage(const QString& path);
-QString saveFailedMessage(const QString& path);
 // An existing output file that nobody could allow to be overwritten.
 QString overwriteRefusedMessage(const QString& path);
 

@@ -2,6 +2,8 @@
 
 #include "CliCommand.h"
 
+#include <QCoreApplication>
+
 namespace torval::cli {
 
 CommandLine::CommandLine(QString usage, std::initializer_list<CliOption> options)
@@ -19,7 +21,7 @@ std::optional<int> CommandLine::parse(const QStringList& args, int minArgs, int 
     if (!m_parser.parse(QStringList{QStringLiteral("torval-cli")} + args))
         return usageError(parseErrorText(args));
     if (m_parser.isSet(QStringLiteral("help"))) {
-        QString help = m_usage + QStringLiteral("\nVolby:\n");
+        QString help = m_usage + QCoreApplication::translate("CliParser", "\nVolby:\n");
         for (const CliOption& o : m_options) {
             QString names = dashed(o.name);
             if (!o.valueName.isEmpty())
@@ -27,25 +29,25 @@ std::optional<int> CommandLine::parse(const QStringList& args, int minArgs, int 
             help += QStringLiteral("  %1  %2\n").arg(names.leftJustified(22), o.description);
         }
         help += QStringLiteral("  %1  %2\n").arg(QStringLiteral("-h, --help").leftJustified(22),
-                                                QStringLiteral("vypíše tuto nápovědu"));
+                                                QCoreApplication::translate("CliParser", "vypíše tuto nápovědu"));
         printOut(help);
         return kOk;
     }
     for (const CliOption& o : m_options)
         if (o.once && m_parser.values(o.name).size() > 1)
-            return usageError(QStringLiteral("Volba '%1' je uvedena vícekrát.").arg(dashed(o.name)));
+            return usageError(QCoreApplication::translate("CliParser", "Volba '%1' je uvedena vícekrát.").arg(dashed(o.name)));
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < minArgs)
-        return usageError(QStringLiteral("Chybí argument."));
+        return usageError(QCoreApplication::translate("CliParser", "Chybí argument."));
     if (positional.size() > maxArgs)
-        return usageError(QStringLiteral("Nadbytečný argument '%1'.").arg(positional.at(maxArgs)));
+        return usageError(QCoreApplication::translate("CliParser", "Nadbytečný argument '%1'.").arg(positional.at(maxArgs)));
     return std::nullopt;
 }
 
 QString CommandLine::parseErrorText(const QStringList& args) const
 {
     // The parser's own text is English or translated by Qt's catalogue at
-    // will; the technician gets the option as typed, in Czech.
+    // will; the technician gets the option as typed, in the program's language.
     auto find = [this](const QString& name) -> const CliOption* {
         for (const CliOption& o : m_options)
             if (o.name == name)
@@ -67,13 +69,13 @@ QString CommandLine::parseErrorText(const QStringList& args) const
             continue;
         const CliOption* o = find(name);
         if (!o)
-            return QStringLiteral("Neznámá volba '%1'.").arg(typed);
+            return QCoreApplication::translate("CliParser", "Neznámá volba '%1'.").arg(typed);
         if (o->valueName.isEmpty()) {
             if (eq >= 0)
-                return QStringLiteral("Volba '%1' nemá hodnotu.").arg(typed);
+                return QCoreApplication::translate("CliParser", "Volba '%1' nemá hodnotu.").arg(typed);
         } else if (eq < 0) {
             if (k + 1 >= args.size())
-                return QStringLiteral("Volba '%1' potřebuje hodnotu %2.").arg(typed, o->valueName);
+                return QCoreApplication::translate("CliParser", "Volba '%1' potřebuje hodnotu %2.").arg(typed, o->valueName);
             ++k; // the value, whatever it looks like
         }
     }
@@ -87,12 +89,12 @@ QString CommandLine::dashed(const QString& name)
 
 int CommandLine::missingOption(const QString& name) const
 {
-    return usageError(QStringLiteral("Chybí volba %1.").arg(dashed(name)));
+    return usageError(QCoreApplication::translate("CliParser", "Chybí volba %1.").arg(dashed(name)));
 }
 
 CliOption timeoutOption()
 {
-    return {QStringLiteral("timeout"), QStringLiteral("vzdá čekání na stanici, která neodpoví do tolika sekund"),
+    return {QStringLiteral("timeout"), QCoreApplication::translate("CliParser", "vzdá čekání na stanici, která neodpoví do tolika sekund"),
             QStringLiteral("SEKUNDY"), true};
 }
 
@@ -105,7 +107,7 @@ std::optional<int> CommandLine::timeoutSeconds() const
     const int s = value(name).trimmed().toInt(&ok);
     if (ok && s > 0 && s <= 24 * 3600)
         return s;
-    (void)usageError(QStringLiteral("Volba --timeout potřebuje celý počet sekund (1 až 86400), ne '%1'.").arg(value(name)));
+    (void)usageError(QCoreApplication::translate("CliParser", "Volba --timeout potřebuje celý počet sekund (1 až 86400), ne '%1'.").arg(value(name)));
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include "model/ImageDecoder.h"
 #include "rules/SettingsCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,7 +20,7 @@ namespace {
 
 int runCheck(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli check SOUBOR.eep|SOUBOR.json\n"), {});
+    CommandLine line(QCoreApplication::translate("CmdCheck", "Použití: torval-cli check SOUBOR.eep|SOUBOR.json\n"), {});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString path = line.positional().front();
@@ -42,7 +43,7 @@ int runCheck(const QStringList& args)
         }
         stored = std::move(loaded.stored);
     } else {
-        printErr(QStringLiteral("Soubor musí mít příponu .eep nebo .json: ") + path + QLatin1Char('\n'));
+        printErr(QCoreApplication::translate("CmdCheck", "Soubor musí mít příponu .eep nebo .json: %1\n").arg(path));
         return kUsage;
     }
 
@@ -53,9 +54,9 @@ int runCheck(const QStringList& args)
         printErr(rewriteText(r) + QLatin1Char('\n'));
     QString report = findingsText(stored->refusals);
     for (const QString& w : findingsText(stored->warnings).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        report += QStringLiteral("Upozornění: ") + w + QLatin1Char('\n');
+        report += QCoreApplication::translate("CmdCheck", "Upozornění: %1\n").arg(w);
     if (stored->accepted()) {
-        printOut(report + QStringLiteral("Nastavení je v pořádku.\n"));
+        printOut(report + QCoreApplication::translate("CmdCheck", "Nastavení je v pořádku.\n"));
         return kOk;
     }
     printOut(report);
@@ -64,6 +65,6 @@ int runCheck(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(check, "check", "check SOUBOR.eep|SOUBOR.json  kontrola všech polí podle pravidel editoru", runCheck)
+TORVAL_CLI_COMMAND(check, "check", QT_TRANSLATE_NOOP("cli", "check SOUBOR.eep|SOUBOR.json  kontrola všech polí podle pravidel editoru"), runCheck)
 
 } // namespace torval::cli

@@ -13,9 +13,10 @@
 #include "model/ConfigJson.h"
 #include "model/ImageDecoder.h"
 #include "model/SettingsDocument.h"
-#include "storage/SettingsCommands.h"
-#include "storage/SettingsDiff.h"
+#include "commands/SettingsCommands.h"
+#include "model/SettingsDiff.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -41,7 +42,7 @@ struct Side {
 
 QString usageText()
 {
-    return QStringLiteral("Použití: torval-cli diff A B [--json]\n"
+    return QCoreApplication::translate("CmdDiff", "Použití: torval-cli diff A B [--json]\n"
                           "  A a B: SOUBOR.eep, SOUBOR.json nebo --port PORT\n");
 }
 
@@ -100,8 +101,8 @@ bool loadSide(const Source& s, Side& side)
 int runDiff(const QStringList& args)
 {
     CommandLine line(usageText(),
-                     {{QStringLiteral("port"), QStringLiteral("nastavení ze stanice na tomto portu"), QStringLiteral("PORT")},
-                      {QStringLiteral("json"), QStringLiteral("rozdíly jako JSON")}});
+                     {{QStringLiteral("port"), QCoreApplication::translate("CmdDiff", "nastavení ze stanice na tomto portu"), QStringLiteral("PORT")},
+                      {QStringLiteral("json"), QCoreApplication::translate("CmdDiff", "rozdíly jako JSON")}});
     if (const auto end = line.parse(args, 0, 2))
         return *end;
     const bool json = line.isSet(QStringLiteral("json"));
@@ -140,12 +141,12 @@ int runDiff(const QStringList& args)
     if (json)
         printOut(QString::fromUtf8(QJsonDocument(differencesToJson(d)).toJson(QJsonDocument::Indented)));
     else
-        printOut(d.empty() ? QStringLiteral("Nastavení se shodují.\n") : formatDifferences(d));
+        printOut(d.empty() ? QCoreApplication::translate("CmdDiff", "Nastavení se shodují.\n") : formatDifferences(d));
     return d.empty() ? kOk : kFailed;
 }
 
 } // namespace
 
-TORVAL_CLI_COMMAND(diff, "diff", "diff A B [--json]         rozdíly nastavení (A, B: .eep, .json, --port PORT)", runDiff)
+TORVAL_CLI_COMMAND(diff, "diff", QT_TRANSLATE_NOOP("cli", "diff A B [--json]         rozdíly nastavení (A, B: .eep, .json, --port PORT)"), runDiff)
 
 } // namespace torval::cli

@@ -9,8 +9,9 @@
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
 #include "rules/SettingsCheck.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <memory>
 
@@ -20,9 +21,9 @@ namespace {
 
 int runImport(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"),
-                     {{QStringLiteral("o"), QStringLiteral("soubor nastavení, který se zapíše"), QStringLiteral("SOUBOR.eep"), true},
-                      {QStringLiteral("force"), QStringLiteral("přepíše existující soubor bez ptaní")}});
+    CommandLine line(QCoreApplication::translate("CmdImport", "Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"),
+                     {{QStringLiteral("o"), QCoreApplication::translate("CmdImport", "soubor nastavení, který se zapíše"), QCoreApplication::translate("CmdImport", "SOUBOR.eep"), true},
+                      {QStringLiteral("force"), QCoreApplication::translate("CmdImport", "přepíše existující soubor bez ptaní")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString input = line.positional().front();
@@ -33,8 +34,7 @@ int runImport(const QStringList& args)
 
     // The settings are read, never overwritten with an image, --force or not.
     if (sameFile(input, output)) {
-        printErr(QStringLiteral("Nastavení nelze zapsat do souboru '") + output +
-                 QStringLiteral("', ze kterého se čte.\n"));
+        printErr(QCoreApplication::translate("CmdImport", "Nastavení nelze zapsat do souboru '%1', ze kterého se čte.\n").arg(output));
         return kFailed;
     }
     JsonSettings loaded = loadJsonSettings(input);
@@ -48,10 +48,10 @@ int runImport(const QStringList& args)
     for (const FieldRewrite& r : stored.rewrites)
         printErr(rewriteText(r) + QLatin1Char('\n'));
     for (const QString& w : findingsText(stored.warnings).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        printErr(QStringLiteral("Upozornění: ") + w + QLatin1Char('\n'));
+        printErr(QCoreApplication::translate("CmdImport", "Upozornění: %1\n").arg(w));
     if (!stored.accepted()) {
-        printErr(findingsText(stored.refusals) + QStringLiteral("Soubor '") + output
-                 + QStringLiteral("' nebyl zapsán: editor by toto nastavení odmítl.\n"));
+        printErr(findingsText(stored.refusals)
+                 + QCoreApplication::translate("CmdImport", "Soubor '%1' nebyl zapsán: editor by toto nastavení odmítl.\n").arg(output));
         return kFailed;
     }
     const DeviceConfig& config = stored.config;
@@ -76,7 +76,6 @@ int runImport(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(import, "import", "import SOUBOR.json -o SOUBOR.eep [--force]   uloží nastavení z JSON do souboru",
-                   runImport)
+TORVAL_CLI_COMMAND(import, "import", QT_TRANSLATE_NOOP("cli", "import SOUBOR.json -o SOUBOR.eep [--force]   uloží nastavení z JSON do souboru"), runImport)
 
 } // namespace torval::cli

@@ -11,13 +11,15 @@
 
 #include "link/StationLink.h"
 
+#include <QCoreApplication>
+
 namespace torval::cli {
 namespace {
 
 int runInfo(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli info --port PORT [--timeout SEKUNDY]\n"),
-                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")},
+    CommandLine line(QCoreApplication::translate("CmdInfo", "Použití: torval-cli info --port PORT [--timeout SEKUNDY]\n"),
+                     {{QStringLiteral("port"), QCoreApplication::translate("CmdInfo", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")},
                       timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
@@ -34,7 +36,7 @@ int runInfo(const QStringList& args)
     if (state == LinkState::Inactive)
         return kFailed;
     const DeviceInfo& i = cli.link().deviceInfo();
-    printOut(QStringLiteral("Produkt: %1\nVerze: %2\nVelikost paměti: %3\nTyp modemu: %4\n")
+    printOut(QCoreApplication::translate("CmdInfo", "Produkt: %1\nVerze: %2\nVelikost paměti: %3\nTyp modemu: %4\n")
                  .arg(i.product, i.version, i.memorySize.trimmed(), i.modem));
     // A station this program may not program is no success, even though it
     // identified itself (its message has been shown).
@@ -45,4 +47,4 @@ int runInfo(const QStringList& args)
 } // namespace
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(info, "info", "info --port PORT [--timeout SEKUNDY]          identifikace stanice", torval::cli::runInfo)
+TORVAL_CLI_COMMAND(info, "info", QT_TRANSLATE_NOOP("cli", "info --port PORT [--timeout SEKUNDY]          identifikace stanice"), torval::cli::runInfo)

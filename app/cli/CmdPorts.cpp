@@ -7,17 +7,19 @@
 
 #include "platform/SerialPorts.h"
 
+#include <QCoreApplication>
+
 namespace torval::cli {
 namespace {
 
 int runPorts(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli ports\n"), {});
+    CommandLine line(QCoreApplication::translate("CmdPorts", "Použití: torval-cli ports\n"), {});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     const std::vector<SerialPortEntry> ports = listSerialPorts();
     if (ports.empty()) {
-        printErr(QStringLiteral("Žádný sériový port nebyl nalezen.\n"));
+        printErr(QCoreApplication::translate("CmdPorts", "Žádný sériový port nebyl nalezen.\n"));
         return kOk;
     }
     qsizetype width = 0;
@@ -41,4 +43,4 @@ int runPorts(const QStringList& args)
 } // namespace
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(ports, "ports", "ports                     sériové porty tohoto počítače", torval::cli::runPorts)
+TORVAL_CLI_COMMAND(ports, "ports", QT_TRANSLATE_NOOP("cli", "ports                     sériové porty tohoto počítače"), torval::cli::runPorts)

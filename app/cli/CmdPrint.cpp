@@ -11,8 +11,9 @@
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "platform/PdfReport.h"
-#include "storage/SettingsFile.h"
+#include "files/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,12 +42,12 @@ std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
 
 int runPrint(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
+    CommandLine line(QCoreApplication::translate("CmdPrint", "Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
                                     "[--paper A4|A5|Letter|Legal|Tabloid] [--landscape] [--force]\n"),
-                     {{QStringLiteral("o"), QStringLiteral("soubor PDF se zprávou"), QStringLiteral("ZPRAVA.pdf"), true},
-                      {QStringLiteral("paper"), QStringLiteral("papír (A4, A5, Letter, Legal, Tabloid)"), QStringLiteral("PAPIR")},
-                      {QStringLiteral("landscape"), QStringLiteral("papír na šířku")},
-                      {QStringLiteral("force"), QStringLiteral("přepíše existující zprávu bez ptaní")}});
+                     {{QStringLiteral("o"), QCoreApplication::translate("CmdPrint", "soubor PDF se zprávou"), QCoreApplication::translate("CmdPrint", "ZPRAVA.pdf"), true},
+                      {QStringLiteral("paper"), QCoreApplication::translate("CmdPrint", "papír (A4, A5, Letter, Legal, Tabloid)"), QCoreApplication::translate("CmdPrint", "PAPIR")},
+                      {QStringLiteral("landscape"), QCoreApplication::translate("CmdPrint", "papír na šířku")},
+                      {QStringLiteral("force"), QCoreApplication::translate("CmdPrint", "přepíše existující zprávu bez ptaní")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString input = line.positional().front();
@@ -67,8 +68,7 @@ int runPrint(const QStringList& args)
 
     // The settings a report is made of are never its target, --force or not.
     if (sameFile(input, output)) {
-        printErr(QStringLiteral("Zprávu nelze zapsat do souboru '") + output +
-                 QStringLiteral("', ze kterého se čte nastavení.\n"));
+        printErr(QCoreApplication::translate("CmdPrint", "Zprávu nelze zapsat do souboru '%1', ze kterého se čte nastavení.\n").arg(output));
         return kFailed;
     }
     QString error;
@@ -81,7 +81,7 @@ int runPrint(const QStringList& args)
     if (QFileInfo::exists(output) && !QFileInfo(output).isDir()) {
         TerminalPrompts prompts(force);
         // On a terminal the question names the file; the window's dialog shows it.
-        const QString question = QStringLiteral("Soubor '") + output + QStringLiteral("' již existuje. Mám ho přepsat?");
+        const QString question = QCoreApplication::translate("CmdPrint", "Soubor '%1' již existuje. Mám ho přepsat?").arg(output);
         if (prompts.question(question, Icon::Question, Buttons::YesNo) != Answer::Yes) {
             if (prompts.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
@@ -98,9 +98,7 @@ int runPrint(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(print, "print",
-                   "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper A4|A5|Letter|Legal|Tabloid] [--landscape] "
-                   "[--force]  vytiskne zprávu o nastavení do souboru PDF",
-                   runPrint)
+TORVAL_CLI_COMMAND(print, "print", QT_TRANSLATE_NOOP("cli", "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper A4|A5|Letter|Legal|Tabloid] [--landscape] "
+                   "[--force]  vytiskne zprávu o nastavení do souboru PDF"), runPrint)
 
 } // namespace torval::cli

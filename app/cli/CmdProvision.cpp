@@ -6,6 +6,7 @@
 // goes to whichever cable is free.
 
 #include "CliCommand.h"
+#include "history/HistoryStore.h"
 #include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
@@ -14,11 +15,12 @@
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
 #include "platform/PdfReport.h"
-#include "platform/QtSerialLine.h"
-#include "storage/ProvisionPorts.h"
-#include "storage/SettingsDiff.h"
-#include "storage/Provisioning.h"
+#include "platform/PortLine.h"
+#include "provisioning/ProvisionPorts.h"
+#include "model/SettingsDiff.h"
+#include "provisioning/Provisioner.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -33,7 +35,7 @@ namespace {
 
 QString usageText()
 {
-    return QStringLiteral("Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
+    return QCoreApplication::translate("CmdProvision", "Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
                           "         --stations STANICE.csv [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv]\n"
                           "         [--backups ADRESAR]\n"
                           "       torval-cli provision --dry-run --template SABLONA.json --stations STANICE.csv\n");
@@ -128,7 +130,7 @@ public:
     {
         if (m_port.trimmed().compare(QLatin1String(CliLink::kSimulatorPort), Qt::CaseInsensitive) == 0)
             return true;
-        QtSerialLine line;
+        PortLine line;
         if (!line.open(m_port)) {
             error = portOpenReason(line);
             if (error.startsWith(QLatin1Char('(')) && error.endsWith(QLatin1Char(')')))
@@ -166,9 +168,9 @@ int dryRun(const StationTable& table, const DeviceConfig& templ)
     for (const StationRow& row : table.rows) {
         SettingsDifferences d;
         d.fields = diffConfigs(templ, row.config);
-        const QString head = QStringLiteral("Řádek %1 ('%2'): ").arg(QString::number(row.line), row.config.tabJmenoStanice);
-        lines.emplace_back(row.line, d.empty() ? head + QStringLiteral("shodné se šablonou.")
-                                               : head + QStringLiteral("změny proti šabloně (%1):\n").arg(d.fields.size())
+        const QString head = QCoreApplication::translate("CmdProvision", "Řádek %1 ('%2'): ").arg(QString::number(row.line), row.config.tabJmenoStanice);
+        lines.emplace_back(row.line, d.empty() ? head + QCoreApplication::translate("CmdProvision", "shodné se šablonou.")
+                                               : head + QCoreApplication::translate("CmdProvision", "změny proti šabloně (%1):\n").arg(d.fields.size())
                                        + formatDifferences(d).trimmed());
     }
     std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -176,7 +178,7 @@ int dryRun(const StationTable& table, const DeviceConfig& templ)
     for (const auto& l : lines)
         out += l.second + QLatin1Char('\n');
     const int invalid = int(invalidRowResults(table).size());
-    out += QStringLiteral("Zkouška bez stanic: platných řádků: %1, neplatných řádků: %2. Žádná stanice nebyla "
+    out += QCoreApplication::translate("CmdProvision", "Zkouška bez stanic: platných řádků: %1, neplatných řádků: %2. Žádná stanice nebyla "
                           "programována.\n")
                .arg(table.rows.size())
                .arg(invalid);
@@ -187,14 +189,14 @@ int dryRun(const StationTable& table, const DeviceConfig& templ)
 int runProvision(const QStringList& args)
 {
     CommandLine line(usageText(),
-                     {{QStringLiteral("port"), QStringLiteral("sériový port; jednou pro každý kabel"), QStringLiteral("PORT")},
-                      {QStringLiteral("template"), QStringLiteral("šablona nastavení (JSON)"), QStringLiteral("SABLONA.json")},
-                      {QStringLiteral("stations"), QStringLiteral("tabulka stanic (CSV)"), QStringLiteral("STANICE.csv")},
-                      {QStringLiteral("stop-on-error"), QStringLiteral("skončí u první stanice, která selže")},
-                      {QStringLiteral("pdf"), QStringLiteral("adresář pro zprávy PDF"), QStringLiteral("ADRESAR")},
-                      {QStringLiteral("log"), QStringLiteral("protokol programování (CSV)"), QStringLiteral("PROTOKOL.csv")},
-                      {QStringLiteral("backups"), QStringLiteral("adresář pro zálohy stanic (výchozí: backups)"), QStringLiteral("ADRESAR")},
-                      {QStringLiteral("dry-run"), QStringLiteral("jen zkontroluje řádky a vypíše jejich změny proti šabloně; žádná stanice")}});
+                     {{QStringLiteral("port"), QCoreApplication::translate("CmdProvision", "sériový port; jednou pro každý kabel"), QStringLiteral("PORT")},
+                      {QStringLiteral("template"), QCoreApplication::translate("CmdProvision", "šablona nastavení (JSON)"), QCoreApplication::translate("CmdProvision", "SABLONA.json")},
+                      {QStringLiteral("stations"), QCoreApplication::translate("CmdProvision", "tabulka stanic (CSV)"), QCoreApplication::translate("CmdProvision", "STANICE.csv")},
+                      {QStringLiteral("stop-on-error"), QCoreApplication::translate("CmdProvision", "skončí u první stanice, která selže")},
+                      {QStringLiteral("pdf"), QCoreApplication::translate("CmdProvision", "adresář pro zprávy PDF"), QCoreApplication::translate("CmdProvision", "ADRESAR")},
+                      {QStringLiteral("log"), QCoreApplication::translate("CmdProvision", "protokol programování (CSV)"), QCoreApplication::translate("CmdProvision", "PROTOKOL.csv")},
+                      {QStringLiteral("backups"), QCoreApplication::translate("CmdProvision", "adresář pro zálohy stanic (výchozí: backups)"), QCoreApplication::translate("CmdProvision", "ADRESAR")},
+                      {QStringLiteral("dry-run"), QCoreApplication::translate("CmdProvision", "jen zkontroluje řádky a vypíše jejich změny proti šabloně; žádná stanice")}});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     ProvisionSettings settings;
@@ -207,7 +209,7 @@ int runProvision(const QStringList& args)
     if (line.isSet(QStringLiteral("backups")))
         settings.backupDir = line.value(QStringLiteral("backups"));
     if (settings.backupDir.isEmpty())
-        return line.usageError(QStringLiteral("Volba --backups potřebuje adresář."));
+        return line.usageError(QCoreApplication::translate("CmdProvision", "Volba --backups potřebuje adresář."));
     settings.stopOnError = line.isSet(QStringLiteral("stop-on-error"));
     const bool dry = line.isSet(QStringLiteral("dry-run"));
     if (templatePath.isEmpty() || stationsPath.isEmpty())
@@ -217,10 +219,10 @@ int runProvision(const QStringList& args)
     // Two threads on one cable would take each other's replies.
     for (int k = 0; k < ports.size(); ++k)
         for (int j = 0; j < k; ++j)
-            if (QtSerialLine::resolvePortName(ports[k]).compare(QtSerialLine::resolvePortName(ports[j]),
+            if (PortLine::resolvePortName(ports[k]).compare(PortLine::resolvePortName(ports[j]),
                                                                 Qt::CaseInsensitive)
                 == 0) {
-                printErr(QStringLiteral("Port '%1' je uveden dvakrát.\n").arg(ports[k]));
+                printErr(QCoreApplication::translate("CmdProvision", "Port '%1' je uveden dvakrát.\n").arg(ports[k]));
                 return kUsage;
             }
     // Lines appended to the table or the template would spoil the run's own
@@ -229,7 +231,7 @@ int runProvision(const QStringList& args)
         std::error_code ec;
         if (!settings.logPath.isEmpty()
             && std::filesystem::equivalent(fsPath(settings.logPath), fsPath(input), ec)) {
-            printErr(QStringLiteral("Protokol '%1' je zároveň vstupním souborem '%2'. Žádná stanice nebyla "
+            printErr(QCoreApplication::translate("CmdProvision", "Protokol '%1' je zároveň vstupním souborem '%2'. Žádná stanice nebyla "
                                     "programována.\n")
                          .arg(settings.logPath, input));
             return kFailed;
@@ -243,17 +245,17 @@ int runProvision(const QStringList& args)
     }
     const JsonImport imported = configFromJson(templ.readAll());
     if (!imported.config) {
-        printErr(QStringLiteral("Soubor '") + templatePath + QStringLiteral("': ") + imported.error + QLatin1Char('\n'));
+        printErr(QCoreApplication::translate("CmdProvision", "Soubor '%1': %2\n").arg(templatePath, imported.error));
         return kFailed;
     }
     QFile stations(stationsPath);
     if (!stations.open(QIODevice::ReadOnly)) {
-        printErr(QStringLiteral("Soubor se stanicemi '%1' nelze otevřít.\n").arg(stationsPath));
+        printErr(QCoreApplication::translate("CmdProvision", "Soubor se stanicemi '%1' nelze otevřít.\n").arg(stationsPath));
         return kFailed;
     }
     const StationTable table = readStationTable(stations.readAll(), *imported.config, imported.editor);
     if (!table.error.isEmpty()) {
-        printErr(QStringLiteral("Soubor '%1': %2\nŽádná stanice nebyla programována.\n").arg(stationsPath, table.error));
+        printErr(QCoreApplication::translate("CmdProvision", "Soubor '%1': %2\nŽádná stanice nebyla programována.\n").arg(stationsPath, table.error));
         return kFailed;
     }
 
@@ -263,6 +265,7 @@ int runProvision(const QStringList& args)
         return dryRun(table, *imported.config);
 
     settings.say = [](const QString& line) { printOut(line + QLatin1Char('\n')); };
+    settings.historyPath = HistoryStore::defaultPath();
     // The report is drawn by one port at a time: a few hundred milliseconds
     // of a station's minutes, and Qt's font machinery is then never used by
     // two threads at once.
@@ -281,21 +284,21 @@ int runProvision(const QStringList& args)
         [&interrupt] { return interrupt.cancelRequested(); });
 
     if (s.stopped && s.results.empty())
-        printOut(QStringLiteral("Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.\n"));
+        printOut(QCoreApplication::translate("CmdProvision", "Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.\n"));
     if (several)
         for (const PortSummary& p : s.ports)
             printOut(portPrefixed(p.port,
-                                  QStringLiteral("naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4%5")
+                                  QCoreApplication::translate("CmdProvision", "naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4%5")
                                       .arg(p.programmed)
                                       .arg(p.failed)
                                       .arg(p.skipped)
-                                      .arg(p.unchecked > 0 ? QStringLiteral(", zapsáno bez kontroly: %1").arg(p.unchecked)
+                                      .arg(p.unchecked > 0 ? QCoreApplication::translate("CmdProvision", ", zapsáno bez kontroly: %1").arg(p.unchecked)
                                                            : QString())
                                       .arg(p.retired.isEmpty() ? QStringLiteral(".")
-                                                               : QStringLiteral("; port byl vyřazen.")),
+                                                               : QCoreApplication::translate("CmdProvision", "; port byl vyřazen.")),
                                   true)
                      + QLatin1Char('\n'));
-    QString summary = QStringLiteral("Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3, "
+    QString summary = QCoreApplication::translate("CmdProvision", "Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3, "
                                      "přeskočených řádků: %4.")
                           .arg(s.programmed)
                           .arg(s.failed)
@@ -304,13 +307,13 @@ int runProvision(const QStringList& args)
     // Written rows whose read-back was cancelled are programmed but not
     // checked: neither skipped (to be done again) nor failed.
     if (s.unchecked > 0)
-        summary += QStringLiteral(" Zapsáno bez kontrolního načtení: %1.").arg(s.unchecked);
+        summary += QCoreApplication::translate("CmdProvision", " Zapsáno bez kontrolního načtení: %1.").arg(s.unchecked);
     if (s.withoutPdf > 0)
-        summary += QStringLiteral(" Naprogramováno bez uložené zprávy PDF: %1.").arg(s.withoutPdf);
+        summary += QCoreApplication::translate("CmdProvision", " Naprogramováno bez uložené zprávy PDF: %1.").arg(s.withoutPdf);
     if (s.cancelled)
-        summary += QStringLiteral(" Programování bylo stornováno.");
+        summary += QCoreApplication::translate("CmdProvision", " Programování bylo stornováno.");
     if (s.logFailed)
-        summary += QStringLiteral(" Protokol nelze zapisovat; programování skončilo.");
+        summary += QCoreApplication::translate("CmdProvision", " Protokol nelze zapisovat; programování skončilo.");
     printOut(summary + QLatin1Char('\n'));
     // A missing report is a warning, but not a clean run a script may trust.
     const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed
@@ -320,8 +323,6 @@ int runProvision(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(provision, "provision",
-                   "provision --port PORT [--port PORT ...] --template T.json --stations S.csv   sériové programování stanic",
-                   runProvision)
+TORVAL_CLI_COMMAND(provision, "provision", QT_TRANSLATE_NOOP("cli", "provision --port PORT [--port PORT ...] --template T.json --stations S.csv   sériové programování stanic"), runProvision)
 
 } // namespace torval::cli

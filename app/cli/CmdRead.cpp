@@ -10,9 +10,10 @@
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "storage/SettingsCommands.h"
-#include "storage/SettingsFile.h"
+#include "commands/SettingsCommands.h"
+#include "files/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -24,11 +25,11 @@ namespace {
 int runRead(const QStringList& args)
 {
     CommandLine line(
-        QStringLiteral("Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]\n"),
-        {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
-         {QStringLiteral("o"), QStringLiteral("soubor nastavení, který se zapíše"), QStringLiteral("SOUBOR.eep"), true},
-         {QStringLiteral("force"), QStringLiteral("přepíše existující soubor bez ptaní")},
-         {QStringLiteral("used-only"), QStringLiteral("čte jen nastavení, ne celou paměť stanice")},
+        QCoreApplication::translate("CmdRead", "Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]\n"),
+        {{QStringLiteral("port"), QCoreApplication::translate("CmdRead", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
+         {QStringLiteral("o"), QCoreApplication::translate("CmdRead", "soubor nastavení, který se zapíše"), QCoreApplication::translate("CmdRead", "SOUBOR.eep"), true},
+         {QStringLiteral("force"), QCoreApplication::translate("CmdRead", "přepíše existující soubor bez ptaní")},
+         {QStringLiteral("used-only"), QCoreApplication::translate("CmdRead", "čte jen nastavení, ne celou paměť stanice")},
          timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
@@ -47,7 +48,7 @@ int runRead(const QStringList& args)
     bool overwrite = force;
     if (!force && QFileInfo::exists(output)) {
         TerminalPrompts ask(false);
-        if (ask.question(QString::fromUtf8(kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
+        if (ask.question(QCoreApplication::translate("SettingsFile", kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
             if (ask.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
             return kFailed;
@@ -89,5 +90,4 @@ int runRead(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(read, "read", "read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]   načte nastavení ze stanice",
-                   torval::cli::runRead)
+TORVAL_CLI_COMMAND(read, "read", QT_TRANSLATE_NOOP("cli", "read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]   načte nastavení ze stanice"), torval::cli::runRead)

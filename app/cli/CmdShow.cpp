@@ -8,8 +8,9 @@
 #include "model/ConfigFields.h"
 #include "model/ConfigJson.h"
 #include "model/SettingsDocument.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <memory>
 
@@ -36,7 +37,7 @@ QString readable(const DeviceConfig& c)
                     value = QLatin1Char('"') + textOf(c, f, i) + QLatin1Char('"');
                     break;
                 case FieldKind::Flag:
-                    value = flagOf(c, f, i) ? QStringLiteral("ano") : QStringLiteral("ne");
+                    value = flagOf(c, f, i) ? QCoreApplication::translate("CmdShow", "ano") : QCoreApplication::translate("CmdShow", "ne");
                     break;
                 case FieldKind::Byte:
                     value = QString::number(byteOf(c, f, i));
@@ -52,8 +53,8 @@ QString readable(const DeviceConfig& c)
 
 int runShow(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli show SOUBOR.eep [--json]\n"),
-                     {{QStringLiteral("json"), QStringLiteral("nastavení jako JSON, který čte import")}});
+    CommandLine line(QCoreApplication::translate("CmdShow", "Použití: torval-cli show SOUBOR.eep [--json]\n"),
+                     {{QStringLiteral("json"), QCoreApplication::translate("CmdShow", "nastavení jako JSON, který čte import")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString path = line.positional().front();
@@ -76,6 +77,6 @@ int runShow(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(show, "show", "show SOUBOR.eep [--json]   vypíše nastavení uložené v souboru", runShow)
+TORVAL_CLI_COMMAND(show, "show", QT_TRANSLATE_NOOP("cli", "show SOUBOR.eep [--json]   vypíše nastavení uložené v souboru"), runShow)
 
 } // namespace torval::cli

@@ -10,8 +10,10 @@
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
+#include "history/HistoryStore.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace torval::cli {
@@ -20,9 +22,9 @@ namespace {
 
 int runWrite(const QStringList& args)
 {
-    CommandLine line(QStringLiteral("Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]\n"),
-                     {{QStringLiteral("port"), QStringLiteral("sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
-                      {QStringLiteral("no-verify"), QStringLiteral("zapsané bloky se nečtou zpět ke kontrole")},
+    CommandLine line(QCoreApplication::translate("CmdWrite", "Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]\n"),
+                     {{QStringLiteral("port"), QCoreApplication::translate("CmdWrite", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
+                      {QStringLiteral("no-verify"), QCoreApplication::translate("CmdWrite", "zapsané bloky se nečtou zpět ke kontrole")},
                       timeoutOption()});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
@@ -42,7 +44,8 @@ int runWrite(const QStringList& args)
     // through the station's programming mode.
     CliLink cli(port, prompts);
     cli.setHelloTimeout(*timeout);
-    CommandContext ctx{document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify};
+    HistoryStore history;
+    CommandContext ctx{document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify, &history, WriteProgram::CliWrite};
     if (loadSettingsFromFile(ctx, input) != CommandOutcome::Done)
         return kFailed;
     if (!cli.activate())
@@ -57,5 +60,4 @@ int runWrite(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(write, "write", "write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]   uloží nastavení do stanice",
-                   torval::cli::runWrite)
+TORVAL_CLI_COMMAND(write, "write", QT_TRANSLATE_NOOP("cli", "write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]   uloží nastavení do stanice"), torval::cli::runWrite)

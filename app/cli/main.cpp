@@ -1,6 +1,6 @@
 #include "CliCommand.h"
 
-#include "platform/QtTranslation.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -51,13 +51,14 @@ using namespace torval::cli;
 
 static QString usageText()
 {
-    QString s = QStringLiteral("Použití: torval-cli PŘÍKAZ [VOLBY]\n\nPříkazy:\n");
+    QString s = QCoreApplication::translate("cli", "Použití: torval-cli PŘÍKAZ [VOLBY]\n\nPříkazy:\n");
     auto cmds = commands();
     std::sort(cmds.begin(), cmds.end(), [](const auto& a, const auto& b) { return qstrcmp(a.name, b.name) < 0; });
     for (const auto& c : cmds)
-        s += QStringLiteral("  %1\n").arg(QString::fromUtf8(c.synopsis));
-    s += QStringLiteral("\nVolby:\n  --version     verze programu\n  -h, --help    tato nápověda; "
-                        "PŘÍKAZ --help vypíše volby příkazu\n");
+        s += QStringLiteral("  %1\n").arg(QCoreApplication::translate("cli", c.synopsis));
+    s += QCoreApplication::translate("cli", "\nVolby:\n  --version     verze programu\n  -h, --help    tato nápověda; "
+                                            "PŘÍKAZ --help vypíše volby příkazu\n");
+    s += QStringLiteral("  --%1 cs|en  %2\n").arg(torval::languageOptionName(), torval::languageOptionHelp());
     return s;
 }
 
@@ -72,8 +73,22 @@ int main(int argc, char** argv)
     // Drawing the printed report needs fonts and painting, which only a
     // QGuiApplication provides; it needs no display on the offscreen platform.
     // Series programming prints each station's report too.
+    // --language anywhere on the line, for the whole program; what is left is
+    // the command and its own options.
+    QStringList args = torval::argumentList(argc, argv);
+    const torval::LanguageOption language = torval::languageOption(args);
+    const QString option = QStringLiteral("--") + torval::languageOptionName();
+    for (qsizetype k = 1; k < args.size() && args[k] != QLatin1String("--");) {
+        if (args[k] == option)
+            args.remove(k, std::min<qsizetype>(2, args.size() - k));
+        else if (args[k].startsWith(option + QLatin1Char('=')))
+            args.remove(k);
+        else
+            ++k;
+    }
+    args.removeFirst();
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "provision") == 0)) {
+    if (!args.isEmpty() && (args.first() == QLatin1String("print") || args.first() == QLatin1String("provision"))) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -81,12 +96,15 @@ int main(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("torval-cli"));
-    // Qt's own error texts (files, printing) in Czech like the rest.
-    (void)torval::installQtCzechTranslation(*app);
-    (void)torval::installProgramTranslation(*app);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    // Qt's own error texts (files, printing) in the program's language too.
+    (void)torval::installLanguage(*app, language.language.value_or(torval::Language::Czech));
+    if (language.given && !language.language) {
+        printErr(QCoreApplication::translate("cli", "Neznámý jazyk '%1': zadejte cs nebo en.\n").arg(language.value)
+                 + usageText());
+        return kUsage;
+    }
     if (args.isEmpty()) {
-        printErr(QStringLiteral("Chybí příkaz.\n") + usageText());
+        printErr(QCoreApplication::translate("cli", "Chybí příkaz.\n") + usageText());
         return kUsage;
     }
     if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
@@ -101,8 +119,8 @@ int main(int argc, char** argv)
     for (const auto& c : commands())
         if (name == QLatin1String(c.name))
             return c.run(args);
-    printErr((name.startsWith(QLatin1Char('-')) ? QStringLiteral("Neznámá volba '%1'.\n")
-                                                : QStringLiteral("Neznámý příkaz '%1'.\n"))
+    printErr((name.startsWith(QLatin1Char('-')) ? QCoreApplication::translate("cli", "Neznámá volba '%1'.\n")
+                                                : QCoreApplication::translate("cli", "Neznámý příkaz '%1'.\n"))
                  .arg(name)
              + usageText());
     return kUsage;

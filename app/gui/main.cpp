@@ -7,35 +7,70 @@
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
 #include "platform/QtEventPump.h"
-#include "platform/QtSerialLine.h"
-#include "platform/QtTranslation.h"
+#include "platform/PortLine.h"
 #include "station/DemoStation.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 #include "ui/MainWindow.h"
 #include "platform/PortRouterLine.h"
+#include "translations/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 
 using namespace torval;
 
 namespace {
 
-void describeCommandLine(QCommandLineParser& parser, const QCommandLineOption& portOption)
+QCommandLineOption portOption()
 {
-    parser.setApplicationDescription(QStringLiteral("Inicializační program pro zařízení TORVAL"));
+    return {QStringLiteral("port"),
+            QCoreApplication::translate("main", "Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
+            QStringLiteral("PATH")};
+}
+
+QCommandLineOption languageOption()
+{
+    return {languageOptionName(), languageOptionHelp(), QStringLiteral("cs|en")};
+}
+
+// Qt's own options keep the words they always had (Qt's catalogue names only
+// some of them); added before the program's language is installed.
+void addQtOptions(QCommandLineParser& parser)
+{
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(portOption);
-    parser.addPositionalArgument(QStringLiteral("SOUBOR"), QStringLiteral("Soubor nastavení (*.eep), který se načte po spuštění."),
-                                 QStringLiteral("[SOUBOR]"));
+}
+
+void describeCommandLine(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Inicializační program pro zařízení TORVAL"));
+    parser.addOption(portOption());
+    parser.addOption(languageOption());
+    parser.addPositionalArgument(QCoreApplication::translate("main", "SOUBOR"),
+                                 QCoreApplication::translate("main", "Soubor nastavení (*.eep), který se načte po spuštění."),
+                                 QCoreApplication::translate("main", "[SOUBOR]"));
+}
+
+// The language: --language for this start, otherwise the one chosen last,
+// otherwise Czech. `remember`: the window opens, and keeps a --language for
+// the next start (the help and the version only read the choice).
+Language chosenLanguage(const LanguageOption& option, bool remember)
+{
+    QSettings remembered;
+    const QString key = QStringLiteral("language");
+    if (option.language) {
+        if (remember)
+            remembered.setValue(key, languageCode(*option.language));
+        return *option.language;
+    }
+    return languageFromCode(remembered.value(key).toString()).value_or(Language::Czech);
 }
 
 } // namespace
@@ -45,21 +80,24 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("torval-init"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QCoreApplication::setOrganizationName(QStringLiteral("TORVAL"));
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
-        QStringLiteral("PATH"));
+    const QStringList arguments = argumentList(argc, argv);
+    const LanguageOption languageGiven = languageOption(arguments);
     {
         // The help, the version and a wrong command line are answered on the
         // terminal before any window exists, so they need no display.
+        QCoreApplication terminal(argc, argv);
         QCommandLineParser line;
-        describeCommandLine(line, portOption);
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
+        addQtOptions(line);
+        (void)installLanguage(terminal, chosenLanguage(languageGiven, false));
+        describeCommandLine(line);
+        if (languageGiven.given && !languageGiven.language) {
+            std::fprintf(stderr, "%s\n",
+                         qUtf8Printable(QCoreApplication::translate("main", "Neznámý jazyk '%1': zadejte cs nebo en.")
+                                            .arg(languageGiven.value)));
+            return 2;
+        }
         if (!line.parse(arguments) || line.isSet(QStringLiteral("help")) || line.isSet(QStringLiteral("help-all")) ||
             line.isSet(QStringLiteral("version")) || line.positionalArguments().size() > 1) {
-            QCoreApplication terminal(argc, argv);
-            (void)installQtCzechTranslation(terminal);
             line.process(terminal); // ends the program for everything but a second file
             line.showHelp(2);
         }
@@ -67,20 +105,17 @@ int main(int argc, char** argv)
 
     // A file-size limit then fails the report's write with its message
     // instead of killing the program in the middle of the technician's work.
+    // (Windows has no such signal: a write there just fails.)
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     // Every window of the program, the dialogs included, carries its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torval-init.png")));
-    // Message-box buttons and Qt's file and print dialogs in Czech, their
-    // sizes, dates and file types too, whatever the system's language. The
-    // program's own numbers never go through the locale: the station's
-    // decimal point stays a point.
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    (void)installQtCzechTranslation(app);
-    (void)installProgramTranslation(app);
-
     QCommandLineParser parser;
-    describeCommandLine(parser, portOption);
+    addQtOptions(parser);
+    (void)installLanguage(app, chosenLanguage(languageGiven, true));
+    describeCommandLine(parser);
     parser.process(app);
 
     SettingsDocument document;
@@ -88,7 +123,7 @@ int main(int argc, char** argv)
     MainWindow window(document, image);
 
     QtEventPump pump;
-    QtSerialLine hardware;
+    PortLine hardware;
     StationCore station;
     // Programmed as on site, so reading it shows a real configuration.
     (void)programDemoStation(station);
@@ -100,8 +135,8 @@ int main(int argc, char** argv)
     QSettings remembered;
     window.rememberIn(&remembered);
 
-    if (parser.isSet(portOption)) {
-        const QString port = parser.value(portOption);
+    if (parser.isSet(portOption())) {
+        const QString port = parser.value(portOption());
         if (port == QLatin1String("simulator"))
             window.selectPort(MainWindow::virtualStationPort());
         else

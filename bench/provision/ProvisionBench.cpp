@@ -12,8 +12,8 @@
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
 #include "model/SettingsSize.h"
-#include "storage/Provisioning.h"
-#include "storage/SettingsDiff.h"
+#include "provisioning/Provisioner.h"
+#include "model/SettingsDiff.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

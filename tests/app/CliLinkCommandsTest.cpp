@@ -274,3 +274,44 @@ TEST_F(CliFixture, StationLinkReplacesOnlyItsOwnLink)
 }
 
 } // namespace
+
+// Every write first keeps what the station held; the history gives back both
+// sides, and a write whose backup cannot be kept leaves the station alone.
+TEST_F(CliFixture, AWriteIsRecordedWithTheStationsBytesBeforeAndAfter)
+{
+    const QByteArray previous = settingsFileBytes(DeviceConfig{});
+    const QByteArray settings = settingsFileBytes(sample());
+    ASSERT_TRUE(writeFile(file("old.eep"), previous));
+    ASSERT_TRUE(writeFile(file("in.eep"), settings));
+    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("9"), QStringLiteral("--image"),
+                            file("old.eep"), QStringLiteral("--save"), file("station.eep")});
+    ASSERT_FALSE(station.port().isEmpty());
+    const QByteArray keptDb = qgetenv("TORVAL_HISTORY_DB");
+    const auto write = [&](const QString& db) {
+        qputenv("TORVAL_HISTORY_DB", db.toUtf8());
+        return runCli({QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("in.eep")});
+    };
+
+    ASSERT_TRUE(writeFile(file("soubor"), QByteArray("not a folder")));
+    const CliResult refused = write(file("soubor/history.sqlite"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("stanice je beze změny"))) << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(file("station.eep"))) << "nothing was written";
+
+    const CliResult w = write(file("history.sqlite"));
+    ASSERT_EQ(w.exitCode, 0) << w.err.toStdString();
+    const CliResult list = runCli({QStringLiteral("history"), QStringLiteral("--json")});
+    EXPECT_TRUE(list.out.contains(QStringLiteral("\"station\": \"ČERPADLO 3\""))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral("\"result\": \"written\"")));
+    for (const char* side : {"--before", "--after"}) {
+        const CliResult e = runCli({QStringLiteral("history"), QStringLiteral("--export"), QStringLiteral("1"),
+                                    QString::fromLatin1(side), QStringLiteral("-o"), file("side.eep"),
+                                    QStringLiteral("--force")});
+        ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
+        const QByteArray expected = QByteArray(side) == "--before" ? previous : settings;
+        const QByteArray got = readAll(file("side.eep"));
+        EXPECT_GT(got.size(), 272) << side;
+        EXPECT_EQ(firstDifference(got.left(expected.size()), expected.left(got.size())), -1) << side;
+    }
+    qputenv("TORVAL_HISTORY_DB", keptDb);
+}

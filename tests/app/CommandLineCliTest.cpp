@@ -77,6 +77,25 @@ TEST(CommandLineCli, ProgramsNameAWrongLineInCzechAndExitTwo)
     }
 }
 
+// Czech whatever the system speaks; English only when asked for, anywhere on
+// the line, from the first word of the usage to the command's own messages.
+TEST(CommandLineCli, EnglishOnlyWithLanguageEn)
+{
+    qputenv("LC_ALL", "en_GB.UTF-8");
+    const QString example = QStringLiteral(TORVAL_SOURCE_DIR "/dist/examples/sablona.json");
+    EXPECT_EQ(runCli({"check", example}).out, QStringLiteral("Nastavení je v pořádku.\n"));
+    EXPECT_EQ(runCli({"check", example, "--language", "en"}).out, QStringLiteral("The settings are in order.\n"));
+    EXPECT_TRUE(runCli({"--language=en", "--help"}).out.startsWith(QStringLiteral("Usage: torval-cli COMMAND")));
+    const CliResult wrong = runCli({"--language", "de", "check", example});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("Neznámý jazyk 'de'"))) << wrong.err.toStdString();
+    QProcess station;
+    station.start(programPath("torval-station"), {"--language", "en", "--bogus"});
+    ASSERT_TRUE(station.waitForFinished(10000));
+    EXPECT_EQ(QString::fromUtf8(station.readAllStandardError()), QStringLiteral("torval-station: Unknown option '--bogus'.\nHelp: torval-station --help\n"));
+    qunsetenv("LC_ALL");
+}
+
 // A station that never answers the hello: the window waits, --timeout does not.
 TEST(CommandLineCli, TimeoutGivesUpOnAStationThatNeverAnswers)
 {

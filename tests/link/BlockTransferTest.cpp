@@ -1,3 +1,4 @@
+#include "support/SimulatedStation.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "station/SimulatedEventPump.h"
@@ -13,13 +14,7 @@ using namespace torval::test;
 
 namespace {
 
-struct TransferFixture : ::testing::Test {
-    SimulatedEventPump pump;
-    StationCore station;
-    VirtualSerialLine line{station, pump};
-    FakePrompts prompts;
-    FakeBusy busy;
-    StationLink link{line, pump, prompts, busy};
+struct TransferFixture : ::testing::Test, test::SimulatedStation {
     EepromImage image;
 
     void up(int memoryCode = 4)

@@ -2,6 +2,7 @@
 // header alone when it is not valid (an empty station is known at once), and
 // the whole memory when a valid header's lists do not end in the marker.
 
+#include "support/SimulatedStation.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
@@ -32,13 +33,7 @@ int markerEnd(const EepromImage& image)
     return pos + 2;
 }
 
-struct QuickReadFixture : ::testing::Test {
-    SimulatedEventPump pump;
-    StationCore station;
-    VirtualSerialLine line{station, pump};
-    FakePrompts prompts;
-    FakeBusy busy;
-    StationLink link{line, pump, prompts, busy};
+struct QuickReadFixture : ::testing::Test, test::SimulatedStation {
     std::unique_ptr<EepromImage> settings = std::make_unique<EepromImage>();
     int used = 0;
     int saved = 0; // one past the last block a station write of the settings sends

@@ -3,6 +3,7 @@
 // valid header over anything but the complete new settings, and a write the
 // station did not really take must never be reported as done.
 
+#include "support/SimulatedStation.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
@@ -11,7 +12,7 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "storage/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 #include "LinkFakes.h"
 
 #include <gtest/gtest.h>
@@ -51,13 +52,7 @@ std::unique_ptr<EepromImage> encoded(const DeviceConfig& c)
     return image;
 }
 
-struct SoakFixture : ::testing::Test {
-    SimulatedEventPump pump;
-    StationCore station;
-    VirtualSerialLine line{station, pump};
-    FakePrompts prompts;
-    FakeBusy busy;
-    StationLink link{line, pump, prompts, busy};
+struct SoakFixture : ::testing::Test, test::SimulatedStation {
     std::unique_ptr<EepromImage> fresh = encoded(newSettings());
     int size = settingsSize(newSettings());
 

@@ -1,3 +1,5 @@
+#include "support/SimulatedStation.h"
+#include "link/LineProtocol.h"
 #include "link/StationLink.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
@@ -13,13 +15,7 @@ namespace {
 
 const QString kActivationFailed = QStringLiteral("Při pokusu aktivovat spojení nastala chyba.");
 
-struct LinkFixture : ::testing::Test {
-    SimulatedEventPump pump;
-    StationCore station;
-    VirtualSerialLine line{station, pump};
-    FakePrompts prompts;
-    FakeBusy busy;
-    StationLink link{line, pump, prompts, busy};
+struct LinkFixture : ::testing::Test, test::SimulatedStation {
     std::vector<LinkState> states;
     DeviceInfo shownInfo; // what the window's information panel shows
     void SetUp() override
@@ -153,7 +149,14 @@ TEST_F(LinkFixture, StornoAfterHelloOnlyHidesTheBusyWindow)
         if (r.command == 0x02)
             busy.cancel = true;
     };
+    // Storno once the station answered: the link is made all the same, the
+    // busy window goes away and nothing else is said or sent.
     EXPECT_EQ(link.activateLink(QStringLiteral("COM 1")), LinkState::Active);
+    EXPECT_FALSE(busy.visible);
+    EXPECT_EQ(busy.log.last(), QStringLiteral("hide"));
+    EXPECT_EQ(prompts.texts().size(), 1) << "the instruction only, no failure";
+    EXPECT_TRUE(line.isOpen());
+    EXPECT_EQ(sent(cmd::Leave), 0) << "no Leave";
 }
 
 TEST_F(LinkFixture, MissingIdentificationFails)

@@ -8,7 +8,7 @@
 #include "report/RecordingSurface.h"
 #include "report/ReportSections.h"
 
-#include "QtPrinters.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
 
-#include "QtPrinters.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "report/PrinterDevice.h"
 #include "report/RecordingSurface.h"
 
-#include "QtPrinters.h"
+#include "support/QStringPrinter.h"
 #include "support/UserFakes.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
+#include "model/ConfigFields.h"
 #include "report/LevelGraph.h"
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
 #include "report/ReportSections.h"
 
-#include "QtPrinters.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,30 @@ TEST(ReportSections, OnlyOutputsO1ToO4AndCounterC1ArePrinted)
     EXPECT_TRUE(has(t, QStringLiteral("vodomer")));
     EXPECT_FALSE(has(t, QStringLiteral("C2")));
     EXPECT_FALSE(anyContains(t, QStringLiteral("plynomer")));
+}
+
+// Every text the image holds is printed for the rows the window shows (O1..O4,
+// C1), its options on; a text field added without its report column fails
+// here. The unauthorised-access text is fixed in the station and not printed.
+TEST(ReportSections, EveryStoredTextIsPrinted)
+{
+    DeviceConfig c;
+    const auto token = [](const FieldDef& f, int i) { return QStringLiteral("q%1q%2").arg(int(f.id)).arg(i); };
+    const auto listed = [](const FieldDef& f) { return f.image.kind == layout::PlaceKind::List; };
+    for (const FieldDef& f : configFields())
+        for (int i = 0; i < f.count; ++i) {
+            if (f.kind == FieldKind::Flag)
+                *f.flag(c, i) = true;
+            else if (listed(f))
+                *f.text(c, i) = token(f, i);
+        }
+    RecordingSurface s(kA4Width, kA4Height);
+    const auto t = report(c, s);
+    for (const FieldDef& f : configFields()) {
+        const int shown = f.rows == RowSet::Outputs ? 4 : f.rows == RowSet::Counters ? 1 : f.count;
+        for (int i = 0; listed(f) && f.id != FieldId::rtNotAuthorized && i < shown; ++i)
+            EXPECT_TRUE(anyContains(t, token(f, i))) << f.name << " " << i;
+    }
 }
 
 TEST(ReportSections, StationNameIsCutTo20CharsInEveryPageHeader)

@@ -1,7 +1,7 @@
 #include "rules/FieldRules.h"
 #include "rules/NumberRules.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -328,6 +328,18 @@ TEST(FieldRules, MainWindowLatchBetweenStateNames)
     EXPECT_FALSE(latch);
     // Another row's names are not this row's partners.
     EXPECT_TRUE(checkFieldLeave(field("tabINPZap"), 5, c, e, latch).passed);
+}
+
+// A text without a rule of its own is checked as a station text; only the
+// station name is free, and flags and bytes have no rule.
+TEST(FieldRules, EveryTextFieldHasItsRule)
+{
+    for (const FieldDef& f : configFields()) {
+        const bool free = f.kind != FieldKind::Text || f.id == FieldId::tabJmenoStanice;
+        EXPECT_EQ(ruleForField(f) == RuleId::None, free) << f.name;
+    }
+    EXPECT_EQ(ruleForField(torval::field(FieldId::rtPowerUp)), RuleId::Text);
+    EXPECT_EQ(ruleForField(torval::field(FieldId::tabOUTZap)), RuleId::OutputOn);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "rules/CharacterSets.h"
 #include "rules/FieldRules.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

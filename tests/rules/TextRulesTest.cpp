@@ -1,7 +1,7 @@
 #include "rules/CharacterSets.h"
 #include "rules/KeywordRule.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

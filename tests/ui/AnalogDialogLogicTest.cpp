@@ -126,8 +126,8 @@ TEST_F(AnalogFixture, RefusedOkCopiesNothingUntilCorrected)
 TEST_F(AnalogFixture, SendImmediatelyBoxesFollowTheirReportsAndPowerSaving)
 {
     configure(true, 0x00);
-    ASSERT_TRUE(doc.setFlag("tabAINCL1UpEvent", 0, true));
-    ASSERT_TRUE(doc.setFlag("tabAINCL2DnEvent", 0, true));
+    doc.setFlag(field(FieldId::tabAINCL1UpEvent), 0, true);
+    doc.setFlag(field(FieldId::tabAINCL2DnEvent), 0, true);
     logic.open(0);
     EXPECT_TRUE(logic.alarmEnabled(F::AlarmCL1Up));
     EXPECT_FALSE(logic.alarmEnabled(F::AlarmCL1Down));
@@ -145,7 +145,7 @@ TEST_F(AnalogFixture, SendImmediatelyBoxesFollowTheirReportsAndPowerSaving)
 TEST_F(AnalogFixture, DisabledBoxKeepsItsTickAndHighBitsSurvive)
 {
     configure(true, 0xA2); // bits 4..7 belong to the firmware; bit 1 = CL1 down
-    ASSERT_TRUE(doc.setFlag("tabAINCL1UpEvent", 0, true));
+    doc.setFlag(field(FieldId::tabAINCL1UpEvent), 0, true);
     logic.open(0);
     EXPECT_TRUE(logic.flag(F::AlarmCL1Down));
     EXPECT_FALSE(logic.flag(F::AlarmCL1Up));

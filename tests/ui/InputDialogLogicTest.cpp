@@ -28,11 +28,11 @@ struct InputFixture : ::testing::Test {
 
 TEST_F(InputFixture, CopiesTheRowAndBothFlagsIn)
 {
-    ASSERT_TRUE(doc.setText("tabINPNazev", 3, "DVERE"));
-    ASSERT_TRUE(doc.setText("tabINPZap", 3, "OTEVRENO"));
-    ASSERT_TRUE(doc.setText("tabINPHL", 3, "zavreno"));
-    ASSERT_TRUE(doc.setFlag("tabINPNeg", 3, true));
-    ASSERT_TRUE(doc.setFlag("eeMaskDInHLAlarm", 3, true));
+    doc.setText(field(FieldId::tabINPNazev), 3, "DVERE");
+    doc.setText(field(FieldId::tabINPZap), 3, "OTEVRENO");
+    doc.setText(field(FieldId::tabINPHL), 3, "zavreno");
+    doc.setFlag(field(FieldId::tabINPNeg), 3, true);
+    doc.setFlag(field(FieldId::eeMaskDInHLAlarm), 3, true);
     logic.open(3);
     EXPECT_EQ(logic.caption(), QStringLiteral("Vstup I4"));
     EXPECT_EQ(logic.text(T::Nazev), "DVERE");
@@ -51,8 +51,8 @@ TEST_F(InputFixture, SendImmediatelyNeedsTheTransitionAndPowerSaving)
     for (const Case& k : {Case{false, true, true, false, false}, Case{true, true, false, true, false},
                           Case{true, false, true, false, true}, Case{true, false, false, false, false}}) {
         powerSaving(k.ps);
-        ASSERT_TRUE(doc.setFlag("tabINPLHEvent", 0, k.lhEvent));
-        ASSERT_TRUE(doc.setFlag("tabINPHLEvent", 0, k.hlEvent));
+        doc.setFlag(field(FieldId::tabINPLHEvent), 0, k.lhEvent);
+        doc.setFlag(field(FieldId::tabINPHLEvent), 0, k.hlEvent);
         logic.open(0);
         EXPECT_EQ(logic.lhAlarmEnabled(), k.lhEnabled) << k.ps << k.lhEvent << k.hlEvent;
         EXPECT_EQ(logic.hlAlarmEnabled(), k.hlEnabled) << k.ps << k.lhEvent << k.hlEvent;
@@ -62,7 +62,7 @@ TEST_F(InputFixture, SendImmediatelyNeedsTheTransitionAndPowerSaving)
 TEST_F(InputFixture, DisabledBoxKeepsItsTickAndOkStoresIt)
 {
     powerSaving(true);
-    ASSERT_TRUE(doc.setFlag("tabINPLHEvent", 1, true));
+    doc.setFlag(field(FieldId::tabINPLHEvent), 1, true);
     logic.open(1);
     EXPECT_TRUE(logic.lhAlarmEnabled());
     logic.setFlag(F::LHAlarm, true);
@@ -79,7 +79,7 @@ TEST_F(InputFixture, DisabledBoxKeepsItsTickAndOkStoresIt)
 
 TEST_F(InputFixture, StornoLeavesRowAndFlagsUnchanged)
 {
-    ASSERT_TRUE(doc.setText("tabINPNazev", 2, "A"));
+    doc.setText(field(FieldId::tabINPNazev), 2, "A");
     const DeviceConfig before = doc.config();
     logic.open(2);
     logic.setText(T::Nazev, "B");

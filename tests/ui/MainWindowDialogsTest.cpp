@@ -52,7 +52,7 @@ struct WindowDialogs : ::testing::Test {
 
 TEST_F(WindowDialogs, PhoneStornoStillTakesRightsFromAnEmptyRow)
 {
-    ASSERT_TRUE(doc.setFlag("tabTCPrijem", 2, true));
+    doc.setFlag(field(FieldId::tabTCPrijem), 2, true);
     QString title;
     answerDialog("&Storno", "602111222", &title);
     window.EditPhoneNumber(2);

@@ -4,6 +4,7 @@
 
 #include "ui/MainWindowTestSupport.h"
 #include "ui/CompareView.h"
+#include "ui/HistoryWindow.h"
 
 #include "link/LinkMessages.h"
 #include "link/StationLink.h"
@@ -15,12 +16,16 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "storage/CommandMessages.h"
-#include "storage/SettingsDiff.h"
+#include "commands/CommandMessages.h"
+#include "model/SettingsDiff.h"
 #include "ui/MainWindow.h"
 #include "platform/PortRouterLine.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
+#include <QTimer>
+#include "rules/NumberRules.h"
 #include <QDropEvent>
 #include <QLabel>
 #include <QTableWidget>
@@ -163,8 +168,7 @@ TEST_F(MainWindowSessionTest, TheChangedStateFollowsLoadEditSaveAndLoad)
 
     prompts.openPaths = {path("a.eep")};
     click("btFileLoad"); // nothing changed since the station load: no question
-    EXPECT_EQ(prompts.all.back().text,
-              QString::fromUtf8(cmdmsg::kFileLoaded) + path("a.eep") + QString::fromUtf8(cmdmsg::kFileLoadedEnd));
+    EXPECT_EQ(prompts.all.back().text, QString::fromUtf8(cmdmsg::kFileLoaded).arg(path("a.eep")));
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("CERPADLO"));
     EXPECT_FALSE(window.settingsModified());
 }
@@ -266,8 +270,7 @@ TEST_F(MainWindowSessionTest, AFileGivenAtStartOrDroppedGoesThroughTheLoadComman
 
     prompts.all.clear();
     EXPECT_EQ(window.openFile(path("start.eep")), CommandOutcome::Done);
-    EXPECT_EQ(prompts.allTexts(), QStringList{QString::fromUtf8(cmdmsg::kFileLoaded) + path("start.eep")
-                                                    + QString::fromUtf8(cmdmsg::kFileLoadedEnd)});
+    EXPECT_EQ(prompts.allTexts(), QStringList{QString::fromUtf8(cmdmsg::kFileLoaded).arg(path("start.eep"))});
     EXPECT_EQ(doc.config().tabJmenoStanice, QStringLiteral("Z PRIKAZOVE RADKY"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("start.eep – ") + kTitle);
 
@@ -304,6 +307,10 @@ TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
         // The simulator is chosen for this session only.
         port->setCurrentIndex(port->findData(MainWindow::virtualStationPort()));
         emit port->activated(port->currentIndex());
+        // English picked in the about window: for the next start.
+        auto* language = window.findChild<QComboBox*>(QStringLiteral("Jazyk"));
+        language->setCurrentIndex(language->findData(QStringLiteral("en")));
+        emit language->activated(language->currentIndex());
         window.rememberIn(nullptr);
     }
     SettingsDocument otherDoc;
@@ -312,7 +319,8 @@ TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
     QSettings kept(ini, QSettings::IniFormat);
     next.rememberIn(&kept);
     EXPECT_EQ(next.selectedPort(), QStringLiteral("COM 3"));
-    EXPECT_EQ(kept.allKeys(), QStringList{QStringLiteral("port")}) << "nothing else is remembered yet";
+    EXPECT_EQ(next.findChild<QComboBox*>(QStringLiteral("Jazyk"))->currentData().toString(), QStringLiteral("en"));
+    EXPECT_EQ(kept.allKeys(), (QStringList{QStringLiteral("language"), QStringLiteral("port")})) << "nothing else is remembered yet";
     next.rememberIn(nullptr);
 }
 
@@ -326,7 +334,7 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     const QString stationName = doc.config().tabJmenoStanice;
     const QString input3 = doc.config().tabINPNazev[2];
     typeName(QStringLiteral("VODOJEM"));
-    doc.setText("tabINPNazev", 2, QStringLiteral("VRATA"));
+    doc.setText(field(FieldId::tabINPNazev), 2, QStringLiteral("VRATA"));
     const DeviceConfig edited = doc.config();
     const auto imageBefore = std::make_unique<EepromImage>(image);
 
@@ -346,11 +354,112 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     EXPECT_TRUE(image == *imageBefore) << "the station is read into an image of its own";
     EXPECT_TRUE(window.settingsModified());
 
-    doc.setText("tabJmenoStanice", 0, stationName);
-    doc.setText("tabINPNazev", 2, input3);
+    doc.setText(field(FieldId::tabJmenoStanice), 0, stationName);
+    doc.setText(field(FieldId::tabINPNazev), 2, input3);
     compare->click();
     EXPECT_FALSE(table->isVisibleTo(view));
     EXPECT_TRUE(view->findChild<QLabel*>(QStringLiteral("lblShodne"))->isVisibleTo(view));
 }
 
 } // namespace
+
+TEST_F(MainWindowSessionTest, EachKindOfChangeIsOneStepToUndoAndRedo)
+{
+    auto* undo = window.findChild<QToolButton*>(QStringLiteral("btZpet"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    prompts.savePaths = {path("vychozi.eep")};
+    click("btFileSave");
+    click("btDEA");
+    const auto key = [this](int k, Qt::KeyboardModifiers m) {
+        window.activateWindow(); // a closed dialog hands the activation back
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key(k), m);
+        settle();
+    };
+    auto* days = static_cast<QLineEdit*>(window.fieldWidget(field(FieldId::tabDobaPlatnostiSMS), 0));
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        bool storedAfter; // the step's result is what was last loaded
+    } steps[] = {
+        {"station load", [this] { click("btEEPROMLoad"); }, true},
+        {"file load",
+         [this] {
+             prompts.openPaths = {path("vychozi.eep")};
+             click("btFileLoad");
+         },
+         true},
+        {"field left with its rewrite",
+         [&] {
+             days->setFocus();
+             days->selectAll();
+             QTest::keyClicks(days, QStringLiteral("99"));
+             settle();
+             window.fieldWidget(field(FieldId::tabPIN), 0)->setFocus();
+             settle();
+             EXPECT_EQ(doc.config().tabDobaPlatnostiSMS, normalizeSmsValidity(QStringLiteral("99")));
+         },
+         false},
+        {"check box", [this] { static_cast<QCheckBox*>(window.fieldWidget(field(FieldId::tabINPZpr), 2))->click(); }, false},
+        {"dialog OK",
+         [this] {
+             QTimer::singleShot(0, [] {
+                 auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                 ASSERT_NE(dialog, nullptr);
+                 dialog->findChild<QLineEdit*>()->setText(QStringLiteral("DVERE"));
+                 for (auto* b : dialog->findChildren<QPushButton*>())
+                     if (b->text() == QStringLiteral("&Ok"))
+                         b->click();
+             });
+             window.EditDigitalInput(3);
+         },
+         false},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        const DeviceConfig before = doc.config();
+        const bool modifiedBefore = window.settingsModified();
+        s.act();
+        settle();
+        const DeviceConfig after = doc.config();
+        ASSERT_NE(before, after);
+        EXPECT_TRUE(undo->isEnabled());
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(doc.config(), before);
+        EXPECT_EQ(window.settingsModified(), s.storedAfter || modifiedBefore);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(doc.config(), after);
+        EXPECT_EQ(window.settingsModified(), !s.storedAfter);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        key(Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(doc.config(), after);
+    }
+    for (int i = 0; i < 5; ++i)
+        click("btZpet");
+    EXPECT_EQ(doc.config(), DeviceConfig{});
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainWindowSessionTest, AWriteAfterALoadKeepsTheLoadedBytesAndTheHistoryGivesThemBack)
+{
+    click("btDEA");
+    click("btEEPROMLoad");
+    const DeviceConfig loaded = doc.config();
+    station.clearRequests();
+    typeName(QStringLiteral("NOVA"));
+    click("btEEPROMSave");
+    EXPECT_EQ(prompts.all.back().text, QString::fromUtf8(cmdmsg::kDeviceSaved));
+    ASSERT_FALSE(station.requests().empty());
+    EXPECT_EQ(station.requests().front().command, 0x05) << "the loaded settings are the backup: nothing read first";
+
+    window.showHistory();
+    auto* history = window.findChild<HistoryWindow*>();
+    ASSERT_NE(history, nullptr);
+    EXPECT_GE(history->rowCount(), 1); // newest first: this write is shown
+    const QString changes = history->findChild<QPlainTextEdit*>()->toPlainText();
+    EXPECT_TRUE(changes.contains(QStringLiteral("→ \"NOVA\""))) << changes.toStdString();
+    history->findChild<QPushButton*>(QStringLiteral("btHistoriePred"))->click();
+    EXPECT_EQ(doc.config(), loaded);
+    EXPECT_TRUE(window.settingsModified()) << "the station holds NOVA now";
+}

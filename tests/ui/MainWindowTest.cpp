@@ -4,6 +4,7 @@
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
 #include "rules/FieldRules.h"
+#include "ui/GridBuilder.h"
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 using namespace torval;
 using torval::test::moveFocus;
@@ -119,6 +122,27 @@ TEST_F(MainWindowTest, FixedAndHiddenControlsAtStart)
     EXPECT_NE(edit(QStringLiteral("tabAINCL1Dn_7"))->toolTip(), edit(QStringLiteral("tabAINCL1Dn_0"))->toolTip());
     EXPECT_EQ(edit(QStringLiteral("tabAINCL1Dn_1"))->toolTip(), edit(QStringLiteral("tabAINCL1Dn_0"))->toolTip());
     EXPECT_EQ(child(QStringLiteral("tabAINJmeno_7"))->property("text").toString(), QStringLiteral("BAT"));
+}
+
+// Every field of a grid tab that has rows has its grid column, and only one:
+// a field added to the table without its column shows nowhere.
+TEST(GridTables, EveryRowFieldOfAGridTabHasOneColumn)
+{
+    std::map<FieldId, int> columns;
+    for (const GridTable* t : {&inputGrid(), &outputGrid(), &phoneGrid(), &counterGrid()})
+        for (const GridColumn& c : t->columns)
+            if (c.field)
+                ++columns[*c.field];
+    for (const GridColumn& c : analogGrid(0).columns)
+        if (c.field)
+            ++columns[*c.field];
+    // The alarm masks are set in the row dialogs only.
+    const std::set<FieldId> dialogOnly = {FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm, FieldId::eeMaskAInAlarm};
+    for (const FieldDef& f : configFields()) {
+        if (f.count > 1) {
+            EXPECT_EQ(columns[f.id], dialogOnly.count(f.id) ? 0 : 1) << f.name;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, PowerSavingControlsFollowTheOption)

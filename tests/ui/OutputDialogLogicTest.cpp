@@ -29,7 +29,7 @@ struct OutputFixture : ::testing::Test {
 
 TEST_F(OutputFixture, CaptionAndImpulseLengthOnlyForO1)
 {
-    ASSERT_TRUE(doc.setText("tabOUTimpulsLEN", 1, "7,5"));
+    doc.setText(field(FieldId::tabOUTimpulsLEN), 1, "7,5");
     logic.open(1);
     EXPECT_EQ(logic.caption(), QStringLiteral("Výstup O2"));
     EXPECT_FALSE(logic.impulseLengthShown());

@@ -20,9 +20,9 @@ struct PhoneFixture : ::testing::Test {
 
     void setRow(int row, const QString& number, bool prijem, bool udalost)
     {
-        ASSERT_TRUE(doc.setText("tabTC", row, number));
-        ASSERT_TRUE(doc.setFlag("tabTCPrijem", row, prijem));
-        ASSERT_TRUE(doc.setFlag("tabTCUdalost", row, udalost));
+        doc.setText(field(FieldId::tabTC), row, number);
+        doc.setFlag(field(FieldId::tabTCPrijem), row, prijem);
+        doc.setFlag(field(FieldId::tabTCUdalost), row, udalost);
     }
 };
 

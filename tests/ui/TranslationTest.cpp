@@ -1,4 +1,4 @@
-#include "platform/QtTranslation.h"
+#include "translations/Language.h"
 #include "ui/QtPrompts.h"
 
 #include <QApplication>
@@ -48,9 +48,19 @@ TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
     EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), QStringLiteral("Složka"));
     EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Rozšířené"));
 
+    // English asked for: the program's texts and the report's, Qt's own left English.
+    const QLocale before;
+    for (QTranslator* t : qApp->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(t);
+    ASSERT_TRUE(installLanguage(*qApp, Language::English));
+    EXPECT_EQ(QCoreApplication::translate("MainFrame", "Aktivovat"), QStringLiteral("Activate"));
+    EXPECT_EQ(QCoreApplication::translate("PageLayout", "%1. stránka").arg(2), QStringLiteral("Page 2"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Advanced"));
+
     // The other window tests run as they would without it.
     for (QTranslator* t : qApp->findChildren<QTranslator*>())
         QCoreApplication::removeTranslator(t);
+    QLocale::setDefault(before);
 }
 
 } // namespace
