@@ -15,7 +15,8 @@ namespace {
 DeviceConfig fullConfig(bool czech)
 {
     DeviceConfig c;
-    const QString fill = czech ? QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy ") : QStringLiteral("ABCDEFGHIJ");
+    const QString fill =
+        czech ? QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy ") : QStringLiteral("ABCDEFGHIJ");
     for (const FieldDef& f : configFields()) {
         if (f.kind != FieldKind::Text || f.maxLength < 100)
             continue;

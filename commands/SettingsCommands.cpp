@@ -2,21 +2,20 @@
 
 #include <memory>
 
+#include "commands/CommandMessages.h"
+#include "files/SettingsFile.h"
 #include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
+#include "model/ImageLayout.h"
+#include "model/SettingsDiff.h"
 #include "model/SettingsDocument.h"
 #include "rules/OutputCommands.h"
-#include "commands/CommandMessages.h"
-#include "model/SettingsDiff.h"
-#include "files/SettingsFile.h"
-#include "model/ImageLayout.h"
 
 #include <QCoreApplication>
 #include <algorithm>
-
 
 namespace torval {
 
@@ -55,7 +54,7 @@ void showTab(CommandContext& ctx, int tab)
 // Passes everything through and remembers whether a question was answered No.
 class OverwriteAnswer : public Prompts {
 public:
-    explicit OverwriteAnswer(Prompts& inner) : m_inner(inner) {}
+    explicit OverwriteAnswer(Prompts& inner) : m_inner(inner) { }
     void message(const QString& text, Icon icon) override { m_inner.message(text, icon); }
     Answer question(const QString& text, Icon icon, Buttons buttons) override
     {
@@ -109,8 +108,7 @@ CommandOutcome loadSettingsFromFile(CommandContext& ctx, std::optional<QString> 
         ctx.busy.hideBusy();
         ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
         return CommandOutcome::Failed;
-    case FileLoad::Loaded:
-        break;
+    case FileLoad::Loaded: break;
     }
     if (!decodeIntoEditor(ctx)) {
         ctx.prompts.message(fileDamagedMessage(*path), Icon::Error);
@@ -174,8 +172,7 @@ CommandOutcome readDevice(CommandContext& ctx, EepromImage& image)
         ctx.busy.hideBusy();
         say(ctx, cmdmsg::kDeviceLoadCancelled, Icon::Information);
         return CommandOutcome::Cancelled;
-    case TransferOutcome::Completed:
-        break;
+    case TransferOutcome::Completed: break;
     }
     if (!imageHeaderValid(image)) {
         ctx.busy.hideBusy();
@@ -231,8 +228,9 @@ std::optional<qint64> recordBackup(CommandContext& ctx)
         return std::nullopt;
     // The write's own failure first, as every failed write says it, then why.
     const QString what = cmdmsg::text(cmdmsg::kDeviceSaveFailed) + QLatin1Char('\n')
-                         + QCoreApplication::translate("cmdmsg", "Zálohu nastavení stanice se nepodařilo načíst; "
-                                                                 "zápis nezačal, stanice je beze změny.");
+        + QCoreApplication::translate("cmdmsg",
+                                      "Zálohu nastavení stanice se nepodařilo načíst; "
+                                      "zápis nezačal, stanice je beze změny.");
     QByteArray before;
     switch (ctx.link->readStationBytes(before)) {
     case TransferOutcome::Failed:
@@ -243,8 +241,7 @@ std::optional<qint64> recordBackup(CommandContext& ctx)
         ctx.busy.hideBusy();
         say(ctx, cmdmsg::kDeviceSaveCancelled, Icon::Information);
         return std::nullopt;
-    case TransferOutcome::Completed:
-        break;
+    case TransferOutcome::Completed: break;
     }
     const DeviceInfo& info = ctx.link->deviceInfo();
     WriteRecord r;
@@ -282,7 +279,8 @@ void recordOutcome(CommandContext& ctx, qint64 id, TransferOutcome outcome, cons
     else if (!ctx.verifyWrites)
         result = WriteResult::WrittenUnchecked;
     const auto bytes = image.bytes().first(std::size_t(std::min(layout::writtenEnd(size), EepromImage::kSize)));
-    if (!ctx.history->finish(id, result, QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))))
+    if (!ctx.history->finish(id, result,
+                             QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))))
         ctx.prompts.message(ctx.history->error(), Icon::Warning); // the station's write itself stands
 }
 
@@ -332,14 +330,11 @@ CommandOutcome saveSettingsToDevice(CommandContext& ctx)
     if (record)
         recordOutcome(ctx, *record, outcome, snapshot, size);
     switch (outcome) {
-    case TransferOutcome::Failed:
-        say(ctx, cmdmsg::kDeviceSaveFailed, Icon::Error);
-        return CommandOutcome::Failed;
+    case TransferOutcome::Failed: say(ctx, cmdmsg::kDeviceSaveFailed, Icon::Error); return CommandOutcome::Failed;
     case TransferOutcome::Cancelled:
         say(ctx, cmdmsg::kDeviceSaveCancelled, Icon::Information);
         return CommandOutcome::Cancelled;
-    case TransferOutcome::Completed:
-        break;
+    case TransferOutcome::Completed: break;
     }
     say(ctx, cmdmsg::kDeviceSaved, Icon::Information);
     return CommandOutcome::Done;

@@ -33,9 +33,9 @@ struct CommandContext {
     EepromImage& image;
     Prompts& prompts;
     BusyIndicator& busy;
-    CommandView* view = nullptr;    // null on the command line
-    StationLink* link = nullptr;    // needed by the two station commands
-    bool verifyWrites = true;       // the "Kontrolovat zápis do EEPROM" box
+    CommandView* view = nullptr; // null on the command line
+    StationLink* link = nullptr; // needed by the two station commands
+    bool verifyWrites = true;    // the "Kontrolovat zápis do EEPROM" box
     // Where a station write keeps its backup and outcome; null: not recorded.
     HistoryStore* history = nullptr;
     WriteProgram program = WriteProgram::Window;

@@ -16,7 +16,9 @@ namespace torval {
 bool writeSettingsFile(const QString& path, const EepromImage& image, int settingsSize, Prompts& prompts)
 {
     if (QFileInfo::exists(path)) {
-        if (prompts.question(QCoreApplication::translate("SettingsFile", kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes)
+        if (prompts.question(QCoreApplication::translate("SettingsFile", kOverwriteQuestion), Icon::Question,
+                             Buttons::YesNo)
+            != Answer::Yes)
             return true; // declined: the old file stays as it was
     }
     // The file holds the image from address 0 up to one byte short of the

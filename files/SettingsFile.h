@@ -14,8 +14,7 @@ namespace torval {
 // is replaced only after the question was answered Yes, and only once every
 // byte is on disk, so a failed save never costs the old file. Returns true
 // when written and also when the user declined to overwrite.
-[[nodiscard]] bool writeSettingsFile(const QString& path, const EepromImage& image, int settingsSize,
-                                     Prompts& prompts);
+[[nodiscard]] bool writeSettingsFile(const QString& path, const EepromImage& image, int settingsSize, Prompts& prompts);
 
 // Reads the whole file into the image from address 0; later addresses keep
 // what they held. A file that cannot be read or is longer than the image
@@ -44,6 +43,7 @@ enum class FileLoad {
 [[nodiscard]] bool writeCompleteFile(const QString& path, std::span<const std::uint8_t> bytes);
 
 // The question asked before an existing file is replaced.
-inline constexpr const char* kOverwriteQuestion = QT_TRANSLATE_NOOP("SettingsFile", "Tento soubor již existuje. Mám ho přepsat?");
+inline constexpr const char* kOverwriteQuestion =
+    QT_TRANSLATE_NOOP("SettingsFile", "Tento soubor již existuje. Mám ho přepsat?");
 
 } // namespace torval

@@ -2,8 +2,8 @@
 // length check, the buffered read and, for an image that comes in, the header
 // check, the decoder and the check that the settings end inside the file.
 
-#include "model/ImageDecoder.h"
 #include "files/SettingsFile.h"
+#include "model/ImageDecoder.h"
 
 #include <QFile>
 #include <QString>

@@ -38,20 +38,14 @@ bool damaged(const QSqlError& e)
 QString reason(const QSqlError& e)
 {
     switch (nativeCode(e)) {
-    case kFull:
-        return QCoreApplication::translate("HistoryStore", "disk je plný");
+    case kFull: return QCoreApplication::translate("HistoryStore", "disk je plný");
     case kBusy:
-    case kLocked:
-        return QCoreApplication::translate("HistoryStore", "databázi právě drží jiný program");
-    case kReadOnly:
-        return QCoreApplication::translate("HistoryStore", "do databáze nelze zapisovat");
-    case kCantOpen:
-        return QCoreApplication::translate("HistoryStore", "soubor databáze nelze otevřít");
+    case kLocked: return QCoreApplication::translate("HistoryStore", "databázi právě drží jiný program");
+    case kReadOnly: return QCoreApplication::translate("HistoryStore", "do databáze nelze zapisovat");
+    case kCantOpen: return QCoreApplication::translate("HistoryStore", "soubor databáze nelze otevřít");
     case kCorrupt:
-    case kNotADb:
-        return QCoreApplication::translate("HistoryStore", "databáze je poškozená");
-    default:
-        return e.text();
+    case kNotADb: return QCoreApplication::translate("HistoryStore", "databáze je poškozená");
+    default: return e.text();
     }
 }
 
@@ -68,12 +62,9 @@ const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ");
 QString writeProgramText(WriteProgram p)
 {
     switch (p) {
-    case WriteProgram::Window:
-        return QCoreApplication::translate("HistoryStore", "okno programu");
-    case WriteProgram::CliWrite:
-        return QCoreApplication::translate("HistoryStore", "torval-cli write");
-    case WriteProgram::Provision:
-        return QCoreApplication::translate("HistoryStore", "sériové programování");
+    case WriteProgram::Window: return QCoreApplication::translate("HistoryStore", "okno programu");
+    case WriteProgram::CliWrite: return QCoreApplication::translate("HistoryStore", "torval-cli write");
+    case WriteProgram::Provision: return QCoreApplication::translate("HistoryStore", "sériové programování");
     }
     return {};
 }
@@ -81,16 +72,11 @@ QString writeProgramText(WriteProgram p)
 QString writeResultText(WriteResult r)
 {
     switch (r) {
-    case WriteResult::Pending:
-        return QCoreApplication::translate("HistoryStore", "nedokončeno");
-    case WriteResult::Written:
-        return QCoreApplication::translate("HistoryStore", "zapsáno");
-    case WriteResult::Failed:
-        return QCoreApplication::translate("HistoryStore", "chyba");
-    case WriteResult::Cancelled:
-        return QCoreApplication::translate("HistoryStore", "přerušeno");
-    case WriteResult::WrittenUnchecked:
-        return QCoreApplication::translate("HistoryStore", "zapsáno bez kontroly");
+    case WriteResult::Pending: return QCoreApplication::translate("HistoryStore", "nedokončeno");
+    case WriteResult::Written: return QCoreApplication::translate("HistoryStore", "zapsáno");
+    case WriteResult::Failed: return QCoreApplication::translate("HistoryStore", "chyba");
+    case WriteResult::Cancelled: return QCoreApplication::translate("HistoryStore", "přerušeno");
+    case WriteResult::WrittenUnchecked: return QCoreApplication::translate("HistoryStore", "zapsáno bez kontroly");
     }
     return {};
 }
@@ -124,8 +110,7 @@ QString HistoryStore::defaultPath()
     return folder + QStringLiteral("/history.sqlite");
 }
 
-HistoryStore::HistoryStore(QString path)
-    : m_path(std::move(path))
+HistoryStore::HistoryStore(QString path) : m_path(std::move(path))
 {
     static std::atomic<int> counter{0};
     m_connection = QStringLiteral("torval-history-%1").arg(++counter);
@@ -155,13 +140,15 @@ bool HistoryStore::openConnection()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!db.isValid()) {
-        m_error = QCoreApplication::translate("HistoryStore", "Historii zápisů nelze vést: chybí ovladač SQLite pro Qt (balíček libqt6sql6-sqlite).");
+        m_error = QCoreApplication::translate(
+            "HistoryStore", "Historii zápisů nelze vést: chybí ovladač SQLite pro Qt (balíček libqt6sql6-sqlite).");
         return false;
     }
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath())) {
-        m_error = QCoreApplication::translate("HistoryStore", "Historii zápisů nelze založit: složku %1 nelze vytvořit.")
-                      .arg(QDir::toNativeSeparators(file.absolutePath()));
+        m_error =
+            QCoreApplication::translate("HistoryStore", "Historii zápisů nelze založit: složku %1 nelze vytvořit.")
+                .arg(QDir::toNativeSeparators(file.absolutePath()));
         return false;
     }
     db.setDatabaseName(m_path);
@@ -169,7 +156,8 @@ bool HistoryStore::openConnection()
     // milliseconds; wait for it rather than fail a station's write.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!db.open())
-        return failed(QCoreApplication::translate("HistoryStore", "Historii zápisů %1 nelze otevřít: %2."), db.lastError());
+        return failed(QCoreApplication::translate("HistoryStore", "Historii zápisů %1 nelze otevřít: %2."),
+                      db.lastError());
     return true;
 }
 
@@ -228,15 +216,19 @@ bool HistoryStore::open()
         return failed(QCoreApplication::translate("HistoryStore", "Historii zápisů %1 nelze otevřít: %2."), e);
     // Set aside, never deleted: what it still holds may be read by other tools.
     const QString aside = m_path + QStringLiteral(".poskozena-")
-                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::rename(m_path, aside)) {
-        m_error = QCoreApplication::translate("HistoryStore", "Historie zápisů %1 je poškozená a nelze ji odložit stranou.").arg(QDir::toNativeSeparators(m_path));
+        m_error =
+            QCoreApplication::translate("HistoryStore", "Historie zápisů %1 je poškozená a nelze ji odložit stranou.")
+                .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
     for (const char* suffix : {"-wal", "-shm"})
         if (QFile::exists(m_path + QLatin1String(suffix)))
             QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
-    m_notice = QCoreApplication::translate("HistoryStore", "Historie zápisů byla poškozená: je odložena jako %1 a začíná nová.").arg(QDir::toNativeSeparators(aside));
+    m_notice = QCoreApplication::translate("HistoryStore",
+                                           "Historie zápisů byla poškozená: je odložena jako %1 a začíná nová.")
+                   .arg(QDir::toNativeSeparators(aside));
     if (!openConnection())
         return false;
     if (!prepareSchema()) {
@@ -250,15 +242,18 @@ bool HistoryStore::open()
 
 std::optional<qint64> HistoryStore::begin(const WriteRecord& r)
 {
-    const QString what = QCoreApplication::translate("HistoryStore", "Zálohu nastavení stanice nelze uložit do historie zápisů %1: %2.\n"
-                            "Zápis do stanice nezačal, stanice je beze změny.");
+    const QString what =
+        QCoreApplication::translate("HistoryStore",
+                                    "Zálohu nastavení stanice nelze uložit do historie zápisů %1: %2.\n"
+                                    "Zápis do stanice nezačal, stanice je beze změny.");
     if (!open()) {
         m_error = what.arg(QDir::toNativeSeparators(m_path), m_error);
         return std::nullopt;
     }
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT INTO writes (time, station, station_key, product, version, memory, port, program, result, before)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO writes (time, station, station_key, product, version, memory, port, program, result, before)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QDateTime time = r.time.isValid() ? r.time : QDateTime::currentDateTimeUtc();
     q.addBindValue(time.toUTC().toString(kTimeFormat));
     q.addBindValue(text(r.station));
@@ -289,7 +284,9 @@ bool HistoryStore::finish(qint64 id, WriteResult result, const QByteArray& writt
     q.addBindValue(written.isNull() ? QByteArray("") : written);
     q.addBindValue(id);
     if (!q.exec())
-        return failed(QCoreApplication::translate("HistoryStore", "Výsledek zápisu nelze uložit do historie zápisů %1: %2."), q.lastError());
+        return failed(
+            QCoreApplication::translate("HistoryStore", "Výsledek zápisu nelze uložit do historie zápisů %1: %2."),
+            q.lastError());
     return true;
 }
 
@@ -323,7 +320,8 @@ std::vector<WriteRecord> HistoryStore::list(const QString& station)
         return out;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
-    const QString columns = QStringLiteral("SELECT id, time, station, product, version, memory, port, program, result FROM writes");
+    const QString columns =
+        QStringLiteral("SELECT id, time, station, product, version, memory, port, program, result FROM writes");
     if (station.isEmpty()) {
         q.prepare(columns + QStringLiteral(" ORDER BY id DESC"));
     } else {
@@ -346,8 +344,9 @@ std::optional<WriteRecord> HistoryStore::record(qint64 id)
     if (!open())
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT id, time, station, product, version, memory, port, program, result, before, written"
-                             " FROM writes WHERE id = ?"));
+    q.prepare(
+        QStringLiteral("SELECT id, time, station, product, version, memory, port, program, result, before, written"
+                       " FROM writes WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec()) {
         failed(QCoreApplication::translate("HistoryStore", "Historii zápisů %1 nelze přečíst: %2."), q.lastError());

@@ -45,10 +45,10 @@ public:
 // (file commands on a terminal, a report drawn straight into a file).
 class SilentBusy final : public BusyIndicator {
 public:
-    void showBusy(const QString&, bool) override {}
-    void setBusyText(const QString&) override {}
-    void setProgress(int, int) override {}
-    void hideBusy() override {}
+    void showBusy(const QString&, bool) override { }
+    void setBusyText(const QString&) override { }
+    void setProgress(int, int) override { }
+    void hideBusy() override { }
     bool cancelRequested() const override { return false; }
 };
 

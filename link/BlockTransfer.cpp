@@ -1,12 +1,12 @@
 #include "link/BlockTransfer.h"
 
-#include "link/LineProtocol.h"
-#include "link/EventPump.h"
-#include "link/LinkMessages.h"
 #include "interact/Prompts.h"
+#include "link/EventPump.h"
+#include "link/LineProtocol.h"
+#include "link/LinkMessages.h"
 #include "model/EepromImage.h"
-#include "model/ImageLayout.h"
 #include "model/ImageDecoder.h"
+#include "model/ImageLayout.h"
 #include "model/SettingsSize.h"
 
 #include <algorithm>
@@ -19,9 +19,9 @@ namespace torval {
 namespace {
 // Retry policy of the station's programming mode: the reply wait grows by
 // 100 ms with every attempt, so a slow or busy station gets more time.
-constexpr int kReadAttempts = 12;   // waits 100 .. 1200 ms
-constexpr int kWriteAttempts = 10;  // waits 200 .. 1100 ms
-constexpr int kVerifyAttempts = 9;  // waits 200 .. 1000 ms
+constexpr int kReadAttempts = 12;  // waits 100 .. 1200 ms
+constexpr int kWriteAttempts = 10; // waits 200 .. 1100 ms
+constexpr int kVerifyAttempts = 9; // waits 200 .. 1000 ms
 constexpr int kLastBlockStart = EepromImage::kSize - BlockTransfer::kBlockSize;
 constexpr int kReadReplyLength = 1 + 2 * BlockTransfer::kBlockSize; // code, then 8 hex pairs
 
@@ -115,7 +115,7 @@ std::array<int, BlockTransfer::kHeaderBlockCount> BlockTransfer::commitBlocks()
     return a;
 }
 
-BlockTransfer::BlockTransfer(LineProtocol& protocol, BusyIndicator& busy) : m_protocol(protocol), m_busy(busy) {}
+BlockTransfer::BlockTransfer(LineProtocol& protocol, BusyIndicator& busy) : m_protocol(protocol), m_busy(busy) { }
 
 BlockTransfer::Progress::Progress(BusyIndicator& busy, int total) : m_busy(busy), m_total(total)
 {
@@ -331,12 +331,9 @@ TransferOutcome BlockTransfer::finishRead(Step step, EepromImage& image, const E
         m_protocol.settle();
     m_busy.hideBusy();
     switch (step) {
-    case Step::Failed:
-        return TransferOutcome::Failed;
-    case Step::Cancelled:
-        return TransferOutcome::Cancelled;
-    case Step::Done:
-        break;
+    case Step::Failed: return TransferOutcome::Failed;
+    case Step::Cancelled: return TransferOutcome::Cancelled;
+    case Step::Done: break;
     }
     progress.setTotal(progress.done());
     image = scratch;

@@ -13,7 +13,8 @@ std::uint8_t frameChecksum(std::span<const std::uint8_t> payload)
 
 std::uint8_t frameChecksum(const QByteArray& payload)
 {
-    return frameChecksum(std::span(reinterpret_cast<const std::uint8_t*>(payload.constData()), std::size_t(payload.size())));
+    return frameChecksum(
+        std::span(reinterpret_cast<const std::uint8_t*>(payload.constData()), std::size_t(payload.size())));
 }
 
 QByteArray buildFrame(const QByteArray& payload)

@@ -1,8 +1,8 @@
 #include "link/LineProtocol.h"
 
+#include "interact/Prompts.h"
 #include "link/EventPump.h"
 #include "link/LinkMessages.h"
-#include "interact/Prompts.h"
 #include "link/SerialLine.h"
 
 #include <algorithm>
@@ -11,8 +11,7 @@ namespace torval {
 
 LineProtocol::LineProtocol(SerialLine& line, EventPump& pump, Prompts& prompts)
     : m_line(line), m_pump(pump), m_prompts(prompts)
-{
-}
+{ }
 
 bool LineProtocol::openPort(const QString& portText)
 {

@@ -21,7 +21,6 @@ constexpr std::array<ModemType, 7> kModems{{
 }};
 } // namespace
 
-
 std::optional<QString> memorySizeText(int code)
 {
     if (code < 0 || code >= kMemorySizeCodes)

@@ -12,7 +12,10 @@ namespace torval {
 enum class LinkState { Inactive, Active, ActiveWrongDevice };
 
 // The link is up in both active states; only the EEPROM transfers tell them apart.
-[[nodiscard]] constexpr bool linkIsUp(LinkState s) { return s != LinkState::Inactive; }
+[[nodiscard]] constexpr bool linkIsUp(LinkState s)
+{
+    return s != LinkState::Inactive;
+}
 
 enum class TransferOutcome { Completed, Failed, Cancelled };
 

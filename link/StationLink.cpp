@@ -1,8 +1,8 @@
 #include "link/StationLink.h"
 
+#include "interact/Prompts.h"
 #include "link/EventPump.h"
 #include "link/LinkMessages.h"
-#include "interact/Prompts.h"
 #include "link/SerialLine.h"
 #include "model/EepromImage.h"
 #include "model/ImageLayout.h"
@@ -15,8 +15,7 @@ namespace torval {
 
 StationLink::StationLink(SerialLine& line, EventPump& pump, Prompts& prompts, BusyIndicator& busy)
     : m_prompts(prompts), m_busy(busy), m_protocol(line, pump, prompts), m_transfer(m_protocol, busy)
-{
-}
+{ }
 
 void StationLink::setStateListener(std::function<void(LinkState, const DeviceInfo&)> listener)
 {
@@ -110,10 +109,12 @@ LinkState StationLink::activateLink(const QString& portText)
     if (info.product == QLatin1String("?")) {
         m_prompts.message(linkmsg::text(linkmsg::kUnknownDevice), Icon::Information);
     } else if (info.product != QLatin1String(linkmsg::kSupportedProduct)) {
-        m_prompts.message(linkmsg::text(linkmsg::kOnlyProduct).arg(QLatin1String(linkmsg::kSupportedProduct)), Icon::Error);
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyProduct).arg(QLatin1String(linkmsg::kSupportedProduct)),
+                          Icon::Error);
         supported = false;
     } else if (QString::fromLatin1(linkmsg::kMinimumVersion).toDouble() > info.version.toDouble()) {
-        m_prompts.message(linkmsg::text(linkmsg::kOnlyVersion).arg(QLatin1String(linkmsg::kMinimumVersion)), Icon::Error);
+        m_prompts.message(linkmsg::text(linkmsg::kOnlyVersion).arg(QLatin1String(linkmsg::kMinimumVersion)),
+                          Icon::Error);
         supported = false;
     }
 

@@ -41,6 +41,7 @@ consteval int checkedCount(int count)
 }
 
 #define TORVAL_COUNT(n, rows) checkedCount<decltype(DeviceConfig::n)>(rowCount(RowSet::rows))
+// clang-format off
 #define TORVAL_TEXT_ROW(n, rows, len, tab, place)                                                                \
     FieldDef{FieldId::n, #n, FieldKind::Text, RowSet::rows, TORVAL_COUNT(n, rows), len, tab, layout::place,       \
              [](DeviceConfig& c, int i) -> QString* { return slot(c.n, i); }, nullptr, nullptr},
@@ -50,6 +51,7 @@ consteval int checkedCount(int count)
 #define TORVAL_BYTE_ROW(n, rows, tab, place)                                                                     \
     FieldDef{FieldId::n, #n, FieldKind::Byte, RowSet::rows, TORVAL_COUNT(n, rows), 0, tab, layout::place,         \
              nullptr, nullptr, [](DeviceConfig& c, int i) -> std::uint8_t* { return slot(c.n, i); }},
+// clang-format on
 
 constexpr FieldDef kFields[] = {TORVAL_FIELD_TABLE(TORVAL_TEXT_ROW, TORVAL_FLAG_ROW, TORVAL_BYTE_ROW)};
 
@@ -191,19 +193,29 @@ QString FieldDef::caption() const
     case FieldId::tabJmenoStanice: return QCoreApplication::translate("ConfigFields", "Název stanice");
     case FieldId::tabPIN: return QStringLiteral("PIN");
     case FieldId::tabTCcentra: return QCoreApplication::translate("ConfigFields", "Telefonní číslo servisního centra");
-    case FieldId::opPINAuth: return QCoreApplication::translate("ConfigFields", "Autorizace pomocí zadání PINu v příkazové zprávě");
-    case FieldId::tabOdpovidatT0: return QCoreApplication::translate("ConfigFields", "Hlášení o stavu posílat i na telefonní číslo T1");
+    case FieldId::opPINAuth:
+        return QCoreApplication::translate("ConfigFields", "Autorizace pomocí zadání PINu v příkazové zprávě");
+    case FieldId::tabOdpovidatT0:
+        return QCoreApplication::translate("ConfigFields", "Hlášení o stavu posílat i na telefonní číslo T1");
     case FieldId::tabPrepnoutNepovolPristup:
         return QCoreApplication::translate("ConfigFields", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1");
-    case FieldId::opNotAuthorized: return QCoreApplication::translate("ConfigFields", "Posílat hlášení, že není povolen přístup");
-    case FieldId::rtNotAuthorized: return QCoreApplication::translate("ConfigFields", "Text hlášení o nepovolení přístupu");
+    case FieldId::opNotAuthorized:
+        return QCoreApplication::translate("ConfigFields", "Posílat hlášení, že není povolen přístup");
+    case FieldId::rtNotAuthorized:
+        return QCoreApplication::translate("ConfigFields", "Text hlášení o nepovolení přístupu");
     case FieldId::tabDobaPlatnostiSMS: return QCoreApplication::translate("ConfigFields", "Doba platnosti SMS zprávy");
-    case FieldId::opBatt: return QCoreApplication::translate("ConfigFields", "Baterie: při poklesu napětí pod CL1 vypnout zařízení");
-    case FieldId::rtBattLow: return QCoreApplication::translate("ConfigFields", "Baterie: text hlášení při poklesu napětí");
-    case FieldId::opPowerReport: return QCoreApplication::translate("ConfigFields", "Síťové napájení: posílat hlášení o zapnutí/vypnutí");
-    case FieldId::rtPowerUp: return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při zapnutí");
-    case FieldId::rtPowerDown: return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při vypnutí");
-    case FieldId::opSwitchReport: return QCoreApplication::translate("ConfigFields", "Zařízení: posílat hlášení o zapnutí/vypnutí");
+    case FieldId::opBatt:
+        return QCoreApplication::translate("ConfigFields", "Baterie: při poklesu napětí pod CL1 vypnout zařízení");
+    case FieldId::rtBattLow:
+        return QCoreApplication::translate("ConfigFields", "Baterie: text hlášení při poklesu napětí");
+    case FieldId::opPowerReport:
+        return QCoreApplication::translate("ConfigFields", "Síťové napájení: posílat hlášení o zapnutí/vypnutí");
+    case FieldId::rtPowerUp:
+        return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při zapnutí");
+    case FieldId::rtPowerDown:
+        return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při vypnutí");
+    case FieldId::opSwitchReport:
+        return QCoreApplication::translate("ConfigFields", "Zařízení: posílat hlášení o zapnutí/vypnutí");
     case FieldId::rtSwitchOn: return QCoreApplication::translate("ConfigFields", "Zařízení: text hlášení při zapnutí");
     case FieldId::rtSwitchOff: return QCoreApplication::translate("ConfigFields", "Zařízení: text hlášení při vypnutí");
     case FieldId::tabINPNazev: return QCoreApplication::translate("ConfigFields", "Název");
@@ -301,12 +313,9 @@ std::uint8_t byteOf(const DeviceConfig& c, const FieldDef& f, int index)
 QString valueText(const DeviceConfig& c, const FieldDef& f, int index)
 {
     switch (f.kind) {
-    case FieldKind::Text:
-        return textOf(c, f, index);
-    case FieldKind::Flag:
-        return flagOf(c, f, index) ? QStringLiteral("1") : QStringLiteral("0");
-    case FieldKind::Byte:
-        return QString::number(byteOf(c, f, index));
+    case FieldKind::Text: return textOf(c, f, index);
+    case FieldKind::Flag: return flagOf(c, f, index) ? QStringLiteral("1") : QStringLiteral("0");
+    case FieldKind::Byte: return QString::number(byteOf(c, f, index));
     }
     return {};
 }
@@ -314,9 +323,14 @@ QString valueText(const DeviceConfig& c, const FieldDef& f, int index)
 const QStringList& tabCaptions()
 {
     static const QStringList captions = {
-        QCoreApplication::translate("ConfigFields", "Všeobecné"), QCoreApplication::translate("ConfigFields", "SMS zprávy"), QCoreApplication::translate("ConfigFields", "Dig. vstupy"),
-        QCoreApplication::translate("ConfigFields", "Dig. výstupy"), QCoreApplication::translate("ConfigFields", "Analog. vstupy 1-4"), QCoreApplication::translate("ConfigFields", "Analog. vstupy 5-8"),
-        QCoreApplication::translate("ConfigFields", "Tel. čísla"), QCoreApplication::translate("ConfigFields", "Čítače"),
+        QCoreApplication::translate("ConfigFields", "Všeobecné"),
+        QCoreApplication::translate("ConfigFields", "SMS zprávy"),
+        QCoreApplication::translate("ConfigFields", "Dig. vstupy"),
+        QCoreApplication::translate("ConfigFields", "Dig. výstupy"),
+        QCoreApplication::translate("ConfigFields", "Analog. vstupy 1-4"),
+        QCoreApplication::translate("ConfigFields", "Analog. vstupy 5-8"),
+        QCoreApplication::translate("ConfigFields", "Tel. čísla"),
+        QCoreApplication::translate("ConfigFields", "Čítače"),
     };
     return captions;
 }

@@ -27,6 +27,8 @@
 // the encoder, the decoder, the size estimate and the quick read derive from
 // it. In the order of the window's tabs, so listings and diffs read like the
 // window.
+// The table keeps its rows as the window reads them, not as the formatter would.
+// clang-format off
 #define TORVAL_FIELD_TABLE(TEXT, FLAG, BYTE)                                                                       \
     /* Tab 0 "Všeobecné" */                                                                                       \
     FLAG(opEnablePS1, One, 0, bit(129, 2))                                                                        \
@@ -72,6 +74,7 @@
     /* Tab 7 "Čítače" */                                                                                          \
     TEXT(tabCITNazev, Counters, 100, 7, inList(36)) FLAG(tabCITZpr, Counters, 7, mask(143))                       \
     FLAG(opSuppZero, One, 7, bit(128, 64))
+// clang-format on
 
 namespace torval {
 
@@ -114,9 +117,9 @@ struct FieldDef {
     const char* name;
     FieldKind kind;
     RowSet rows;
-    int count;     // 1, 2 (counters) or 8: rowCount(rows)
-    int maxLength; // typing limit of a text; 0 = none
-    int tab;       // main-window tab (analog: 4, rows 4..7 are on tab 5); -1 = dialog only
+    int count;           // 1, 2 (counters) or 8: rowCount(rows)
+    int maxLength;       // typing limit of a text; 0 = none
+    int tab;             // main-window tab (analog: 4, rows 4..7 are on tab 5); -1 = dialog only
     layout::Place image; // where the image holds it
     QString* (*text)(DeviceConfig&, int);
     bool* (*flag)(DeviceConfig&, int);

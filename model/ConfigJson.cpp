@@ -21,12 +21,9 @@ constexpr int kMaxDecimals = 10; // more places than the 255-step grid could eve
 QJsonValue itemToJson(const DeviceConfig& c, const FieldDef& f, int i)
 {
     switch (f.kind) {
-    case FieldKind::Text:
-        return textOf(c, f, i);
-    case FieldKind::Flag:
-        return flagOf(c, f, i);
-    case FieldKind::Byte:
-        return int(byteOf(c, f, i));
+    case FieldKind::Text: return textOf(c, f, i);
+    case FieldKind::Flag: return flagOf(c, f, i);
+    case FieldKind::Byte: return int(byteOf(c, f, i));
     }
     return {};
 }
@@ -54,7 +51,8 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
             return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(where);
         const QString s = v.toString();
         if (f.maxLength > 0 && s.size() > f.maxLength)
-            return QCoreApplication::translate("ConfigJson", "Text klíče '%1' je delší než %2.").arg(where, characterCount(f.maxLength));
+            return QCoreApplication::translate("ConfigJson", "Text klíče '%1' je delší než %2.")
+                .arg(where, characterCount(f.maxLength));
         *f.text(c, i) = s;
         return {};
     }
@@ -66,7 +64,8 @@ QString itemFromJson(const QJsonValue& v, const FieldDef& f, int i, DeviceConfig
     case FieldKind::Byte: {
         const double d = v.toDouble(-1.0);
         if (!v.isDouble() || d < 0 || d > 255 || d != std::trunc(d))
-            return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být celé číslo od 0 do 255.").arg(where);
+            return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být celé číslo od 0 do 255.")
+                .arg(where);
         *f.byte(c, i) = std::uint8_t(d);
         return {};
     }
@@ -83,7 +82,9 @@ QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
     for (int i = 0; i < kAnalogCount; ++i) {
         const QString where = keyName(kScaleKey, i, kAnalogCount);
         if (!a[i].isObject())
-            return QCoreApplication::translate("ConfigJson", "Položka '%1' musí být objekt s klíči min, max, decimals a unit.").arg(where);
+            return QCoreApplication::translate("ConfigJson",
+                                               "Položka '%1' musí být objekt s klíči min, max, decimals a unit.")
+                .arg(where);
         const QJsonObject o = a[i].toObject();
         AnalogScale s = scales[std::size_t(i)];
         for (auto it = o.begin(); it != o.end(); ++it) {
@@ -97,7 +98,8 @@ QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
             } else if (k == QLatin1String("decimals")) {
                 const double d = x.toDouble(-1.0);
                 if (!x.isDouble() || d < 0 || d > kMaxDecimals || d != std::trunc(d))
-                    return QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být celé číslo od 0 do %2.")
+                    return QCoreApplication::translate("ConfigJson",
+                                                       "Hodnota klíče '%1' musí být celé číslo od 0 do %2.")
                         .arg(item)
                         .arg(kMaxDecimals);
                 s.decimals = int(d);
@@ -112,7 +114,9 @@ QString scalesFromJson(const QJsonValue& v, std::array<AnalogScale, 8>& scales)
         // Levels are placed on the span between min and max; without a span
         // no level can be stored.
         if (s.min == s.max)
-            return QCoreApplication::translate("ConfigJson", "Rozsah '%1' není správně zadán: min a max se nesmějí shodovat.").arg(where);
+            return QCoreApplication::translate("ConfigJson",
+                                               "Rozsah '%1' není správně zadán: min a max se nesmějí shodovat.")
+                .arg(where);
         scales[std::size_t(i)] = s;
     }
     return {};
@@ -146,10 +150,14 @@ JsonImport configFromJson(const QByteArray& json)
     QJsonParseError pe;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
     if (pe.error != QJsonParseError::NoError)
-        return {std::nullopt, {},
-                QCoreApplication::translate("ConfigJson", "Data nejsou platný JSON (znak %1): %2.").arg(QString::number(pe.offset), pe.errorString())};
+        return {std::nullopt,
+                {},
+                QCoreApplication::translate("ConfigJson", "Data nejsou platný JSON (znak %1): %2.")
+                    .arg(QString::number(pe.offset), pe.errorString())};
     if (!doc.isObject())
-        return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Data JSON musí být jeden objekt s nastavením stanice.")};
+        return {std::nullopt,
+                {},
+                QCoreApplication::translate("ConfigJson", "Data JSON musí být jeden objekt s nastavením stanice.")};
     const QJsonObject o = doc.object();
 
     DeviceConfig c;
@@ -166,8 +174,11 @@ JsonImport configFromJson(const QByteArray& json)
             c.tabAINCL1Level[k] = numberText(c.analogScale[k].min);
             c.tabAINCL2Level[k] = numberText(c.analogScale[k].max);
             if (c.tabAINCL1Level[k].size() > room || c.tabAINCL2Level[k].size() > room)
-                return {std::nullopt, {},
-                        QCoreApplication::translate("ConfigJson", "Rozsah '%1' není správně zadán: meze '%2' a '%3' se nevejdou do úrovně o %4 znacích.")
+                return {std::nullopt,
+                        {},
+                        QCoreApplication::translate(
+                            "ConfigJson",
+                            "Rozsah '%1' není správně zadán: meze '%2' a '%3' se nevejdou do úrovně o %4 znacích.")
                             .arg(keyName(kScaleKey, i, kAnalogCount), c.tabAINCL1Level[k], c.tabAINCL2Level[k])
                             .arg(room)};
         }
@@ -179,13 +190,18 @@ JsonImport configFromJson(const QByteArray& json)
             continue;
         if (key == QLatin1String("tabUTOEnable")) {
             if (!it.value().isBool())
-                return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být true nebo false.").arg(key)};
+                return {
+                    std::nullopt,
+                    {},
+                    QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být true nebo false.").arg(key)};
             editor.tabUTOEnable = it.value().toBool();
             continue;
         }
         if (key == QLatin1String("tabUTO")) {
             if (!it.value().isString())
-                return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(key)};
+                return {std::nullopt,
+                        {},
+                        QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být text.").arg(key)};
             editor.tabUTO = it.value().toString();
             continue;
         }
@@ -199,8 +215,10 @@ JsonImport configFromJson(const QByteArray& json)
             continue;
         }
         if (!v.isArray() || v.toArray().size() != f->count)
-            return {std::nullopt, {}, QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být pole o %2 položkách.")
-                                      .arg(key, QString::number(f->count))};
+            return {std::nullopt,
+                    {},
+                    QCoreApplication::translate("ConfigJson", "Hodnota klíče '%1' musí být pole o %2 položkách.")
+                        .arg(key, QString::number(f->count))};
         const QJsonArray a = v.toArray();
         for (int i = 0; i < f->count; ++i)
             if (QString e = itemFromJson(a[i], *f, i, c, key); !e.isEmpty())
@@ -212,8 +230,11 @@ JsonImport configFromJson(const QByteArray& json)
     const bool hasCl1Dn = o.contains(QLatin1String(field(FieldId::tabAINCL1Dn).name));
     QString& cl1Dn = c.tabAINCL1Dn[kBatteryInput];
     if (hasBatt && hasCl1Dn && c.rtBattLow != cl1Dn)
-        return {std::nullopt, {},
-                QCoreApplication::translate("ConfigJson", "Klíče 'rtBattLow' a 'tabAINCL1Dn[%1]' jsou jeden text a musí se shodovat.").arg(kBatteryInput)};
+        return {std::nullopt,
+                {},
+                QCoreApplication::translate("ConfigJson",
+                                            "Klíče 'rtBattLow' a 'tabAINCL1Dn[%1]' jsou jeden text a musí se shodovat.")
+                    .arg(kBatteryInput)};
     if (hasBatt)
         cl1Dn = c.rtBattLow;
     else

@@ -24,10 +24,25 @@ DeviceConfig::DeviceConfig()
     }
 }
 
-QString phoneLabel(int i) { return QStringLiteral("T%1").arg(i + 1); }
-QString inputLabel(int i) { return QStringLiteral("I%1").arg(i + 1); }
-QString outputLabel(int i) { return QStringLiteral("O%1").arg(i + 1); }
-QString analogLabel(int i) { return i == kBatteryInput ? QStringLiteral("BAT") : QStringLiteral("A%1").arg(i + 1); }
-QString counterLabel(int i) { return QStringLiteral("C%1").arg(i + 1); }
+QString phoneLabel(int i)
+{
+    return QStringLiteral("T%1").arg(i + 1);
+}
+QString inputLabel(int i)
+{
+    return QStringLiteral("I%1").arg(i + 1);
+}
+QString outputLabel(int i)
+{
+    return QStringLiteral("O%1").arg(i + 1);
+}
+QString analogLabel(int i)
+{
+    return i == kBatteryInput ? QStringLiteral("BAT") : QStringLiteral("A%1").arg(i + 1);
+}
+QString counterLabel(int i)
+{
+    return QStringLiteral("C%1").arg(i + 1);
+}
 
 } // namespace torval

@@ -16,7 +16,7 @@ class EepromImage {
 public:
     static constexpr int kSize = layout::kImageSize;
 
-    EepromImage() : m_bytes(kSize, 0) {}
+    EepromImage() : m_bytes(kSize, 0) { }
 
     [[nodiscard]] bool writeImageByte(int value, int address);
     [[nodiscard]] bool writeImageWord(int value, int address);

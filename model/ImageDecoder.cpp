@@ -17,7 +17,7 @@ namespace {
 // terminator would lie beyond address 65535 ends the decoding.
 class Reader {
 public:
-    explicit Reader(const EepromImage& image) : m_bytes(image.bytes()) {}
+    explicit Reader(const EepromImage& image) : m_bytes(image.bytes()) { }
 
     bool complete() const { return m_complete; }
     // One past the furthest byte any list was read to.
@@ -94,11 +94,8 @@ void decodeFixed(const EepromImage& img, DeviceConfig& c, const FieldDef& f)
     switch (p.kind) {
     case PlaceKind::None:
     case PlaceKind::List:
-    case PlaceKind::PowerSaveMinutes:
-        return;
-    case PlaceKind::Bit:
-        *f.flag(c, 0) = img.at(p.address) & p.bit;
-        return;
+    case PlaceKind::PowerSaveMinutes: return;
+    case PlaceKind::Bit: *f.flag(c, 0) = img.at(p.address) & p.bit; return;
     case PlaceKind::Mask:
         for (int i = 0; i < f.count && i < 8; ++i)
             *f.flag(c, i) = (img.at(p.address) >> i) & 1u;
@@ -121,9 +118,7 @@ void decodeFixed(const EepromImage& img, DeviceConfig& c, const FieldDef& f)
         for (int i = 0; i < f.count; ++i)
             *f.text(c, i) = byteToPulse(img.at(p.address + i));
         return;
-    case PlaceKind::Validity:
-        *f.text(c, 0) = byteToValidity(img.at(p.address));
-        return;
+    case PlaceKind::Validity: *f.text(c, 0) = byteToValidity(img.at(p.address)); return;
     case PlaceKind::PowerSaveHours: {
         const auto t = bytesToPowerSave(img.at(p.address), img.at(p.address + 1), img.at(p.address + 2));
         *f.text(c, 0) = t.hours;

@@ -15,7 +15,7 @@ namespace {
 // failure; `failed` remembers why.
 class Writer {
 public:
-    explicit Writer(EepromImage& image) : m_image(image) {}
+    explicit Writer(EepromImage& image) : m_image(image) { }
 
     bool byte(int value, int address)
     {
@@ -114,14 +114,12 @@ bool writeFixed(const DeviceConfig& c, const FieldDef& f, Writer& w, std::array<
     switch (p.kind) {
     case PlaceKind::None:
     case PlaceKind::List:
-    case PlaceKind::PowerSaveMinutes:
-        return true;
+    case PlaceKind::PowerSaveMinutes: return true;
     case PlaceKind::Bit:
         if (storedFlag(c, f))
             bits[std::size_t(p.address)] |= std::uint8_t(p.bit);
         return true;
-    case PlaceKind::Mask:
-        return w.byte(maskOf(c, f), p.address);
+    case PlaceKind::Mask: return w.byte(maskOf(c, f), p.address);
     case PlaceKind::Bytes:
         for (int i = 0; i < f.count; ++i)
             if (!w.byte(byteOf(c, f, i), p.address + i))

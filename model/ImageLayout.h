@@ -31,8 +31,7 @@ inline constexpr int kTextArea = 272; // the data start: the first text list
 
 // The header blocks a write sends: below the station's own bytes and the
 // fixed block after them.
-inline constexpr int kHeaderBlockCount =
-    (kStationOwnStart + (kTextArea - kStationOwnEnd)) / kBlockSize;
+inline constexpr int kHeaderBlockCount = (kStationOwnStart + (kTextArea - kStationOwnEnd)) / kBlockSize;
 
 constexpr bool isStationOwn(int address)
 {
@@ -64,11 +63,13 @@ struct TextList {
     int entries;
     ListCoding coding = ListCoding::Plain;
 };
+// clang-format off
 inline constexpr TextList kTextLists[] = {
     {0, 8},  {2, 8},  {4, 8},  {8, 8},  {10, 8}, {12, 8}, {14, 8}, {16, 8},
     {18, 8}, {20, 8}, {22, 8}, {24, 8}, {26, 8}, {28, 8}, {30, 8}, {32, 8},
     {34, 8}, {36, 2}, {40, 8, ListCoding::PhoneAddress}, {38, 8},
 };
+// clang-format on
 
 // Bytes of the fixed block the settings hold at 0 (spare masks between the
 // input masks).
@@ -80,16 +81,16 @@ inline constexpr int kFixedOwnRanges[2][2] = {{128, 190}, {240, 256}};
 
 // How a field is stored: the last column of the field table.
 enum class PlaceKind : unsigned char {
-    None,     // not in the image by itself (the battery text is the BAT input's CL1-down text)
-    List,     // texts: entries of the list whose pointer word is `address`, from entry `bit`
-    Bit,      // one flag: the bit `bit` of the byte at `address`
-    Mask,     // a row of flags: item i is bit i of the byte at `address`
-    Bytes,    // a byte per item from `address`
-    Level,    // an analog level per item from `address`, with the input's scale
-    Hyst,     // an analog hysteresis per item from `address`, with the input's scale
-    Pulse,    // a pulse length per item from `address`
-    Validity, // the SMS validity in days
-    PowerSaveHours,   // with the PowerSaveMinutes field of the same address: three bytes
+    None,           // not in the image by itself (the battery text is the BAT input's CL1-down text)
+    List,           // texts: entries of the list whose pointer word is `address`, from entry `bit`
+    Bit,            // one flag: the bit `bit` of the byte at `address`
+    Mask,           // a row of flags: item i is bit i of the byte at `address`
+    Bytes,          // a byte per item from `address`
+    Level,          // an analog level per item from `address`, with the input's scale
+    Hyst,           // an analog hysteresis per item from `address`, with the input's scale
+    Pulse,          // a pulse length per item from `address`
+    Validity,       // the SMS validity in days
+    PowerSaveHours, // with the PowerSaveMinutes field of the same address: three bytes
     PowerSaveMinutes,
 };
 struct Place {
@@ -97,17 +98,50 @@ struct Place {
     int address = 0;
     int bit = 0;
 };
-constexpr Place nowhere() { return {}; }
-constexpr Place inList(int pointer, int firstEntry = 0) { return {PlaceKind::List, pointer, firstEntry}; }
-constexpr Place bit(int address, int value) { return {PlaceKind::Bit, address, value}; }
-constexpr Place mask(int address) { return {PlaceKind::Mask, address}; }
-constexpr Place bytes(int address) { return {PlaceKind::Bytes, address}; }
-constexpr Place level(int address) { return {PlaceKind::Level, address}; }
-constexpr Place hyst(int address) { return {PlaceKind::Hyst, address}; }
-constexpr Place pulse(int address) { return {PlaceKind::Pulse, address}; }
-constexpr Place validity(int address) { return {PlaceKind::Validity, address}; }
-constexpr Place powerSaveHours(int address) { return {PlaceKind::PowerSaveHours, address}; }
-constexpr Place powerSaveMinutes(int address) { return {PlaceKind::PowerSaveMinutes, address}; }
+constexpr Place nowhere()
+{
+    return {};
+}
+constexpr Place inList(int pointer, int firstEntry = 0)
+{
+    return {PlaceKind::List, pointer, firstEntry};
+}
+constexpr Place bit(int address, int value)
+{
+    return {PlaceKind::Bit, address, value};
+}
+constexpr Place mask(int address)
+{
+    return {PlaceKind::Mask, address};
+}
+constexpr Place bytes(int address)
+{
+    return {PlaceKind::Bytes, address};
+}
+constexpr Place level(int address)
+{
+    return {PlaceKind::Level, address};
+}
+constexpr Place hyst(int address)
+{
+    return {PlaceKind::Hyst, address};
+}
+constexpr Place pulse(int address)
+{
+    return {PlaceKind::Pulse, address};
+}
+constexpr Place validity(int address)
+{
+    return {PlaceKind::Validity, address};
+}
+constexpr Place powerSaveHours(int address)
+{
+    return {PlaceKind::PowerSaveHours, address};
+}
+constexpr Place powerSaveMinutes(int address)
+{
+    return {PlaceKind::PowerSaveMinutes, address};
+}
 
 // How many bytes of the fixed block a place of `items` items takes (0 for
 // lists and the minutes half of a power-save time).

@@ -54,12 +54,11 @@ QString comparable(const DeviceConfig& c, const FieldDef& f, int i)
 QString shown(const FieldDef& f, const QString& value)
 {
     switch (f.kind) {
-    case FieldKind::Text:
-        return QLatin1Char('"') + value + QLatin1Char('"');
+    case FieldKind::Text: return QLatin1Char('"') + value + QLatin1Char('"');
     case FieldKind::Flag:
-        return value == QLatin1String("1") ? QCoreApplication::translate("SettingsDiff", "ano") : QCoreApplication::translate("SettingsDiff", "ne");
-    case FieldKind::Byte:
-        return value;
+        return value == QLatin1String("1") ? QCoreApplication::translate("SettingsDiff", "ano")
+                                           : QCoreApplication::translate("SettingsDiff", "ne");
+    case FieldKind::Byte: return value;
     }
     return value;
 }
@@ -67,12 +66,9 @@ QString shown(const FieldDef& f, const QString& value)
 QJsonValue jsonValue(const FieldDef& f, const QString& value)
 {
     switch (f.kind) {
-    case FieldKind::Text:
-        return value;
-    case FieldKind::Flag:
-        return value == QLatin1String("1");
-    case FieldKind::Byte:
-        return value.toInt();
+    case FieldKind::Text: return value;
+    case FieldKind::Flag: return value == QLatin1String("1");
+    case FieldKind::Byte: return value.toInt();
     }
     return value;
 }
@@ -157,7 +153,7 @@ QString differenceValue(const FieldDef& field, const QString& value)
 QString describeDifference(const FieldDifference& d)
 {
     return d.field->place(d.index) + QStringLiteral(": ") + shown(*d.field, d.before) + QStringLiteral(" → ")
-           + shown(*d.field, d.after);
+        + shown(*d.field, d.after);
 }
 
 QString formatDifferences(const SettingsDifferences& d)
@@ -172,7 +168,8 @@ QString formatDifferences(const SettingsDifferences& d)
         out += QStringLiteral("  ") + describeDifference(x) + QLatin1Char('\n');
     }
     if (!d.otherBytes.empty())
-        out += QCoreApplication::translate("SettingsDiff", kOtherBytesDiffer).arg(addressRuns(d.otherBytes)) + QLatin1Char('\n');
+        out += QCoreApplication::translate("SettingsDiff", kOtherBytesDiffer).arg(addressRuns(d.otherBytes))
+            + QLatin1Char('\n');
     return out;
 }
 

@@ -67,6 +67,7 @@ struct SettingsDifferences {
 [[nodiscard]] QString addressRuns(const std::vector<int>& addresses);
 
 // Lead of the line that lists the other addresses.
-inline constexpr const char* kOtherBytesDiffer = QT_TRANSLATE_NOOP("SettingsDiff", "Liší se ostatní bajty (mimo nastavení): %1");
+inline constexpr const char* kOtherBytesDiffer =
+    QT_TRANSLATE_NOOP("SettingsDiff", "Liší se ostatní bajty (mimo nastavení): %1");
 
 } // namespace torval

@@ -4,8 +4,7 @@
 
 namespace torval {
 
-SettingsDocument::SettingsDocument(QObject* parent)
-    : QObject(parent)
+SettingsDocument::SettingsDocument(QObject* parent) : QObject(parent)
 {
     m_size = torval::settingsSize(m_config);
 }
@@ -54,15 +53,9 @@ void SettingsDocument::assignImageFields(const DeviceConfig& c)
     for (const FieldDef& f : configFields()) {
         for (int i = 0; i < f.count; ++i) {
             switch (f.kind) {
-            case FieldKind::Text:
-                setText(f, i, textOf(c, f, i));
-                break;
-            case FieldKind::Flag:
-                setFlag(f, i, flagOf(c, f, i));
-                break;
-            case FieldKind::Byte:
-                setByte(f, i, byteOf(c, f, i));
-                break;
+            case FieldKind::Text: setText(f, i, textOf(c, f, i)); break;
+            case FieldKind::Flag: setFlag(f, i, flagOf(c, f, i)); break;
+            case FieldKind::Byte: setByte(f, i, byteOf(c, f, i)); break;
             }
         }
     }

@@ -31,8 +31,8 @@ void registerSubstitutes()
         // Liberation Sans has Arial's metrics; the Central European variant
         // is the same font with the Czech characters, which it has as well.
         const QStringList families = QFontDatabase::families();
-        const QString serving = families.contains(QStringLiteral("Arial")) ? QStringLiteral("Arial")
-                                                                            : QStringLiteral("Liberation Sans");
+        const QString serving =
+            families.contains(QStringLiteral("Arial")) ? QStringLiteral("Arial") : QStringLiteral("Liberation Sans");
         QFont::insertSubstitution(QStringLiteral("Arial CE"), serving);
         if (serving != QStringLiteral("Arial"))
             QFont::insertSubstitution(QStringLiteral("Arial"), serving);

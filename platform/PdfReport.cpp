@@ -6,8 +6,8 @@
 #include "report/PageLayout.h"
 #include "report/ReportSections.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -34,13 +34,16 @@ QString replaceProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QCoreApplication::translate("PdfReport", "'%1' je složka, ne soubor; zprávu o nastavení zapište do souboru v ní.").arg(path);
+        return QCoreApplication::translate("PdfReport",
+                                           "'%1' je složka, ne soubor; zprávu o nastavení zapište do souboru v ní.")
+            .arg(path);
     if (!info.exists())
         return {};
     QFile existing(path);
     if (info.isFile() && (info.size() == 0 || (existing.open(QIODevice::ReadOnly) && existing.read(5) == "%PDF-")))
         return {};
-    return QCoreApplication::translate("PdfReport", "Soubor '%1' není zpráva ve formátu PDF; zpráva o nastavení ho nepřepíše.")
+    return QCoreApplication::translate("PdfReport",
+                                       "Soubor '%1' není zpráva ve formátu PDF; zpráva o nastavení ho nepřepíše.")
         .arg(path);
 }
 
@@ -59,24 +62,21 @@ QString writeFailureReason(const QString& path, int error, const QString& system
     if (!folder.isDir())
         return QCoreApplication::translate("PdfReport", "'%1' není složka").arg(folder.filePath());
     switch (error) {
-    case ENOSPC:
-        return QCoreApplication::translate("PdfReport", "na disku není dost místa");
+    case ENOSPC: return QCoreApplication::translate("PdfReport", "na disku není dost místa");
 #ifdef EDQUOT
-    case EDQUOT:
-        return QCoreApplication::translate("PdfReport", "byla překročena disková kvóta");
+    case EDQUOT: return QCoreApplication::translate("PdfReport", "byla překročena disková kvóta");
 #endif
-    case EFBIG:
-        return QCoreApplication::translate("PdfReport", "soubor by byl větší, než systém dovoluje");
-    case EROFS:
-        return QCoreApplication::translate("PdfReport", "disk je jen pro čtení");
+    case EFBIG: return QCoreApplication::translate("PdfReport", "soubor by byl větší, než systém dovoluje");
+    case EROFS: return QCoreApplication::translate("PdfReport", "disk je jen pro čtení");
     case EACCES:
     case EPERM:
-        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)").arg(folder.filePath());
-    default:
-        break;
+        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)")
+            .arg(folder.filePath());
+    default: break;
     }
     if (!folder.isWritable())
-        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)").arg(folder.filePath());
+        return QCoreApplication::translate("PdfReport", "do složky '%1' nelze zapisovat (chybí oprávnění)")
+            .arg(folder.filePath());
     return systemText;
 }
 
@@ -117,7 +117,8 @@ QSize paperTwips(const QPageLayout& layout)
 
 QString reportTitle(const DeviceConfig& config)
 {
-    return QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1").arg(config.tabJmenoStanice.left(PageLayout::kStationNameChars));
+    return QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1")
+        .arg(config.tabJmenoStanice.left(PageLayout::kStationNameChars));
 }
 
 PdfFileDevice::PdfFileDevice(QString path, const QPageLayout& layout, QString title, int copies)
@@ -151,8 +152,8 @@ Surface* PdfFileDevice::beginDocument()
         return fail();
     }
     const QSize size = paperTwips(m_writer->pageLayout());
-    m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(), kPdfResolution,
-                                                 kPdfResolution, kWhite, m_writer.get());
+    m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(), kPdfResolution, kPdfResolution,
+                                                 kWhite, m_writer.get());
     return m_surface.get();
 }
 
@@ -186,15 +187,15 @@ QString pdfWriteFailedMessage(const QString& path, const QString& reason)
 {
     return reason.isEmpty()
         ? QCoreApplication::translate("PdfReport", "Zprávu o nastavení se nepodařilo zapsat do souboru '%1'.").arg(path)
-        : QCoreApplication::translate("PdfReport", "Zprávu o nastavení se nepodařilo zapsat do souboru '%1': %2.").arg(path, reason);
+        : QCoreApplication::translate("PdfReport", "Zprávu o nastavení se nepodařilo zapsat do souboru '%1': %2.")
+              .arg(path, reason);
 }
 
 QString writeSettingsPdf(const DeviceConfig& config, const QString& path, const PaperChoice& paper)
 {
     // In millimetres, as the writer keeps its paper: the page then maps onto
     // the PDF exactly as it always did on A4.
-    const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(0, 0, 0, 0),
-                             QPageLayout::Millimeter);
+    const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     PdfFileDevice device(path, layout, reportTitle(config));
     SilentBusy busy;
     if (printSettings(config, device, busy) == PrintOutcome::Printed)

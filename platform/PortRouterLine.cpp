@@ -4,8 +4,7 @@ namespace torval {
 
 PortRouterLine::PortRouterLine(SerialLine& hardware, SerialLine& virtualStation, QString virtualPortName)
     : m_hardware(hardware), m_virtual(virtualStation), m_virtualName(std::move(virtualPortName)), m_current(&hardware)
-{
-}
+{ }
 
 bool PortRouterLine::open(const QString& portName)
 {

@@ -37,7 +37,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
-    bool m_open = false;   // open as the link sees it, even after the device vanished
+    bool m_open = false; // open as the link sees it, even after the device vanished
     bool m_failed = false;
     bool m_permissionDenied = false;
     QString m_error;

@@ -121,7 +121,8 @@ std::vector<SerialPortEntry> listSerialPorts()
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         out.push_back({info.systemLocation(), info.description().trimmed(), info.manufacturer().trimmed(),
                        info.serialNumber().trimmed()});
-    std::sort(out.begin(), out.end(), [](const SerialPortEntry& a, const SerialPortEntry& b) { return a.path < b.path; });
+    std::sort(out.begin(), out.end(),
+              [](const SerialPortEntry& a, const SerialPortEntry& b) { return a.path < b.path; });
     return out;
 }
 

@@ -13,9 +13,9 @@ namespace {
 QString systemMessage(DWORD code)
 {
     wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                       | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     QString message = n ? QString::fromWCharArray(text, int(n)).trimmed() : QString();
     if (text)
         LocalFree(text);
@@ -54,7 +54,7 @@ struct WinSerialLine::Port {
     }
 };
 
-WinSerialLine::WinSerialLine(QObject* parent) : QObject(parent) {}
+WinSerialLine::WinSerialLine(QObject* parent) : QObject(parent) { }
 
 WinSerialLine::~WinSerialLine()
 {

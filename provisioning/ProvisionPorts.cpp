@@ -91,7 +91,8 @@ public:
             QStringList lines;
             for (std::size_t k : m_pending)
                 lines << QString::number(m_table.rows[k].line);
-            m_settings.say(QCoreApplication::translate("ProvisionPorts", "Nezbyl žádný použitelný port; nenaprogramované řádky: %1.")
+            m_settings.say(QCoreApplication::translate("ProvisionPorts",
+                                                       "Nezbyl žádný použitelný port; nenaprogramované řádky: %1.")
                                .arg(lines.join(QStringLiteral(", "))));
         }
         m_summary.skipped = int(m_table.rows.size()) - m_summary.programmed - m_summary.failed - m_summary.unchecked;
@@ -108,7 +109,8 @@ private:
     {
         m_summary.results.push_back(r);
         if (!m_settings.logPath.isEmpty() && !m_summary.logFailed && !appendLog(m_settings.logPath, r)) {
-            m_settings.say(QCoreApplication::translate("ProvisionPorts", "Do protokolu '%1' nelze zapisovat.").arg(m_settings.logPath));
+            m_settings.say(QCoreApplication::translate("ProvisionPorts", "Do protokolu '%1' nelze zapisovat.")
+                               .arg(m_settings.logPath));
             // A run whose log cannot be written has no record of what it
             // did: no new station is started.
             m_summary.logFailed = true;
@@ -119,23 +121,16 @@ private:
     void record(const StationResult& r, PortSummary& port, const std::function<void(const QString&)>& say)
     {
         log(r);
-        const QString head = QCoreApplication::translate("ProvisionPorts", "Řádek %1 ('%2'): %3").arg(QString::number(r.line), r.name, outcomeText(r.outcome));
+        const QString head = QCoreApplication::translate("ProvisionPorts", "Řádek %1 ('%2'): %3")
+                                 .arg(QString::number(r.line), r.name, outcomeText(r.outcome));
         say(r.message.isEmpty() ? head : head + QStringLiteral(" - ") + r.message);
         const bool goOn = countResult(m_summary, r, m_settings.stopOnError);
         switch (r.outcome) {
         case StationOutcome::Programmed:
-        case StationOutcome::PdfFailed:
-            ++port.programmed;
-            break;
-        case StationOutcome::Cancelled:
-            ++port.skipped;
-            break;
-        case StationOutcome::Unchecked:
-            ++port.unchecked;
-            break;
-        default:
-            ++port.failed;
-            break;
+        case StationOutcome::PdfFailed: ++port.programmed; break;
+        case StationOutcome::Cancelled: ++port.skipped; break;
+        case StationOutcome::Unchecked: ++port.unchecked; break;
+        default: ++port.failed; break;
         }
         if (!goOn && m_summary.cancelled)
             m_stop = true; // Storno on one port is Storno for the run
@@ -164,7 +159,9 @@ private:
         QString error;
         if (!session->portOpens(error)) {
             std::lock_guard lock(m_mutex);
-            retire(QCoreApplication::translate("ProvisionPorts", "Port '%1' nelze otevřít (%2); je vyřazen z programování.").arg(port, error));
+            retire(QCoreApplication::translate("ProvisionPorts",
+                                               "Port '%1' nelze otevřít (%2); je vyřazen z programování.")
+                       .arg(port, error));
             --m_running;
             return;
         }
@@ -204,12 +201,14 @@ private:
             if ((vanished || closed) && untouched) {
                 m_pending.push_front(row);
                 const int line = m_table.rows[row].line;
-                retire(vanished ? QCoreApplication::translate("ProvisionPorts", "Zařízení portu '%1' zmizelo; port je vyřazen z "
-                                                                                "programování, řádek %2 převezme jiný port.")
+                retire(vanished ? QCoreApplication::translate("ProvisionPorts",
+                                                              "Zařízení portu '%1' zmizelo; port je vyřazen z "
+                                                              "programování, řádek %2 převezme jiný port.")
                                       .arg(port)
                                       .arg(line)
-                                : QCoreApplication::translate("ProvisionPorts", "Port '%1' nelze otevřít (%2); je vyřazen z "
-                                                                                "programování, řádek %3 převezme jiný port.")
+                                : QCoreApplication::translate("ProvisionPorts",
+                                                              "Port '%1' nelze otevřít (%2); je vyřazen z "
+                                                              "programování, řádek %3 převezme jiný port.")
                                       .arg(port, error)
                                       .arg(line));
                 break;
@@ -217,11 +216,13 @@ private:
             record(r, summary, settings.say);
             m_changed.notify_all();
             if (vanished || closed) {
-                retire(vanished ? QCoreApplication::translate("ProvisionPorts", "Zařízení portu '%1' zmizelo; port je vyřazen z "
-                                                                                "programování.")
+                retire(vanished ? QCoreApplication::translate("ProvisionPorts",
+                                                              "Zařízení portu '%1' zmizelo; port je vyřazen z "
+                                                              "programování.")
                                       .arg(port)
-                                : QCoreApplication::translate("ProvisionPorts", "Port '%1' nelze otevřít (%2); je vyřazen z "
-                                                                                "programování.")
+                                : QCoreApplication::translate("ProvisionPorts",
+                                                              "Port '%1' nelze otevřít (%2); je vyřazen z "
+                                                              "programování.")
                                       .arg(port, error));
                 break;
             }
@@ -229,7 +230,9 @@ private:
                 break;
             failuresInRow = r.outcome == StationOutcome::Failed ? failuresInRow + 1 : 0;
             if (failuresInRow >= kFailuresBeforePortIsRetired) {
-                retire(QCoreApplication::translate("ProvisionPorts", "Stanice na portu '%1' selhaly %2krát za sebou; port je vyřazen z programování.")
+                retire(QCoreApplication::translate(
+                           "ProvisionPorts",
+                           "Stanice na portu '%1' selhaly %2krát za sebou; port je vyřazen z programování.")
                            .arg(port)
                            .arg(failuresInRow));
                 break;
@@ -250,17 +253,18 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<std::size_t> m_pending; // indexes into m_table.rows, in table order
-    int m_inHand = 0;   // rows a port has taken and not yet finished
-    int m_running = 0;  // port threads still working
-    bool m_halted = false; // stopOnError or the log: no new row is started
-    std::atomic<bool> m_stop{false}; // Ctrl+C: every port ends after its current block
+    int m_inHand = 0;                  // rows a port has taken and not yet finished
+    int m_running = 0;                 // port threads still working
+    bool m_halted = false;             // stopOnError or the log: no new row is started
+    std::atomic<bool> m_stop{false};   // Ctrl+C: every port ends after its current block
     ProvisionSummary m_summary;
 };
 
 } // namespace
 
-ProvisionSummary provisionOnPorts(const StationTable& table, const QStringList& ports, const ProvisionSettings& settings,
-                                  const PortSessionFactory& makeSession, const std::function<bool()>& interrupted)
+ProvisionSummary provisionOnPorts(const StationTable& table, const QStringList& ports,
+                                  const ProvisionSettings& settings, const PortSessionFactory& makeSession,
+                                  const std::function<bool()>& interrupted)
 {
     Run run(table, ports, settings);
     if (!run.reportInvalidRows()) {

@@ -59,7 +59,8 @@ inline constexpr int kFailuresBeforePortIsRetired = 3;
 // true every port ends after its current block and no new row is started.
 // settings.port is ignored; settings.say may be called from any port's thread.
 [[nodiscard]] ProvisionSummary provisionOnPorts(const StationTable& table, const QStringList& ports,
-                                                const ProvisionSettings& settings, const PortSessionFactory& makeSession,
+                                                const ProvisionSettings& settings,
+                                                const PortSessionFactory& makeSession,
                                                 const std::function<bool()>& interrupted);
 
 } // namespace torval

@@ -1,5 +1,7 @@
 #include "provisioning/Provisioner.h"
 
+#include "commands/SettingsCommands.h"
+#include "files/SettingsFile.h"
 #include "interact/Prompts.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
@@ -8,12 +10,10 @@
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
 #include "model/ImageLayout.h"
+#include "model/SettingsDiff.h"
 #include "model/SettingsDocument.h"
 #include "model/SettingsSize.h"
 #include "rules/SettingsCheck.h"
-#include "commands/SettingsCommands.h"
-#include "model/SettingsDiff.h"
-#include "files/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,7 +28,6 @@
 namespace torval {
 
 namespace {
-
 
 // ---- one station --------------------------------------------------------
 
@@ -50,8 +49,8 @@ std::optional<int> firstMismatch(const EepromImage& written, const EepromImage& 
 QString reservePath(const QString& dir, const QString& stem, const QString& suffix)
 {
     for (int n = 1;; ++n) {
-        const QString path = QDir(dir).filePath(n == 1 ? stem + suffix
-                                                       : QStringLiteral("%1-%2%3").arg(stem, QString::number(n), suffix));
+        const QString path = QDir(dir).filePath(
+            n == 1 ? stem + suffix : QStringLiteral("%1-%2%3").arg(stem, QString::number(n), suffix));
         if (QFileInfo::exists(path))
             continue;
         QFile f(path);
@@ -86,20 +85,13 @@ QString csvCell(const QString& s)
 QString outcomeText(StationOutcome o)
 {
     switch (o) {
-    case StationOutcome::Programmed:
-        return QCoreApplication::translate("Provisioner", "naprogramováno");
-    case StationOutcome::PdfFailed:
-        return QCoreApplication::translate("Provisioner", "naprogramováno, PDF neuloženo");
-    case StationOutcome::InvalidRow:
-        return QCoreApplication::translate("Provisioner", "neplatný řádek");
-    case StationOutcome::WrongDevice:
-        return QCoreApplication::translate("Provisioner", "chybné zařízení");
-    case StationOutcome::Failed:
-        return QStringLiteral("chyba");
-    case StationOutcome::Cancelled:
-        return QCoreApplication::translate("Provisioner", "stornováno");
-    case StationOutcome::Unchecked:
-        return QCoreApplication::translate("Provisioner", "zapsáno bez kontroly");
+    case StationOutcome::Programmed: return QCoreApplication::translate("Provisioner", "naprogramováno");
+    case StationOutcome::PdfFailed: return QCoreApplication::translate("Provisioner", "naprogramováno, PDF neuloženo");
+    case StationOutcome::InvalidRow: return QCoreApplication::translate("Provisioner", "neplatný řádek");
+    case StationOutcome::WrongDevice: return QCoreApplication::translate("Provisioner", "chybné zařízení");
+    case StationOutcome::Failed: return QStringLiteral("chyba");
+    case StationOutcome::Cancelled: return QCoreApplication::translate("Provisioner", "stornováno");
+    case StationOutcome::Unchecked: return QCoreApplication::translate("Provisioner", "zapsáno bez kontroly");
     }
     return {};
 }
@@ -107,7 +99,8 @@ QString outcomeText(StationOutcome o)
 QString stationFileStem(const QString& stationName, int line, const QDateTime& when)
 {
     QString name = stationName.trimmed();
-    static const QRegularExpression unsafe(QStringLiteral("[^\\w\\-. ]"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression unsafe(QStringLiteral("[^\\w\\-. ]"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
     name.replace(unsafe, QStringLiteral("_"));
     name.replace(QLatin1Char(' '), QLatin1Char('_'));
     // A name of dots alone would climb out of the directory.
@@ -123,9 +116,13 @@ QString logHeader()
 
 QString logLine(const StationResult& r)
 {
-    const QStringList cells = {QString::number(r.line), csvCell(r.name),      csvCell(r.product),
-                               csvCell(r.memory),       csvCell(outcomeText(r.outcome)),
-                               QString::number(double(r.durationMs) / 1000.0, 'f', 1), csvCell(r.backupFile),
+    const QStringList cells = {QString::number(r.line),
+                               csvCell(r.name),
+                               csvCell(r.product),
+                               csvCell(r.memory),
+                               csvCell(outcomeText(r.outcome)),
+                               QString::number(double(r.durationMs) / 1000.0, 'f', 1),
+                               csvCell(r.backupFile),
                                csvCell(r.port)};
     return cells.join(QLatin1Char(','));
 }
@@ -159,29 +156,24 @@ std::optional<QString> prepareLog(const QString& path)
 
 QString logUnusableMessage(const QString& path, const QString& why)
 {
-    return QCoreApplication::translate("Provisioner", "Do protokolu '%1' nelze zapisovat (%2); žádná stanice nebyla programována.").arg(path, why);
+    return QCoreApplication::translate("Provisioner",
+                                       "Do protokolu '%1' nelze zapisovat (%2); žádná stanice nebyla programována.")
+        .arg(path, why);
 }
 
 bool countResult(ProvisionSummary& s, const StationResult& r, bool stopOnError)
 {
     switch (r.outcome) {
-    case StationOutcome::PdfFailed:
-        ++s.withoutPdf;
-        [[fallthrough]];
-    case StationOutcome::Programmed:
-        ++s.programmed;
-        return true;
+    case StationOutcome::PdfFailed: ++s.withoutPdf; [[fallthrough]];
+    case StationOutcome::Programmed: ++s.programmed; return true;
     case StationOutcome::Unchecked:
         ++s.unchecked;
         s.cancelled = true;
         return false;
-    case StationOutcome::Cancelled:
-        s.cancelled = true;
-        return false;
+    case StationOutcome::Cancelled: s.cancelled = true; return false;
     case StationOutcome::InvalidRow: // counted before the run
     case StationOutcome::WrongDevice:
-    case StationOutcome::Failed:
-        break;
+    case StationOutcome::Failed: break;
     }
     ++s.failed;
     if (stopOnError)
@@ -191,8 +183,7 @@ bool countResult(ProvisionSummary& s, const StationResult& r, bool stopOnError)
 
 Provisioner::Provisioner(StationLink& link, Prompts& prompts, BusyIndicator& busy, ProvisionSettings settings)
     : m_link(link), m_prompts(prompts), m_busy(busy), m_settings(std::move(settings))
-{
-}
+{ }
 
 bool Provisioner::cancelRequested() const
 {
@@ -223,20 +214,24 @@ StationResult Provisioner::programStation(const StationRow& row)
         return r;
     };
 
-    m_settings.say(QCoreApplication::translate("Provisioner", "Připojte další stanici (řádek %1, '%2') a uveďte ji do programovacího režimu.")
+    m_settings.say(QCoreApplication::translate(
+                       "Provisioner", "Připojte další stanici (řádek %1, '%2') a uveďte ji do programovacího režimu.")
                        .arg(row.line)
                        .arg(r.name));
     const LinkState state = m_link.activateLink(m_settings.port);
     if (cancelRequested())
-        return done(StationOutcome::Cancelled, QCoreApplication::translate("Provisioner", "Čekání na stanici bylo stornováno."));
+        return done(StationOutcome::Cancelled,
+                    QCoreApplication::translate("Provisioner", "Čekání na stanici bylo stornováno."));
     if (state == LinkState::Inactive)
-        return done(StationOutcome::Failed, QCoreApplication::translate("Provisioner", "Spojení se stanicí se nepodařilo navázat."));
+        return done(StationOutcome::Failed,
+                    QCoreApplication::translate("Provisioner", "Spojení se stanicí se nepodařilo navázat."));
     const DeviceInfo info = m_link.deviceInfo();
     r.product = info.product;
     r.memory = info.memorySize.trimmed();
     if (state == LinkState::ActiveWrongDevice)
         return done(StationOutcome::WrongDevice,
-                    QCoreApplication::translate("Provisioner", "Stanici '%1' verze %2 nelze touto verzí programu naprogramovat.")
+                    QCoreApplication::translate("Provisioner",
+                                                "Stanici '%1' verze %2 nelze touto verzí programu naprogramovat.")
                         .arg(info.product, info.version));
 
     // What the station holds that the write will replace is saved before a
@@ -257,21 +252,26 @@ StationResult Provisioner::programStation(const StationRow& row)
     }
     switch (read) {
     case TransferOutcome::Failed:
-        return done(StationOutcome::Failed, QCoreApplication::translate("Provisioner", "Paměť stanice se nepodařilo načíst; nic nebylo zapsáno."));
+        return done(
+            StationOutcome::Failed,
+            QCoreApplication::translate("Provisioner", "Paměť stanice se nepodařilo načíst; nic nebylo zapsáno."));
     case TransferOutcome::Cancelled:
-        return done(StationOutcome::Cancelled, QCoreApplication::translate("Provisioner", "Načítání paměti bylo stornováno; nic nebylo zapsáno."));
-    case TransferOutcome::Completed:
-        break;
+        return done(StationOutcome::Cancelled,
+                    QCoreApplication::translate("Provisioner", "Načítání paměti bylo stornováno; nic nebylo zapsáno."));
+    case TransferOutcome::Completed: break;
     }
     if (!QDir().mkpath(m_settings.backupDir))
         return done(StationOutcome::Failed,
-                    QCoreApplication::translate("Provisioner", "Adresář záloh '%1' nelze vytvořit; nic nebylo zapsáno.").arg(m_settings.backupDir));
+                    QCoreApplication::translate("Provisioner", "Adresář záloh '%1' nelze vytvořit; nic nebylo zapsáno.")
+                        .arg(m_settings.backupDir));
     const QString stem = stationFileStem(r.name, row.line, m_settings.now());
     const QString backup = reservePath(m_settings.backupDir, stem, QStringLiteral(".eep"));
     if (!writeBackup(backup, image, std::min(backupEnd, memory))) {
         QFile::remove(backup);
-        return done(StationOutcome::Failed,
-                    QCoreApplication::translate("Provisioner", "Zálohu do souboru '%1' nelze uložit; nic nebylo zapsáno.").arg(backup));
+        return done(
+            StationOutcome::Failed,
+            QCoreApplication::translate("Provisioner", "Zálohu do souboru '%1' nelze uložit; nic nebylo zapsáno.")
+                .arg(backup));
     }
     r.backupFile = backup;
     m_settings.say(QCoreApplication::translate("Provisioner", "Záloha: %1").arg(backup));
@@ -282,35 +282,50 @@ StationResult Provisioner::programStation(const StationRow& row)
             const auto changes = diffConfigs(current.config, row.config);
             SettingsDifferences d;
             d.fields = changes;
-            m_settings.say(changes.empty() ? QCoreApplication::translate("Provisioner", "Nastavení stanice se nemění.")
-                                           : QCoreApplication::translate("Provisioner", "Změny proti stanici (%1):\n").arg(changes.size())
-                                   + formatDifferences(d).trimmed());
+            m_settings.say(
+                changes.empty()
+                    ? QCoreApplication::translate("Provisioner", "Nastavení stanice se nemění.")
+                    : QCoreApplication::translate("Provisioner", "Změny proti stanici (%1):\n").arg(changes.size())
+                        + formatDifferences(d).trimmed());
         }
     } else {
-        m_settings.say(QCoreApplication::translate("Provisioner", "Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše."));
+        m_settings.say(QCoreApplication::translate(
+            "Provisioner", "Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše."));
     }
 
     if (cancelRequested())
-        return done(StationOutcome::Cancelled, QCoreApplication::translate("Provisioner", "Stornováno před zápisem; nic nebylo zapsáno."));
+        return done(StationOutcome::Cancelled,
+                    QCoreApplication::translate("Provisioner", "Stornováno před zápisem; nic nebylo zapsáno."));
     SettingsDocument doc;
     doc.assignAll(row.config);
     // Encoded over what the station held, so bytes the settings do not own
     // keep the station's values, as when the window loads and saves.
     if (!m_settings.historyPath.isEmpty() && !m_history)
         m_history = std::make_unique<HistoryStore>(m_settings.historyPath); // on this port's thread
-    CommandContext ctx{doc, image, m_prompts, m_busy, nullptr, &m_link, m_settings.verifyWrites, m_history.get(),
+    CommandContext ctx{doc,
+                       image,
+                       m_prompts,
+                       m_busy,
+                       nullptr,
+                       &m_link,
+                       m_settings.verifyWrites,
+                       m_history.get(),
                        WriteProgram::Provision};
     switch (saveSettingsToDevice(ctx)) {
-    case CommandOutcome::Done:
-        break;
+    case CommandOutcome::Done: break;
     case CommandOutcome::Cancelled:
         return done(StationOutcome::Cancelled,
-                    QCoreApplication::translate("Provisioner", "Zápis byl stornován; stanice zůstala bez platného nastavení (záloha: %1).").arg(backup));
+                    QCoreApplication::translate(
+                        "Provisioner", "Zápis byl stornován; stanice zůstala bez platného nastavení (záloha: %1).")
+                        .arg(backup));
     case CommandOutcome::Rejected:
-        return done(StationOutcome::Failed, QCoreApplication::translate("Provisioner", "Nastavení se do stanice nevejde nebo neprošlo kontrolou výstupů."));
+        return done(StationOutcome::Failed,
+                    QCoreApplication::translate("Provisioner",
+                                                "Nastavení se do stanice nevejde nebo neprošlo kontrolou výstupů."));
     case CommandOutcome::Declined:
     case CommandOutcome::Failed:
-        return done(StationOutcome::Failed, QCoreApplication::translate("Provisioner", "Zápis do stanice selhal (záloha: %1).").arg(backup));
+        return done(StationOutcome::Failed,
+                    QCoreApplication::translate("Provisioner", "Zápis do stanice selhal (záloha: %1).").arg(backup));
     }
 
     // The whole written range (the header around the station's own bytes,
@@ -321,27 +336,32 @@ StationResult Provisioner::programStation(const StationRow& row)
     EepromImage back;
     switch (m_link.transfer().readEeprom(back, end)) {
     case TransferOutcome::Failed:
-        return done(StationOutcome::Failed, QCoreApplication::translate("Provisioner", "Kontrolní načtení po zápisu selhalo."));
+        return done(StationOutcome::Failed,
+                    QCoreApplication::translate("Provisioner", "Kontrolní načtení po zápisu selhalo."));
     case TransferOutcome::Cancelled:
         // The station holds the whole row: it must not be counted as a row
         // to do again on the next unit.
         return done(StationOutcome::Unchecked,
-                    QCoreApplication::translate("Provisioner", "Zápis byl dokončen, kontrolní načtení po zápisu bylo stornováno; stanice nebyla "
-                                   "zkontrolována (záloha: %1).")
+                    QCoreApplication::translate(
+                        "Provisioner",
+                        "Zápis byl dokončen, kontrolní načtení po zápisu bylo stornováno; stanice nebyla "
+                        "zkontrolována (záloha: %1).")
                         .arg(backup));
-    case TransferOutcome::Completed:
-        break;
+    case TransferOutcome::Completed: break;
     }
     if (const auto at = firstMismatch(image, back, end))
         return done(StationOutcome::Failed,
-                    QCoreApplication::translate("Provisioner", "Kontrola po zápisu: stanice vrací na adrese %1 jiná data, než byla zapsána.").arg(*at));
+                    QCoreApplication::translate(
+                        "Provisioner", "Kontrola po zápisu: stanice vrací na adrese %1 jiná data, než byla zapsána.")
+                        .arg(*at));
 
     if (!m_settings.pdfDir.isEmpty()) {
         const bool dirMade = QDir().mkpath(m_settings.pdfDir);
         const QString pdf = reservePath(m_settings.pdfDir, stem, QStringLiteral(".pdf"));
         if (!dirMade || !m_settings.printPdf || !m_settings.printPdf(row.config, pdf)) {
             QFile::remove(pdf);
-            return done(StationOutcome::PdfFailed, QCoreApplication::translate("Provisioner", "Protokol se nepodařilo uložit do '%1'.").arg(pdf));
+            return done(StationOutcome::PdfFailed,
+                        QCoreApplication::translate("Provisioner", "Protokol se nepodařilo uložit do '%1'.").arg(pdf));
         }
         m_settings.say(QStringLiteral("Protokol: %1").arg(pdf));
     }

@@ -8,10 +8,10 @@
 #include "model/DeviceConfig.h"
 #include "provisioning/StationTable.h"
 
+#include "history/HistoryStore.h"
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include "history/HistoryStore.h"
 
 #include <functional>
 #include <memory>
@@ -72,21 +72,21 @@ struct PortSummary {
     QString port;
     int programmed = 0;
     int failed = 0;
-    int skipped = 0;  // rows it had in hand when the run was cancelled
+    int skipped = 0;   // rows it had in hand when the run was cancelled
     int unchecked = 0; // written, the read-back cancelled
-    QString retired;  // why it was taken out of the rotation; empty when it stayed
+    QString retired;   // why it was taken out of the rotation; empty when it stayed
 };
 
 struct ProvisionSummary {
     int programmed = 0; // with the stations whose report could not be saved
     int withoutPdf = 0; // programmed, but the report could not be saved
     int unchecked = 0;  // written, but the read-back after the write was cancelled
-    int failed = 0;  // stations that failed or were refused
-    int invalid = 0; // rows skipped before any station was touched
-    int skipped = 0; // valid rows never written: cancelled, or no port left to take them
+    int failed = 0;     // stations that failed or were refused
+    int invalid = 0;    // rows skipped before any station was touched
+    int skipped = 0;    // valid rows never written: cancelled, or no port left to take them
     bool cancelled = false;
-    bool stopped = false; // --stop-on-error ended the run
-    bool logFailed = false; // the log could not be written; the run ended there
+    bool stopped = false;               // --stop-on-error ended the run
+    bool logFailed = false;             // the log could not be written; the run ended there
     std::vector<StationResult> results; // in the order the stations finished
     std::vector<PortSummary> ports;     // one per port, in the order given
 };

@@ -61,12 +61,12 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
     const QString text = stationTableText(csv);
     static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
     const QString firstLine = text.section(lineEnd, 0, 0);
-    const QChar sep = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(','))
-        ? QLatin1Char(';')
-        : QLatin1Char(',');
+    const QChar sep = firstLine.contains(QLatin1Char(';')) && !firstLine.contains(QLatin1Char(',')) ? QLatin1Char(';')
+                                                                                                    : QLatin1Char(',');
     const CsvRecords split = splitCsvRecords(text, sep);
     if (split.unclosedQuoteLine > 0) {
-        table.error = QCoreApplication::translate("StationTable", "Řádek %1: uvozovky buňky nejsou nikde uzavřeny.").arg(split.unclosedQuoteLine);
+        table.error = QCoreApplication::translate("StationTable", "Řádek %1: uvozovky buňky nejsou nikde uzavřeny.")
+                          .arg(split.unclosedQuoteLine);
         return table;
     }
     const std::vector<CsvRecord>& records = split.records;
@@ -86,7 +86,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
         const auto m = headerCell.match(name);
         const FieldDef* f = m.hasMatch() ? findField(m.captured(1).toStdString()) : nullptr;
         if (!f) {
-            table.error = QCoreApplication::translate("StationTable", "Neznámý sloupec '%1' (sloupec %2 záhlaví).").arg(name, QString::number(k + 1));
+            table.error = QCoreApplication::translate("StationTable", "Neznámý sloupec '%1' (sloupec %2 záhlaví).")
+                              .arg(name, QString::number(k + 1));
             return table;
         }
         const bool indexed = m.hasCaptured(2);
@@ -96,14 +97,16 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
         const int index = indexed ? m.captured(2).toInt(&indexOk) : 0;
         if (indexed != (f->count > 1) || !indexOk || index >= f->count) {
             table.error = f->count > 1
-                ? QCoreApplication::translate("StationTable", "Sloupec '%1' potřebuje index 0 až %2, například '%3[0]'.")
+                ? QCoreApplication::translate("StationTable",
+                                              "Sloupec '%1' potřebuje index 0 až %2, například '%3[0]'.")
                       .arg(name, QString::number(f->count - 1), QString::fromLatin1(f->name))
                 : QCoreApplication::translate("StationTable", "Sloupec '%1' nemá index.").arg(name);
             return table;
         }
         for (const Column& c : columns)
             if (c.field == f && c.index == index) {
-                table.error = QCoreApplication::translate("StationTable", "Sloupec '%1' je v záhlaví dvakrát.").arg(name);
+                table.error =
+                    QCoreApplication::translate("StationTable", "Sloupec '%1' je v záhlaví dvakrát.").arg(name);
                 return table;
             }
         columns.push_back({f, index});
@@ -117,7 +120,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
         QString name;
         auto problem = [&](const QString& m) { table.problems.push_back({rec.line, rowPrefix(rec.line) + m, name}); };
         if (rec.cells.size() != qsizetype(columns.size())) {
-            problem(QCoreApplication::translate("StationTable", "počet hodnot (%1) neodpovídá záhlaví (%2).").arg(QString::number(rec.cells.size()), QString::number(columns.size())));
+            problem(QCoreApplication::translate("StationTable", "počet hodnot (%1) neodpovídá záhlaví (%2).")
+                        .arg(QString::number(rec.cells.size()), QString::number(columns.size())));
             continue;
         }
         SettingsDocument doc;
@@ -128,16 +132,15 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
             const QString where = QString::fromLatin1(c.field->name)
                 + (c.field->count > 1 ? QStringLiteral("[%1]").arg(c.index) : QString());
             switch (c.field->kind) {
-            case FieldKind::Text:
-                doc.setText(*c.field, c.index, cell);
-                break;
+            case FieldKind::Text: doc.setText(*c.field, c.index, cell); break;
             case FieldKind::Flag:
                 if (cell.trimmed().isEmpty())
                     break;
                 if (const auto v = parseFlag(cell))
                     doc.setFlag(*c.field, c.index, *v);
                 else
-                    problem(QCoreApplication::translate("StationTable", "%1: '%2' není ano/ne (1/0).").arg(where, cell));
+                    problem(
+                        QCoreApplication::translate("StationTable", "%1: '%2' není ano/ne (1/0).").arg(where, cell));
                 break;
             case FieldKind::Byte: {
                 if (cell.trimmed().isEmpty())
@@ -147,7 +150,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
                 if (ok && v >= 0 && v <= 255)
                     doc.setByte(*c.field, c.index, std::uint8_t(v));
                 else
-                    problem(QCoreApplication::translate("StationTable", "%1: '%2' není číslo 0 až 255.").arg(where, cell));
+                    problem(
+                        QCoreApplication::translate("StationTable", "%1: '%2' není číslo 0 až 255.").arg(where, cell));
                 break;
             }
             }
@@ -159,8 +163,11 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
             table.rewrites.push_back({rec.line, rowPrefix(rec.line) + rewriteText(w), config.tabJmenoStanice});
         // Stored all the same, as the window stores them, but told as check tells them.
         for (const SettingsFinding& f : stored.warnings)
-            table.rewrites.push_back({rec.line, rowPrefix(rec.line) + QCoreApplication::translate("StationTable", "Upozornění: %1").arg(findingText(f)),
-                                      config.tabJmenoStanice});
+            table.rewrites.push_back(
+                {rec.line,
+                 rowPrefix(rec.line)
+                     + QCoreApplication::translate("StationTable", "Upozornění: %1").arg(findingText(f)),
+                 config.tabJmenoStanice});
         name = config.tabJmenoStanice;
         for (std::size_t k = before; k < table.problems.size(); ++k)
             table.problems[k].name = name;
@@ -172,7 +179,8 @@ StationTable readStationTable(const QByteArray& csv, const DeviceConfig& templ, 
             if (id != FieldId::rtBattLow && !(id == FieldId::tabAINCL1Dn && columns[k].index == kBatteryInput))
                 continue;
             if (battery && *battery != rec.cells[qsizetype(k)])
-                problem(QCoreApplication::translate("StationTable", "rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));
+                problem(QCoreApplication::translate("StationTable",
+                                                    "rtBattLow a tabAINCL1Dn[7] jsou jeden text a musí se shodovat."));
             battery = rec.cells[qsizetype(k)];
         }
         for (const SettingsFinding& f : stored.refusals)

@@ -23,10 +23,10 @@ struct RowProblem {
 };
 
 struct StationTable {
-    std::vector<StationRow> rows;       // rows that passed every check
-    std::vector<RowProblem> problems;   // rows that did not, one message each
-    std::vector<RowProblem> rewrites;   // the editor's rewrites applied to the rows, one per field
-    QString error;                      // the table as a whole is unusable (header, encoding)
+    std::vector<StationRow> rows;     // rows that passed every check
+    std::vector<RowProblem> problems; // rows that did not, one message each
+    std::vector<RowProblem> rewrites; // the editor's rewrites applied to the rows, one per field
+    QString error;                    // the table as a whole is unusable (header, encoding)
 };
 
 // The table's bytes as text: UTF-8 (a byte order mark dropped) when they are

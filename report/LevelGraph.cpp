@@ -4,10 +4,10 @@
 #include "report/Surface.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <iterator>
 #include <utility>
-#include <cstdint>
 
 namespace torval {
 
@@ -119,9 +119,7 @@ void graphMake(Surface& surface, const AnalogScale& scale, const QString& cl1Tex
     surface.setColor(kBlack);
     const QString minText = numberText(min) + unit;
     const QString maxText = numberText(max) + unit;
-    const auto rawEnd = [](const QString& end) {
-        return QStringLiteral(" (") + end + QStringLiteral(" vstup)");
-    };
+    const auto rawEnd = [](const QString& end) { return QStringLiteral(" (") + end + QStringLiteral(" vstup)"); };
     const QString pm = QStringLiteral(" ± ");
     // In this order: where two collide, the later one's cleared band covers
     // the earlier one.

@@ -20,9 +20,8 @@ inline constexpr int kGraphHeight = 2535;
 // The four texts are level and hysteresis texts as typed; the graph shows the
 // values the station would store (quantised on the 255-step grid of the
 // scale). `negated` only adds the raw input value to the two axis labels.
-void graphMake(Surface& surface, const AnalogScale& scale, const QString& cl1, const QString& hcl1,
-               const QString& cl2, const QString& hcl2, bool negated, int width = kGraphWidth,
-               int height = kGraphHeight);
+void graphMake(Surface& surface, const AnalogScale& scale, const QString& cl1, const QString& hcl1, const QString& cl2,
+               const QString& hcl2, bool negated, int width = kGraphWidth, int height = kGraphHeight);
 
 // One text at (x, y): centred on x, or right-aligned 50 twips before x after
 // clearing the label margin from 0 to x in the background colour. Vertically

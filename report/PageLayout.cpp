@@ -139,10 +139,11 @@ void PageLayout::printPageHeader()
     m_x = kLeftMargin;
     m_y = kHeaderTop;
     m_page->setLineWidth(15);
-    printCell(QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1").arg(m_stationName.left(kStationNameChars)),
-              fullWidth(), kHeaderHeight, Align::Left, false, false);
-    printCell(QCoreApplication::translate("PageLayout", "%1. stránka").arg(m_pageNumber), fullWidth(), kHeaderHeight, Align::Right,
-              false, true);
+    printCell(
+        QCoreApplication::translate("PageLayout", "TORVAL Init stanice: %1").arg(m_stationName.left(kStationNameChars)),
+        fullWidth(), kHeaderHeight, Align::Left, false, false);
+    printCell(QCoreApplication::translate("PageLayout", "%1. stránka").arg(m_pageNumber), fullWidth(), kHeaderHeight,
+              Align::Right, false, true);
 
     m_page->setFont(FontSpec{kReportFont, font.points});
     m_page->setLineWidth(lineWidth);

@@ -14,7 +14,7 @@ class PageSelection final : public Surface {
 public:
     using Wanted = std::function<bool(int page)>;
 
-    PageSelection(Surface& device, Wanted wanted) : m_device(device), m_wanted(std::move(wanted)) {}
+    PageSelection(Surface& device, Wanted wanted) : m_device(device), m_wanted(std::move(wanted)) { }
 
     [[nodiscard]] int width() const override { return m_device.width(); }
     [[nodiscard]] int height() const override { return m_device.height(); }

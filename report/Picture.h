@@ -17,10 +17,10 @@ struct SurfaceOp {
     int y1 = 0;
     int x2 = 0; // FillRect, Line: second corner/end
     int y2 = 0;
-    Rgb color;        // Color, and the colour in force for drawing operations
-    int lineWidth = 0; // LineWidth, and the width in force for lines
-    FontSpec font;     // Font, and the font in force for texts
-    QString text;      // Text
+    Rgb color;                              // Color, and the colour in force for drawing operations
+    int lineWidth = 0;                      // LineWidth, and the width in force for lines
+    FontSpec font;                          // Font, and the font in force for texts
+    QString text;                           // Text
     std::shared_ptr<const Picture> picture; // Picture
 };
 

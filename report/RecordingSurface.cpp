@@ -19,12 +19,10 @@ RecordingSurface::RecordingSurface(int width, int height, Rgb background, Metric
 }
 
 RecordingSurface::RecordingSurface(int width, int height, Rgb background, const Surface& measureWith)
-    : RecordingSurface(width, height, background,
-                       [&measureWith](const QString& text, const FontSpec& font) {
-                           return measureWith.measureText(text, font);
-                       })
-{
-}
+    : RecordingSurface(width, height, background, [&measureWith](const QString& text, const FontSpec& font) {
+          return measureWith.measureText(text, font);
+      })
+{ }
 
 SurfaceOp RecordingSurface::op(SurfaceOp::Kind kind) const
 {

@@ -107,10 +107,13 @@ void printGeneralSection(PageLayout& page, const DeviceConfig& c)
     if (!c.opEnablePS1)
         fullRow(page, QCoreApplication::translate("ReportSections", "Šetřící režim nepovolen."));
     else
-        fullRow(page, QCoreApplication::translate("ReportSections", "Šetřící režim povolen. Modem je vypnut po dobu %1:%2 a zapnut po dobu %3:%4.")
-                          .arg(c.eePSOffH, c.eePSOffM, c.eePSOnH, c.eePSOnM));
-    fullRow(page, c.opPSOutOff ? QCoreApplication::translate("ReportSections", "Při vypnutém modemu vypínat i výstupy.")
-                               : QCoreApplication::translate("ReportSections", "Při vypnutém modemu nevypínat výstupy."));
+        fullRow(page,
+                QCoreApplication::translate(
+                    "ReportSections", "Šetřící režim povolen. Modem je vypnut po dobu %1:%2 a zapnut po dobu %3:%4.")
+                    .arg(c.eePSOffH, c.eePSOffM, c.eePSOnH, c.eePSOnM));
+    fullRow(page,
+            c.opPSOutOff ? QCoreApplication::translate("ReportSections", "Při vypnutém modemu vypínat i výstupy.")
+                         : QCoreApplication::translate("ReportSections", "Při vypnutém modemu nevypínat výstupy."));
     page.advanceGap(kSectionGap);
 }
 
@@ -122,38 +125,59 @@ void printSmsSection(PageLayout& page, const DeviceConfig& c)
     const auto choose = [](bool on, const char* yes, const char* no) {
         return QCoreApplication::translate("ReportSections", on ? yes : no);
     };
-    fullRow(page, QCoreApplication::translate("ReportSections", "Doba platnosti SMS zpráv je %1 dnů.").arg(c.tabDobaPlatnostiSMS));
-    fullRow(page, choose(c.opBatt, QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií vypínat zařízení a odesílat text: '%1'"),
-                         QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií nevypínat zařízení a odesílat text: '%1'"))
-                      .arg(c.rtBattLow));
-    fullRow(page, choose(c.opPINAuth, QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě požadovat autorizaci zadáním PINu."),
-                         QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě nepožadovat autorizaci zadáním PINu.")));
-    fullRow(page, choose(c.tabOdpovidatT0, QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu posílat i na telefonní číslo T1."),
-                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu neposílat i na telefonní číslo T1.")));
-    fullRow(page, choose(c.tabPrepnoutNepovolPristup,
-                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu posílat i na telefonní číslo T1."),
-                         QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu neposílat i na telefonní číslo T1.")));
-    fullRow(page, choose(c.opSwitchReport,
-                         QT_TRANSLATE_NOOP("ReportSections", "Posílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"),
-                         QT_TRANSLATE_NOOP("ReportSections", "Neposílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"))
-                      .arg(c.rtSwitchOn, c.rtSwitchOff));
-    fullRow(page, choose(c.opPowerReport,
-                         QT_TRANSLATE_NOOP("ReportSections", "Posílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"),
-                         QT_TRANSLATE_NOOP("ReportSections", "Neposílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"))
-                      .arg(c.rtPowerUp, c.rtPowerDown));
+    fullRow(page,
+            QCoreApplication::translate("ReportSections", "Doba platnosti SMS zpráv je %1 dnů.")
+                .arg(c.tabDobaPlatnostiSMS));
+    fullRow(
+        page,
+        choose(
+            c.opBatt,
+            QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií vypínat zařízení a odesílat text: '%1'"),
+            QT_TRANSLATE_NOOP("ReportSections", "Při poklesu napětí baterií nevypínat zařízení a odesílat text: '%1'"))
+            .arg(c.rtBattLow));
+    fullRow(page,
+            choose(c.opPINAuth,
+                   QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě požadovat autorizaci zadáním PINu."),
+                   QT_TRANSLATE_NOOP("ReportSections", "V příkazové zprávě nepožadovat autorizaci zadáním PINu.")));
+    fullRow(page,
+            choose(c.tabOdpovidatT0,
+                   QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu posílat i na telefonní číslo T1."),
+                   QT_TRANSLATE_NOOP("ReportSections", "Hlášení o stavu neposílat i na telefonní číslo T1.")));
+    fullRow(
+        page,
+        choose(
+            c.tabPrepnoutNepovolPristup,
+            QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu posílat i na telefonní číslo T1."),
+            QT_TRANSLATE_NOOP("ReportSections", "Hlášení o nepovoleném přístupu neposílat i na telefonní číslo T1.")));
+    fullRow(page,
+            choose(c.opSwitchReport,
+                   QT_TRANSLATE_NOOP("ReportSections",
+                                     "Posílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"),
+                   QT_TRANSLATE_NOOP("ReportSections",
+                                     "Neposílat hlášení o zap./vyp. zařízení. Text zap.: '%1' Text vyp.: '%2'"))
+                .arg(c.rtSwitchOn, c.rtSwitchOff));
+    fullRow(
+        page,
+        choose(c.opPowerReport,
+               QT_TRANSLATE_NOOP("ReportSections",
+                                 "Posílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"),
+               QT_TRANSLATE_NOOP("ReportSections",
+                                 "Neposílat hlášení o zap./vyp. síťového napájení. Text zap.: '%1' Text vyp.: '%2'"))
+            .arg(c.rtPowerUp, c.rtPowerDown));
     page.advanceGap(kSectionGap);
 }
 
 void printInputsSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Logické vstupy"), kRow);
-    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 1800},
-                     {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
-                     {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
-                     {QStringLiteral("0->1"), 2600},
-                     {QStringLiteral("1->0"), 2600},
-                     {QCoreApplication::translate("ReportSections", "Negace"), 800},
-                     {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
+    headerRow(page,
+              {{QCoreApplication::translate("ReportSections", "Název"), 1800},
+               {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
+               {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
+               {QStringLiteral("0->1"), 2600},
+               {QStringLiteral("1->0"), 2600},
+               {QCoreApplication::translate("ReportSections", "Negace"), 800},
+               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     for (int i = 0; i < kInputCount; ++i) {
         if (i == kInputCount - 1)
             endTable(page);
@@ -176,12 +200,13 @@ void printInputsSection(PageLayout& page, const DeviceConfig& c)
 void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Logické výstupy"), kRow);
-    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 1800},
-                     {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
-                     {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
-                     {QCoreApplication::translate("ReportSections", "Negace"), 800},
-                     {QCoreApplication::translate("ReportSections", "Impuls"), 1500},
-                     {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
+    headerRow(page,
+              {{QCoreApplication::translate("ReportSections", "Název"), 1800},
+               {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
+               {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
+               {QCoreApplication::translate("ReportSections", "Negace"), 800},
+               {QCoreApplication::translate("ReportSections", "Impuls"), 1500},
+               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     // The report lists the outputs the window shows, O1..O4; O5..O8 are
     // stored in the image but never printed.
     for (int i = 0; i < 4; ++i) {
@@ -227,8 +252,9 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
             list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu uvádět: jméno stavu");
         else
             list = QCoreApplication::translate("ReportSections", "Ve zprávě o stavu tento vstup neuvádět.");
-        page.printCell(QCoreApplication::translate("ReportSections", "Název %1: %2").arg(analogLabel(i), quoted(c.tabAINNazev[i])),
-                       2500, kRow, Align::Left, true, false);
+        page.printCell(
+            QCoreApplication::translate("ReportSections", "Název %1: %2").arg(analogLabel(i), quoted(c.tabAINNazev[i])),
+            2500, kRow, Align::Left, true, false);
         page.printCell(list, 4000, kRow, Align::Left, true, true);
 
         textRow(QCoreApplication::translate("ReportSections", "Název stavu HIGH: %1").arg(quoted(c.tabAINStateH[i])));
@@ -275,9 +301,10 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Telefonní čísla"), kRow);
-    headerRow(page, {{QCoreApplication::translate("ReportSections", "Telefonní číslo"), 2300},
-                     {QCoreApplication::translate("ReportSections", "Příjem příkazů"), 2000},
-                     {QCoreApplication::translate("ReportSections", "Odesílání zpráv"), 0}});
+    headerRow(page,
+              {{QCoreApplication::translate("ReportSections", "Telefonní číslo"), 2300},
+               {QCoreApplication::translate("ReportSections", "Příjem příkazů"), 2000},
+               {QCoreApplication::translate("ReportSections", "Odesílání zpráv"), 0}});
     for (int i = 0; i < kPhoneCount; ++i) {
         if (i == kPhoneCount - 1)
             endTable(page);
@@ -292,14 +319,19 @@ void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 void printCountersSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Čítače"), kRow);
-    headerRow(page, {{QCoreApplication::translate("ReportSections", "Název"), 2300}, {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
+    headerRow(page,
+              {{QCoreApplication::translate("ReportSections", "Název"), 2300},
+               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     endTable(page);
     // The report lists counter C1 only, whatever C2 holds.
     cell(page, counterLabel(0), 300);
     cell(page, c.tabCITNazev[0], 2000);
     lastCell(page, digit(c.tabCITZpr[0]), Align::Centre);
-    fullRow(page, c.opSuppZero ? QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů potlačovat přední nuly.")
-                               : QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů nepotlačovat přední nuly."));
+    fullRow(
+        page,
+        c.opSuppZero
+            ? QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů potlačovat přední nuly.")
+            : QCoreApplication::translate("ReportSections", "Při zobrazení stavů čítačů nepotlačovat přední nuly."));
     page.advanceGap(kSectionGap);
 }
 

@@ -1,9 +1,9 @@
 #include "rules/FieldRules.h"
 
+#include "model/Cp1250.h"
 #include "rules/CharacterSets.h"
 #include "rules/KeywordRule.h"
 #include "rules/NumberRules.h"
-#include "model/Cp1250.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -30,9 +30,9 @@ enum class CheckKind {
 
 struct Check {
     CheckKind kind;
-    QStringView set; // Chars, CharsNotEmpty
-    int partner;     // pair checks: index into RuleInput::partners
-    QString message; // the text of the message; sets and keywords are appended by message()
+    QStringView set;        // Chars, CharsNotEmpty
+    int partner;            // pair checks: index into RuleInput::partners
+    QString message;        // the text of the message; sets and keywords are appended by message()
     bool appendSet = false; // character checks of names and texts tell which characters are allowed
 };
 
@@ -40,13 +40,10 @@ QString message(const Check& c)
 {
     switch (c.kind) {
     case CheckKind::Chars:
-    case CheckKind::CharsNotEmpty:
-        return c.appendSet ? c.message + c.set.toString() : c.message;
-    case CheckKind::Keyword:
-        return c.message + ReservedKeywords.toString();
+    case CheckKind::CharsNotEmpty: return c.appendSet ? c.message + c.set.toString() : c.message;
+    case CheckKind::Keyword: return c.message + ReservedKeywords.toString();
     case CheckKind::NotEqualPartner:
-    case CheckKind::PrefixPartner:
-        return c.message;
+    case CheckKind::PrefixPartner: return c.message;
     }
     return c.message;
 }
@@ -85,73 +82,92 @@ Check prefix(int partner, const char* text)
 // The checks of every rule, in the order they run.
 std::vector<Check> checksOf(RuleId rule)
 {
-    static const char* const onChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' může obsahovat pouze tyto znaky: ");
-    static const char* const offChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' může obsahovat pouze tyto znaky: ");
-    static const char* const impulseChars = QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' může obsahovat pouze tyto znaky: ");
-    static const char* const onKeyword =
-        QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
-    static const char* const offKeyword =
-        QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
-    static const char* const onEqual = QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.");
-    static const char* const offEqual = QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.");
+    static const char* const onChars =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' může obsahovat pouze tyto znaky: ");
+    static const char* const offChars =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' může obsahovat pouze tyto znaky: ");
+    static const char* const impulseChars =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' může obsahovat pouze tyto znaky: ");
+    static const char* const onKeyword = QT_TRANSLATE_NOOP(
+        "FieldRules", "Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
+    static const char* const offKeyword = QT_TRANSLATE_NOOP(
+        "FieldRules", "Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ");
+    static const char* const onEqual =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.");
+    static const char* const offEqual =
+        QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.");
 
     switch (rule) {
     case RuleId::None:
     case RuleId::PowerSaveHours:
     case RuleId::PowerSaveMinutes:
-    case RuleId::ImpulseLength:
-        return {};
+    case RuleId::ImpulseLength: return {};
     case RuleId::Text:
         return {chars(TextChars, QT_TRANSLATE_NOOP("FieldRules", "Text může obsahovat pouze tyto znaky: "))};
     case RuleId::InputName:
         return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název vstupu může obsahovat pouze tyto znaky: ")),
-                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
-    case RuleId::InputStateOn:
-        return {chars(NameChars, onChars), notEqual(0, onEqual)};
-    case RuleId::InputStateOff:
-        return {chars(NameChars, offChars), notEqual(0, offEqual)};
+                keyword(QT_TRANSLATE_NOOP(
+                    "FieldRules", "Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
+    case RuleId::InputStateOn: return {chars(NameChars, onChars), notEqual(0, onEqual)};
+    case RuleId::InputStateOff: return {chars(NameChars, offChars), notEqual(0, offEqual)};
     case RuleId::InputTransitionLH:
-        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: "))};
+        return {chars(
+            NameChars,
+            QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: "))};
     case RuleId::InputTransitionHL:
-        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: "))};
+        return {chars(
+            NameChars,
+            QT_TRANSLATE_NOOP("FieldRules", "Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: "))};
     case RuleId::DialogInputTransitionLH:
-        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '0->1' může obsahovat pouze tyto znaky: "))};
+        return {chars(NameChars,
+                      QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '0->1' může obsahovat pouze tyto znaky: "))};
     case RuleId::DialogInputTransitionHL:
-        return {chars(NameChars, QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '1->0' může obsahovat pouze tyto znaky: "))};
+        return {chars(NameChars,
+                      QT_TRANSLATE_NOOP("FieldRules", "Název přechodu '1->0' může obsahovat pouze tyto znaky: "))};
     case RuleId::OutputName:
         return {chars(CommandChars, QT_TRANSLATE_NOOP("FieldRules", "Název výstupu může obsahovat pouze tyto znaky: ")),
-                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
+                keyword(QT_TRANSLATE_NOOP(
+                    "FieldRules", "Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::OutputOn:
-        return {chars(CommandChars, onChars),
-                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
-                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")), keyword(onKeyword)};
+        return {
+            chars(CommandChars, onChars),
+            prefix(0,
+                   QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
+            prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")),
+            keyword(onKeyword)};
     case RuleId::OutputOff:
-        return {chars(CommandChars, offChars),
-                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
-                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")), keyword(offKeyword)};
+        return {
+            chars(CommandChars, offChars),
+            prefix(0,
+                   QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
+            prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Vypnuto' nesmí být prefixem názvu 'Impuls' ani naopak.")),
+            keyword(offKeyword)};
     case RuleId::OutputImpulse:
-        return {chars(CommandChars, impulseChars),
-                prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
-                prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
-                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
-    case RuleId::DialogOutputOn:
-        return {chars(CommandChars, onChars), notEqual(0, onEqual), keyword(onKeyword)};
-    case RuleId::DialogOutputOff:
-        return {chars(CommandChars, offChars), notEqual(0, offEqual), keyword(offKeyword)};
+        return {
+            chars(CommandChars, impulseChars),
+            prefix(0, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak.")),
+            prefix(1, QT_TRANSLATE_NOOP("FieldRules", "Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak.")),
+            keyword(QT_TRANSLATE_NOOP(
+                "FieldRules", "Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
+    case RuleId::DialogOutputOn: return {chars(CommandChars, onChars), notEqual(0, onEqual), keyword(onKeyword)};
+    case RuleId::DialogOutputOff: return {chars(CommandChars, offChars), notEqual(0, offEqual), keyword(offKeyword)};
     case RuleId::DialogOutputImpulse:
         return {chars(CommandChars, impulseChars),
-                keyword(QT_TRANSLATE_NOOP("FieldRules", "Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
+                keyword(QT_TRANSLATE_NOOP(
+                    "FieldRules", "Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): "))};
     case RuleId::Phone:
         return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "Telefonní číslo je špatně zadáno."))};
     case RuleId::ServiceCentre:
-        return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "Telefonní číslo servisního centra je špatně zadáno."))};
-    case RuleId::Uto:
-        return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "UTO je špatně zadáno."))};
-    case RuleId::Pin:
-        return {plainChars(DigitChars, QT_TRANSLATE_NOOP("FieldRules", "PIN je špatně zadán."))};
+        return {plainChars(PhoneChars,
+                           QT_TRANSLATE_NOOP("FieldRules", "Telefonní číslo servisního centra je špatně zadáno."))};
+    case RuleId::Uto: return {plainChars(PhoneChars, QT_TRANSLATE_NOOP("FieldRules", "UTO je špatně zadáno."))};
+    case RuleId::Pin: return {plainChars(DigitChars, QT_TRANSLATE_NOOP("FieldRules", "PIN je špatně zadán."))};
     case RuleId::SmsValidity:
-        return {charsNotEmpty(DigitChars,
-                              QT_TRANSLATE_NOOP("FieldRules", "Doba platnosti SMS zprávy je špatně zadána. Povolená hodnota je číslo 1 až 30 včetně."))};
+        return {charsNotEmpty(
+            DigitChars,
+            QT_TRANSLATE_NOOP(
+                "FieldRules",
+                "Doba platnosti SMS zprávy je špatně zadána. Povolená hodnota je číslo 1 až 30 včetně."))};
     case RuleId::AnalogPercent:
         return {charsNotEmpty(DecimalChars, QT_TRANSLATE_NOOP("FieldRules", "Číslo je chybně zadáno."))};
     }
@@ -161,16 +177,12 @@ std::vector<Check> checksOf(RuleId rule)
 bool checkPasses(const Check& c, const RuleInput& in)
 {
     switch (c.kind) {
-    case CheckKind::Chars:
-        return hasOnlyAllowedChars(in.text, c.set);
-    case CheckKind::CharsNotEmpty:
-        return !in.text.isEmpty() && hasOnlyAllowedChars(in.text, c.set);
-    case CheckKind::Keyword:
-        return passesKeywordRule(in.text, ReservedKeywords);
+    case CheckKind::Chars: return hasOnlyAllowedChars(in.text, c.set);
+    case CheckKind::CharsNotEmpty: return !in.text.isEmpty() && hasOnlyAllowedChars(in.text, c.set);
+    case CheckKind::Keyword: return passesKeywordRule(in.text, ReservedKeywords);
     case CheckKind::NotEqualPartner:
         return in.text.isEmpty() || in.text.compare(in.partners[std::size_t(c.partner)], Qt::CaseInsensitive) != 0;
-    case CheckKind::PrefixPartner:
-        return !isPrefixOfEachOther(in.text, in.partners[std::size_t(c.partner)]);
+    case CheckKind::PrefixPartner: return !isPrefixOfEachOther(in.text, in.partners[std::size_t(c.partner)]);
     }
     return true;
 }
@@ -183,15 +195,9 @@ void rewrite(RuleId rule, const RuleInput& in, RuleResult& r)
         if (!in.text.isEmpty())
             r.text = normalizePhoneNumber(in.text, in.uto);
         break;
-    case RuleId::SmsValidity:
-        r.text = normalizeSmsValidity(in.text);
-        break;
-    case RuleId::AnalogPercent:
-        r.text = normalizeAnalogPercent(in.text);
-        break;
-    case RuleId::ImpulseLength:
-        r.text = normalizeImpulseLength(in.text);
-        break;
+    case RuleId::SmsValidity: r.text = normalizeSmsValidity(in.text); break;
+    case RuleId::AnalogPercent: r.text = normalizeAnalogPercent(in.text); break;
+    case RuleId::ImpulseLength: r.text = normalizeImpulseLength(in.text); break;
     case RuleId::PowerSaveHours: {
         const PowerSavePair p = leavePowerSaveHours({in.text, in.partners[0]});
         r.text = p.hours;
@@ -204,8 +210,7 @@ void rewrite(RuleId rule, const RuleInput& in, RuleResult& r)
         r.partner = p.hours;
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -372,8 +377,9 @@ FieldCheck checkFieldLeave(const FieldDef& field, int index, const DeviceConfig&
 
 QString outsideCodePageMessage(const QString& place, const QString& character)
 {
-    return rulesText(QT_TRANSLATE_NOOP("FieldRules", "Pole '%1' nesmí obsahovat znak '%2': stanice ho neumí uložit "
-                                                     "(není ve znakové sadě Windows-1250)."))
+    return rulesText(QT_TRANSLATE_NOOP("FieldRules",
+                                       "Pole '%1' nesmí obsahovat znak '%2': stanice ho neumí uložit "
+                                       "(není ve znakové sadě Windows-1250)."))
         .arg(place, character);
 }
 

@@ -26,31 +26,31 @@ namespace torval {
 
 // One rule per kind of field; dialog variants where the dialog differs.
 enum class RuleId {
-    None,                  // tabJmenoStanice: anything goes
-    Text,                  // report texts, analog names/states/texts (grid and dialog), counter names
-    InputName,             // tabINPNazev, INPNazev
-    InputStateOn,          // tabINPZap, INPZap; partner: state name 0
-    InputStateOff,         // tabINPVyp, INPVyp; partner: state name 1
-    InputTransitionLH,     // tabINPLH
-    InputTransitionHL,     // tabINPHL
+    None,                    // tabJmenoStanice: anything goes
+    Text,                    // report texts, analog names/states/texts (grid and dialog), counter names
+    InputName,               // tabINPNazev, INPNazev
+    InputStateOn,            // tabINPZap, INPZap; partner: state name 0
+    InputStateOff,           // tabINPVyp, INPVyp; partner: state name 1
+    InputTransitionLH,       // tabINPLH
+    InputTransitionHL,       // tabINPHL
     DialogInputTransitionLH, // INPLH
     DialogInputTransitionHL, // INPHL
-    OutputName,            // tabOUTNazev, OUTNazev
-    OutputOn,              // tabOUTZap; partners: switch-off, impulse
-    OutputOff,             // tabOUTVyp; partners: switch-on, impulse
-    OutputImpulse,         // tabOUTimpuls; partners: switch-off, switch-on
-    DialogOutputOn,        // OUTZap; partner: switch-off (equality)
-    DialogOutputOff,       // OUTVyp; partner: switch-on (equality)
-    DialogOutputImpulse,   // OUTimpuls
-    Phone,                 // tabTC, TC: PhoneChars, then the UTO rule
-    ServiceCentre,         // tabTCcentra: PhoneChars, no UTO
-    Uto,                   // tabUTO
-    Pin,                   // tabPIN
-    SmsValidity,           // tabDobaPlatnostiSMS
-    AnalogPercent,         // tabAINCL1Level, tabAINHCL1Level, tabAINCL2Level, tabAINHCL2Level
-    PowerSaveHours,        // eePSOnH, eePSOffH; partner: the pair's minutes
-    PowerSaveMinutes,      // eePSOnM, eePSOffM; partner: the pair's hours
-    ImpulseLength,         // tabOUTimpulsLEN, OUTimpulsLEN
+    OutputName,              // tabOUTNazev, OUTNazev
+    OutputOn,                // tabOUTZap; partners: switch-off, impulse
+    OutputOff,               // tabOUTVyp; partners: switch-on, impulse
+    OutputImpulse,           // tabOUTimpuls; partners: switch-off, switch-on
+    DialogOutputOn,          // OUTZap; partner: switch-off (equality)
+    DialogOutputOff,         // OUTVyp; partner: switch-on (equality)
+    DialogOutputImpulse,     // OUTimpuls
+    Phone,                   // tabTC, TC: PhoneChars, then the UTO rule
+    ServiceCentre,           // tabTCcentra: PhoneChars, no UTO
+    Uto,                     // tabUTO
+    Pin,                     // tabPIN
+    SmsValidity,             // tabDobaPlatnostiSMS
+    AnalogPercent,           // tabAINCL1Level, tabAINHCL1Level, tabAINCL2Level, tabAINHCL2Level
+    PowerSaveHours,          // eePSOnH, eePSOffH; partner: the pair's minutes
+    PowerSaveMinutes,        // eePSOnM, eePSOffM; partner: the pair's hours
+    ImpulseLength,           // tabOUTimpulsLEN, OUTimpulsLEN
 };
 
 // The texts a rule reads. Partners in the order of the rule's pair checks
@@ -94,7 +94,7 @@ struct FieldCheck {
     bool passed = true;
     QString message;
     int tab = -1;
-    std::vector<FieldEdit> rewrites; // only texts that differ from the current ones
+    std::vector<FieldEdit> rewrites;             // only texts that differ from the current ones
     std::optional<PhoneRightsCheck> phoneRights; // tabTC left empty: untick the row's rights
     // rtBattLow left non-empty (also when rejected): tick tabAINCL1DnEvent of BAT.
     bool tickBatteryCl1Down = false;

@@ -26,8 +26,8 @@ inline constexpr RuleText kAnalogLevelsMessage{
 // parseTenths values and are compared exactly, in whole tenths.
 [[nodiscard]] bool analogLevelsValid(float cl1, float hcl1, float cl2, float hcl2, const AnalogScale& scale);
 // The same on the four field texts, each read with parseTenths.
-[[nodiscard]] bool analogLevelsValid(const QString& cl1, const QString& hcl1, const QString& cl2,
-                                     const QString& hcl2, const AnalogScale& scale);
+[[nodiscard]] bool analogLevelsValid(const QString& cl1, const QString& hcl1, const QString& cl2, const QString& hcl2,
+                                     const AnalogScale& scale);
 
 // One power-save duration (modem on, or modem off). Always ends between
 // 0 h 5 min and 465 h 59 min once both fields have been left.

@@ -10,32 +10,43 @@ namespace {
 
 QString nameMessage(const QString& label)
 {
-    return QCoreApplication::translate("OutputCommands", "Název výstupu '%1' není správně zadán. Jména výstupů se nesmějí shodovat a ani být předponou jiného "
-                         "názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno.")
+    return QCoreApplication::translate(
+               "OutputCommands",
+               "Název výstupu '%1' není správně zadán. Jména výstupů se nesmějí shodovat a ani být předponou jiného "
+               "názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno.")
         .arg(label);
 }
 
 QString onMessage(const QString& label)
 {
-    return QCoreApplication::translate("OutputCommands", "Název 'Zapnuto' výstupu '%1' není správně zadán. Povel pro zapnutí se musí lišit od povelu pro vypnutí i impuls a "
-                         "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.")
+    return QCoreApplication::translate(
+               "OutputCommands",
+               "Název 'Zapnuto' výstupu '%1' není správně zadán. Povel pro zapnutí se musí lišit od povelu pro vypnutí "
+               "i impuls a "
+               "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
+               "nebude odstraněno.")
         .arg(label);
 }
 
 QString offMessage(const QString& label)
 {
-    return QCoreApplication::translate("OutputCommands", "Název 'Vypnuto' výstupu '%1' není správně zadán. Povel pro vypnutí se musí lišit od povelu pro impuls i zapnutí a "
-                         "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.")
+    return QCoreApplication::translate(
+               "OutputCommands",
+               "Název 'Vypnuto' výstupu '%1' není správně zadán. Povel pro vypnutí se musí lišit od povelu pro impuls "
+               "i zapnutí a "
+               "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
+               "nebude odstraněno.")
         .arg(label);
 }
 
 QString impulseMessage(const QString& label)
 {
-    return QCoreApplication::translate("OutputCommands", "Název 'impuls' výstupu '%1' není správně zadán. Povel pro impuls se musí lišit od povelu pro vypnutí i zapnutí a "
-                         "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
-                         "nebude odstraněno.")
+    return QCoreApplication::translate(
+               "OutputCommands",
+               "Název 'impuls' výstupu '%1' není správně zadán. Povel pro impuls se musí lišit od povelu pro vypnutí i "
+               "zapnutí a "
+               "nesmí být předponou názvu některého výstupu. EEPROM nelze naprogramovat dokud toto "
+               "nebude odstraněno.")
         .arg(label);
 }
 
@@ -71,9 +82,11 @@ std::optional<OutputCommandFailure> checkOutputCommands(const DeviceConfig& c)
         // 2..4. A command word is tested against its own output's other words
         //       and against every output name (its own included). The same
         //       word on two different outputs is fine: the name tells them apart.
-        if (!passesKeywordRule(c.tabOUTZap[ui], keywordList(QStringList{c.tabOUTVyp[ui], c.tabOUTimpuls[ui]} + allNames)))
+        if (!passesKeywordRule(c.tabOUTZap[ui],
+                               keywordList(QStringList{c.tabOUTVyp[ui], c.tabOUTimpuls[ui]} + allNames)))
             return OutputCommandFailure{i, onField, onMessage(label)};
-        if (!passesKeywordRule(c.tabOUTVyp[ui], keywordList(QStringList{c.tabOUTZap[ui], c.tabOUTimpuls[ui]} + allNames)))
+        if (!passesKeywordRule(c.tabOUTVyp[ui],
+                               keywordList(QStringList{c.tabOUTZap[ui], c.tabOUTimpuls[ui]} + allNames)))
             return OutputCommandFailure{i, offField, offMessage(label)};
         if (!passesKeywordRule(c.tabOUTimpuls[ui],
                                keywordList(QStringList{c.tabOUTVyp[ui], c.tabOUTZap[ui]} + allNames)))

@@ -12,9 +12,9 @@
 namespace torval {
 
 struct OutputCommandFailure {
-    int output = 0;                // 0..7
+    int output = 0;                  // 0..7
     const FieldDef* field = nullptr; // tabOUTNazev, tabOUTZap, tabOUTVyp or tabOUTimpuls
-    QString message;               // names the output by its row label "O1".."O8"
+    QString message;                 // names the output by its row label "O1".."O8"
 };
 
 // Tab that a failure brings to the front ("Dig. výstupy").

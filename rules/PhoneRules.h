@@ -19,10 +19,12 @@ namespace torval {
 
 inline constexpr RuleText kPhoneRightsPrijemWarning{
     "PhoneRules",
-    QT_TRANSLATE_NOOP("PhoneRules", "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.")};
+    QT_TRANSLATE_NOOP("PhoneRules",
+                      "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.")};
 inline constexpr RuleText kPhoneRightsUdalostWarning{
     "PhoneRules",
-    QT_TRANSLATE_NOOP("PhoneRules", "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté.")};
+    QT_TRANSLATE_NOOP("PhoneRules",
+                      "Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté.")};
 
 // What CheckPhoneNumberRights asks of the window: which boxes to untick and
 // the warnings (warning icon) to show, in this order.

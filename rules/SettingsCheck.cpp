@@ -109,7 +109,8 @@ std::vector<FieldRewrite> applyFieldRewrites(DeviceConfig& config, const EditorS
     for (const FieldDef& f : configFields())
         if (f.kind == FieldKind::Text)
             order.push_back(&f);
-    for (auto [hours, minutes] : {std::pair{FieldId::eePSOnH, FieldId::eePSOnM}, std::pair{FieldId::eePSOffH, FieldId::eePSOffM}}) {
+    for (auto [hours, minutes] :
+         {std::pair{FieldId::eePSOnH, FieldId::eePSOnM}, std::pair{FieldId::eePSOffH, FieldId::eePSOffM}}) {
         const auto h = std::find(order.begin(), order.end(), &field(hours));
         const auto m = std::find(order.begin(), order.end(), &field(minutes));
         std::iter_swap(h, m);
@@ -125,8 +126,11 @@ std::vector<FieldRewrite> applyFieldRewrites(DeviceConfig& config, const EditorS
                 const FieldCheck r = checkFieldLeave(*f, i, config, editor, latch);
                 if (r.tickBatteryCl1Down && !config.tabAINCL1DnEvent[kBatteryInput]) {
                     config.tabAINCL1DnEvent[kBatteryInput] = true;
-                    out.push_back({&field(FieldId::tabAINCL1DnEvent), kBatteryInput, QStringLiteral("0"),
-                                   QStringLiteral("1"), {}});
+                    out.push_back({&field(FieldId::tabAINCL1DnEvent),
+                                   kBatteryInput,
+                                   QStringLiteral("0"),
+                                   QStringLiteral("1"),
+                                   {}});
                 }
                 if (!r.passed)
                     continue;

@@ -24,7 +24,7 @@ void sleepUntil(Clock::time_point t)
 }
 } // namespace
 
-PtyStation::PtyStation(StationCore& core) : m_core(core) {}
+PtyStation::PtyStation(StationCore& core) : m_core(core) { }
 
 PtyStation::~PtyStation()
 {
@@ -67,7 +67,8 @@ bool PtyStation::open()
 
 void PtyStation::serve()
 {
-    const auto byteTime = m_baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / m_baud) : std::chrono::nanoseconds(0);
+    const auto byteTime =
+        m_baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / m_baud) : std::chrono::nanoseconds(0);
     auto rxFree = Clock::now();
     auto txFree = Clock::now();
     char buf[512];

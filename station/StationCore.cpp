@@ -196,8 +196,7 @@ QByteArray StationCore::handleFrame(const QByteArray& p)
             return refuse();
         m_hellos = 0;
         return r;
-    default:
-        return refuse();
+    default: return refuse();
     }
 }
 

@@ -22,18 +22,18 @@ struct StationIdentity {
 };
 
 struct StationFaults {
-    int helloAfter = 1;       // answer Hello from this attempt on; 0: never (not in programming mode)
-    double corrupt = 0;       // probability that one byte of a reply is damaged
-    double drop = 0;          // probability that a reply is not sent
-    double badReadback = 0;   // probability that a read reply carries a wrong byte
-    double ignoreWrites = 0;  // probability that a write is acknowledged but not stored
-    int hangAfter = -1;       // stop answering after this many frames (-1: never)
-    bool ignoreLeave = false; // the request to leave programming mode never gets an answer
-    int replyDelayMs = 0;     // time before a reply leaves the station
-    int lateReadMs = 0;       // every block-read reply leaves this much later still
-    int lateOnceAddress = -1; // the first read of the block at this address ...
-    int lateOnceMs = 0;       // ... is answered this much later
-    int replyJitterMs = 0;    // each reply waits up to this much longer still, at random
+    int helloAfter = 1;        // answer Hello from this attempt on; 0: never (not in programming mode)
+    double corrupt = 0;        // probability that one byte of a reply is damaged
+    double drop = 0;           // probability that a reply is not sent
+    double badReadback = 0;    // probability that a read reply carries a wrong byte
+    double ignoreWrites = 0;   // probability that a write is acknowledged but not stored
+    int hangAfter = -1;        // stop answering after this many frames (-1: never)
+    bool ignoreLeave = false;  // the request to leave programming mode never gets an answer
+    int replyDelayMs = 0;      // time before a reply leaves the station
+    int lateReadMs = 0;        // every block-read reply leaves this much later still
+    int lateOnceAddress = -1;  // the first read of the block at this address ...
+    int lateOnceMs = 0;        // ... is answered this much later
+    int replyJitterMs = 0;     // each reply waits up to this much longer still, at random
     int twiceOnceAddress = -1; // the first read of the block at this address is answered twice
     int staleOnceAddress = -1; // the first read of this block gets the previous reply again first
 };

@@ -8,8 +8,7 @@ namespace torval {
 
 VirtualSerialLine::VirtualSerialLine(StationCore& station, EventPump& pump)
     : m_station(station), m_pump(pump), m_shared(std::make_shared<Shared>())
-{
-}
+{ }
 
 VirtualSerialLine::~VirtualSerialLine() = default;
 

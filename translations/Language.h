@@ -23,7 +23,7 @@ enum class Language { Czech, English };
 struct LanguageOption {
     bool given = false;
     std::optional<Language> language; // empty when given with a wrong value
-    QString value;                     // as typed
+    QString value;                    // as typed
 };
 [[nodiscard]] LanguageOption languageOption(const QStringList& arguments);
 [[nodiscard]] QStringList argumentList(int argc, char** argv);

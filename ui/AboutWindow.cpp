@@ -12,8 +12,7 @@
 
 namespace torval {
 
-AboutWindow::AboutWindow(QWidget* owner)
-    : QDialog(owner)
+AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("InfoProgram"));
     setWindowTitle(tr("Informace o programu TORVAL"));
@@ -24,8 +23,8 @@ AboutWindow::AboutWindow(QWidget* owner)
     const QIcon icon = QApplication::windowIcon();
     picture->setPixmap((icon.isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon) : icon).pixmap(48, 48));
     auto* text = new QLabel(tr("TORVAL verze 1.0\n"
-                                           "Verze procesoru zařízení 1.0 a vyšší\n"
-                                           "Verze komunikačního protokolu 1.15"),
+                               "Verze procesoru zařízení 1.0 a vyšší\n"
+                               "Verze komunikačního protokolu 1.15"),
                             this);
     text->setObjectName(QStringLiteral("Text"));
     text->setTextFormat(Qt::PlainText);

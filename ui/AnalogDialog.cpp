@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <utility>
 #include <type_traits>
+#include <utility>
 
 namespace torval {
 
@@ -76,9 +76,7 @@ bool isLevelField(T t)
 
 } // namespace
 
-AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
-    : EditDialogFrame(parent)
-    , m_logic(logic)
+AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent) : EditDialogFrame(parent), m_logic(logic)
 {
     setWindowTitle(logic.caption());
     setFixedSize(px(8670), px(6210));
@@ -98,9 +96,12 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     };
     const EditSpec edits[AnalogDialogLogic::kTextCount] = {
         {general, 120, 315, 3255, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název analogového vstupu")},
-        {names, kStateNameX, 960, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu LOW (nízká)")},
-        {names, kStateNameX, 600, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu MEDIUM (normální)")},
-        {names, kStateNameX, 240, 3375 - kStateNameX, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu HIGH (vysoká)")},
+        {names, kStateNameX, 960, 3375 - kStateNameX,
+         QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu LOW (nízká)")},
+        {names, kStateNameX, 600, 3375 - kStateNameX,
+         QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu MEDIUM (normální)")},
+        {names, kStateNameX, 240, 3375 - kStateNameX,
+         QT_TRANSLATE_NOOP("torval::AnalogDialog", "Název stavu HIGH (vysoká)")},
         {levels, 735, 750, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota úrovně CL1")},
         {levels, 735, 1275, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota  hystereze CL1")},
         {levels, 735, 3045, 645, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hodnota úrovně CL2")},
@@ -134,8 +135,10 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         {levels, 1890, 1725, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod dolu přes CL1")},
         {levels, 1890, 3045, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod nahoru přes CL2")},
         {levels, 1890, 4020, 2745, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Hlásit přechod dolu přes CL2")},
-        {levels, 240, 5160, 4455, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Negace vstupu (neguje se ihned po vzorkování)")},
-        {general, 120, 1080, 3255, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Uvádět ve zprávě o stavu jméno stavu")},
+        {levels, 240, 5160, 4455, 225,
+         QT_TRANSLATE_NOOP("torval::AnalogDialog", "Negace vstupu (neguje se ihned po vzorkování)")},
+        {general, 120, 1080, 3255, 225,
+         QT_TRANSLATE_NOOP("torval::AnalogDialog", "Uvádět ve zprávě o stavu jméno stavu")},
         {general, 120, 720, 3255, 225, QT_TRANSLATE_NOOP("torval::AnalogDialog", "Uvádět ve zprávě o stavu hodnotu")},
         {levels, 2160, 1320, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
         {levels, 2160, 2280, 1335, 195, QT_TRANSLATE_NOOP("torval::AnalogDialog", "odeslat ihned")},
@@ -159,7 +162,8 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     label(general, tr("Název:"), 120, 120);
     // The dotted leaders run up to the state-name fields: as many dots as the
     // desktop font fits in front of the field, never a dot cut in half.
-    for (auto [text, y] : {std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "HIGH (vysoká)"), 300}, std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "MEDIUM (střední)"), 660},
+    for (auto [text, y] : {std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "HIGH (vysoká)"), 300},
+                           std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "MEDIUM (střední)"), 660},
                            std::pair{QT_TRANSLATE_NOOP("torval::AnalogDialog", "LOW (nízká)"), 1020}})
         dottedLeader(label(names, tr(text), 120, y), px(kStateNameX - 120) - 4);
 
@@ -170,8 +174,10 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
         int nameX, top, level, hyst, unitLevel, unitHyst;
     };
     const Block blocks[2] = {
-        {"CL1", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů LOW a MEDIUM)"), 120, 420, 855, 1380, 810, 1320},
-        {"CL2", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů MEDIUM a HIGH)"), 105, 2715, 3150, 3675, 3120, 3630},
+        {"CL1", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů LOW a MEDIUM)"), 120, 420, 855, 1380, 810,
+         1320},
+        {"CL2", QT_TRANSLATE_NOOP("torval::AnalogDialog", "(hranice stavů MEDIUM a HIGH)"), 105, 2715, 3150, 3675, 3120,
+         3630},
     };
     for (const Block& b : blocks) {
         QLabel* caption = label(levels, tr(b.name), b.nameX, b.top - 15);
@@ -200,11 +206,12 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
     refreshGraph();
     // The left column first (name, report options, state names), then the
     // levels group row by row.
-    setKeyboardOrder({edit(T::Nazev), box(F::Prc), box(F::Zpr), edit(T::StateH), edit(T::StateM), edit(T::StateL),
-                      edit(T::CL1Level), box(F::CL1UpEvent), edit(T::CL1Up), edit(T::HCL1Level), box(F::AlarmCL1Up),
-                      box(F::CL1DnEvent), edit(T::CL1Dn), box(F::AlarmCL1Down), edit(T::CL2Level),
-                      box(F::CL2UpEvent), edit(T::CL2Up), edit(T::HCL2Level), box(F::AlarmCL2Up),
-                      box(F::CL2DnEvent), edit(T::CL2Dn), box(F::AlarmCL2Down), box(F::Neg)});
+    setKeyboardOrder({edit(T::Nazev),  box(F::Prc),          box(F::Zpr),        edit(T::StateH),
+                      edit(T::StateM), edit(T::StateL),      edit(T::CL1Level),  box(F::CL1UpEvent),
+                      edit(T::CL1Up),  edit(T::HCL1Level),   box(F::AlarmCL1Up), box(F::CL1DnEvent),
+                      edit(T::CL1Dn),  box(F::AlarmCL1Down), edit(T::CL2Level),  box(F::CL2UpEvent),
+                      edit(T::CL2Up),  edit(T::HCL2Level),   box(F::AlarmCL2Up), box(F::CL2DnEvent),
+                      edit(T::CL2Dn),  box(F::AlarmCL2Down), box(F::Neg)});
 
     setOkHandler([this] {
         if (m_logic.ok())
@@ -217,8 +224,8 @@ AnalogDialog::AnalogDialog(AnalogDialogLogic& logic, QWidget* parent)
 
 void AnalogDialog::refreshGraph()
 {
-    m_graph->setGraph(m_logic.scale(), m_logic.text(T::CL1Level), m_logic.text(T::HCL1Level),
-                      m_logic.text(T::CL2Level), m_logic.text(T::HCL2Level), m_logic.flag(F::Neg));
+    m_graph->setGraph(m_logic.scale(), m_logic.text(T::CL1Level), m_logic.text(T::HCL1Level), m_logic.text(T::CL2Level),
+                      m_logic.text(T::HCL2Level), m_logic.flag(F::Neg));
 }
 
 void AnalogDialog::syncEnabled()

@@ -12,9 +12,9 @@ namespace torval {
 
 namespace {
 constexpr std::array<FieldId, AnalogDialogLogic::kTextCount> kTextFields{
-    FieldId::tabAINNazev,     FieldId::tabAINStateL,   FieldId::tabAINStateM,    FieldId::tabAINStateH,
-    FieldId::tabAINCL1Level,  FieldId::tabAINHCL1Level, FieldId::tabAINCL2Level, FieldId::tabAINHCL2Level,
-    FieldId::tabAINCL1Up,     FieldId::tabAINCL1Dn,    FieldId::tabAINCL2Up,     FieldId::tabAINCL2Dn};
+    FieldId::tabAINNazev,    FieldId::tabAINStateL,    FieldId::tabAINStateM,   FieldId::tabAINStateH,
+    FieldId::tabAINCL1Level, FieldId::tabAINHCL1Level, FieldId::tabAINCL2Level, FieldId::tabAINHCL2Level,
+    FieldId::tabAINCL1Up,    FieldId::tabAINCL1Dn,     FieldId::tabAINCL2Up,    FieldId::tabAINCL2Dn};
 constexpr int kGridFlagCount = 7;
 constexpr std::array<FieldId, kGridFlagCount> kFlagFields{
     FieldId::tabAINCL1UpEvent, FieldId::tabAINCL1DnEvent, FieldId::tabAINCL2UpEvent, FieldId::tabAINCL2DnEvent,
@@ -23,11 +23,7 @@ constexpr int kFirstAlarm = static_cast<int>(AnalogDialogLogic::Flag::AlarmCL1Up
 constexpr std::uint8_t kAlarmBits = 0x0F; // the dialog's four bits; 4..7 belong to the firmware
 } // namespace
 
-AnalogDialogLogic::AnalogDialogLogic(SettingsDocument& doc, Prompts& prompts)
-    : m_doc(doc)
-    , m_prompts(prompts)
-{
-}
+AnalogDialogLogic::AnalogDialogLogic(SettingsDocument& doc, Prompts& prompts) : m_doc(doc), m_prompts(prompts) { }
 
 void AnalogDialogLogic::open(int index)
 {
@@ -97,8 +93,7 @@ bool AnalogDialogLogic::leave(Text t)
         at(t) = limited;
         return true;
     }
-    default:
-        break;
+    default: break;
     }
     if (m_cancelRequested)
         return true;
@@ -107,8 +102,8 @@ bool AnalogDialogLogic::leave(Text t)
 
 bool AnalogDialogLogic::ok()
 {
-    if (!analogLevelsValid(text(Text::CL1Level), text(Text::HCL1Level), text(Text::CL2Level),
-                           text(Text::HCL2Level), scale())) {
+    if (!analogLevelsValid(text(Text::CL1Level), text(Text::HCL1Level), text(Text::CL2Level), text(Text::HCL2Level),
+                           scale())) {
         m_prompts.message(kAnalogLevelsMessage, Icon::Error);
         return false;
     }

@@ -17,14 +17,32 @@ class SettingsDocument;
 class AnalogDialogLogic {
 public:
     enum class Text {
-        Nazev, StateL, StateM, StateH,
-        CL1Level, HCL1Level, CL2Level, HCL2Level,
-        CL1Up, CL1Dn, CL2Up, CL2Dn,
+        Nazev,
+        StateL,
+        StateM,
+        StateH,
+        CL1Level,
+        HCL1Level,
+        CL2Level,
+        HCL2Level,
+        CL1Up,
+        CL1Dn,
+        CL2Up,
+        CL2Dn,
     };
     enum class Flag {
-        CL1UpEvent, CL1DnEvent, CL2UpEvent, CL2DnEvent, Neg, Zpr, Prc,
+        CL1UpEvent,
+        CL1DnEvent,
+        CL2UpEvent,
+        CL2DnEvent,
+        Neg,
+        Zpr,
+        Prc,
         // The send-immediately boxes: bits 0..3 of the input's eeMaskAInAlarm.
-        AlarmCL1Up, AlarmCL1Down, AlarmCL2Up, AlarmCL2Down,
+        AlarmCL1Up,
+        AlarmCL1Down,
+        AlarmCL2Up,
+        AlarmCL2Down,
     };
     static constexpr int kTextCount = 12;
     static constexpr int kFlagCount = 11;

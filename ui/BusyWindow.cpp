@@ -30,10 +30,8 @@ QString asLines(const QString& text)
 
 BusyWindow::BusyWindow(QWidget* owner)
     // A tool window owned by the main window stays above it without being modal.
-    : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
-    , m_napis(new QLabel(this))
-    , m_progress(new QProgressBar(this))
-    , m_storno(new QPushButton(tr("Storno"), this))
+    : QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint), m_napis(new QLabel(this)),
+      m_progress(new QProgressBar(this)), m_storno(new QPushButton(tr("Storno"), this))
 {
     // The fields stay editable while a command runs, the dialogs do not open:
     // a modal window would stop the transfer until it is closed.

@@ -1,9 +1,9 @@
 #include "ui/CompareView.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -38,7 +38,8 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Porovnani"));
     setWindowTitle(QCoreApplication::translate("CompareView", "Porovnání se stanicí"));
     auto* box = new QVBoxLayout(this);
-    box->addWidget(new QLabel(QCoreApplication::translate("CompareView", "Co zápis do EEPROM změní (stanice → program):")));
+    box->addWidget(
+        new QLabel(QCoreApplication::translate("CompareView", "Co zápis do EEPROM změní (stanice → program):")));
 
     m_equal = new QLabel(QCoreApplication::translate("CompareView", "Shodné"));
     m_equal->setObjectName(QStringLiteral("lblShodne"));
@@ -47,8 +48,11 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
 
     m_table = new QTableWidget(0, Columns);
     m_table->setObjectName(QStringLiteral("tblRozdily"));
-    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("CompareView", "Záložka"), QCoreApplication::translate("CompareView", "Řádek"), QCoreApplication::translate("CompareView", "Položka"),
-                                        QCoreApplication::translate("CompareView", "Ve stanici"), QCoreApplication::translate("CompareView", "V programu")});
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("CompareView", "Záložka"),
+                                        QCoreApplication::translate("CompareView", "Řádek"),
+                                        QCoreApplication::translate("CompareView", "Položka"),
+                                        QCoreApplication::translate("CompareView", "Ve stanici"),
+                                        QCoreApplication::translate("CompareView", "V programu")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,7 +78,8 @@ CompareView::CompareView(QWidget* parent) : QDialog(parent)
     m_table->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QCoreApplication::translate("CompareView", "&Zavřít"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(QCoreApplication::translate("CompareView", "&Zavřít"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     box->addWidget(buttons);
     resize(900, 420); // room for two texts of the longest kind side by side

@@ -10,8 +10,7 @@
 
 namespace torval {
 
-EditDialogFrame::EditDialogFrame(QWidget* parent)
-    : QDialog(parent)
+EditDialogFrame::EditDialogFrame(QWidget* parent) : QDialog(parent)
 {
     setModal(true);
     m_ok = new QPushButton(tr("&Ok"), this);

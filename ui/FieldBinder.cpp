@@ -28,9 +28,7 @@ void selectAllCaretAtStart(QLineEdit* e)
 } // namespace
 
 FieldBinder::FieldBinder(SettingsDocument& document, Hooks hooks, QObject* parent)
-    : QObject(parent)
-    , m_doc(document)
-    , m_hooks(std::move(hooks))
+    : QObject(parent), m_doc(document), m_hooks(std::move(hooks))
 {
     connect(&m_doc, &SettingsDocument::fieldChanged, this, &FieldBinder::onFieldChanged);
     connect(&m_doc, &SettingsDocument::editorSettingsChanged, this, &FieldBinder::onEditorSettingsChanged);
@@ -212,8 +210,8 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
         // undo the settings (edits not yet judged first), the window's shortcuts.
         const QKeyCombination k = static_cast<QKeyEvent*>(event)->keyCombination();
         const Qt::KeyboardModifiers m = k.keyboardModifiers() & ~Qt::KeypadModifier;
-        if ((k.key() == Qt::Key_Z && (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier))) ||
-            (k.key() == Qt::Key_Y && m == Qt::ControlModifier)) {
+        if ((k.key() == Qt::Key_Z && (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)))
+            || (k.key() == Qt::Key_Y && m == Qt::ControlModifier)) {
             event->ignore();
             return true;
         }
@@ -227,8 +225,7 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -11,8 +11,7 @@ namespace {
 constexpr double kTwipsDpi = 1440.0 / kDialogTwipsPerPixel;
 } // namespace
 
-GraphWidget::GraphWidget(QWidget* parent)
-    : QWidget(parent)
+GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(kGraphWidth / kDialogTwipsPerPixel, kGraphHeight / kDialogTwipsPerPixel);
 }

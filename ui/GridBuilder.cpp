@@ -29,19 +29,25 @@ const GridColumn kInputColumns[] = {
     {FieldId::tabINPNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního vstupu")},
     {FieldId::tabINPVyp, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální vstup")},
     {FieldId::tabINPZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální vstup")},
-    {FieldId::tabINPLHEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
-    {FieldId::tabINPLH, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
-    {FieldId::tabINPHLEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
-    {FieldId::tabINPHL, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
+    {FieldId::tabINPLHEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
+    {FieldId::tabINPLH, K::Text,
+     QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
+    {FieldId::tabINPHLEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
+    {FieldId::tabINPHL, K::Text,
+     QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
     {FieldId::tabINPNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
-    {FieldId::tabINPZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním vstupu")},
+    {FieldId::tabINPZpr, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním vstupu")},
     {std::nullopt, K::Button, ""},
 };
 const GridHeading kInputHeadings[] = {
     {QT_TRANSLATE_NOOP("GridBuilder", "Název"), 0, FieldId::tabINPNazev, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Stav 0 'Vypnuto'"), 0, FieldId::tabINPVyp, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Stav 1 'Zapnuto'"), 0, FieldId::tabINPZap, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "SMS zprávy při přechodu (zda zasílat + text zprávy)"), 0, FieldId::tabINPLHEvent, 4},
+    {QT_TRANSLATE_NOOP("GridBuilder", "SMS zprávy při přechodu (zda zasílat + text zprávy)"), 0, FieldId::tabINPLHEvent,
+     4},
     {QT_TRANSLATE_NOOP("GridBuilder", "0->1"), 1, FieldId::tabINPLHEvent, 2},
     {QT_TRANSLATE_NOOP("GridBuilder", "1->0"), 1, FieldId::tabINPHLEvent, 2},
     {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabINPNeg, 1},
@@ -54,8 +60,10 @@ const GridColumn kOutputColumns[] = {
     {FieldId::tabOUTZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální výstup")},
     {FieldId::tabOUTNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
     {FieldId::tabOUTimpuls, K::Text, ""},
-    {FieldId::tabOUTimpulsLEN, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)")},
-    {FieldId::tabOUTZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním výstupu")},
+    {FieldId::tabOUTimpulsLEN, K::Text,
+     QT_TRANSLATE_NOOP("GridBuilder", "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)")},
+    {FieldId::tabOUTZpr, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním výstupu")},
     {std::nullopt, K::Button, ""},
 };
 const GridHeading kOutputHeadings[] = {
@@ -74,15 +82,19 @@ const GridColumn kAnalogColumns[] = {
     {FieldId::tabAINStateH, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu HIGH (vysoká)"), 1},
     {FieldId::tabAINCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL1")},
     {FieldId::tabAINHCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL1"), 1},
-    {FieldId::tabAINCL1UpEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 nahoru")},
+    {FieldId::tabAINCL1UpEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 nahoru")},
     {FieldId::tabAINCL1Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 nahoru")},
-    {FieldId::tabAINCL1DnEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 dolu"), 1},
+    {FieldId::tabAINCL1DnEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 dolu"), 1},
     {FieldId::tabAINCL1Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 dolu"), 1},
     {FieldId::tabAINCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL2")},
     {FieldId::tabAINHCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL2"), 1},
-    {FieldId::tabAINCL2UpEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 nahoru")},
+    {FieldId::tabAINCL2UpEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 nahoru")},
     {FieldId::tabAINCL2Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 nahoru")},
-    {FieldId::tabAINCL2DnEvent, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 dolu"), 1},
+    {FieldId::tabAINCL2DnEvent, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 dolu"), 1},
     {FieldId::tabAINCL2Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 dolu"), 1},
     {FieldId::tabAINNeg, K::Check, ""},
     {FieldId::tabAINPrc, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět hodnotu")},
@@ -106,7 +118,8 @@ const GridHeading kAnalogHeadings[] = {
 const GridColumn kPhoneColumns[] = {
     {FieldId::tabTC, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo")},
     {FieldId::tabTCPrijem, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Přijímat příkazy z tohoto tel. čísla")},
-    {FieldId::tabTCUdalost, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Odesílat zprávy o událostech na toto tel. číslo")},
+    {FieldId::tabTCUdalost, K::Check,
+     QT_TRANSLATE_NOOP("GridBuilder", "Odesílat zprávy o událostech na toto tel. číslo")},
     {std::nullopt, K::Button, ""},
 };
 const GridHeading kPhoneHeadings[] = {
@@ -205,12 +218,8 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
                 w = e;
                 break;
             }
-            case ColumnKind::Check:
-                w = new QCheckBox;
-                break;
-            case ColumnKind::Button:
-                w = new QPushButton(gridText(table.buttonCaption));
-                break;
+            case ColumnKind::Check: w = new QCheckBox; break;
+            case ColumnKind::Button: w = new QPushButton(gridText(table.buttonCaption)); break;
             }
             if (c.tooltip && *c.tooltip)
                 w->setToolTip(gridText(c.tooltip));
@@ -238,35 +247,67 @@ int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& 
 
 const GridTable& inputGrid()
 {
-    static const GridTable s{"tabINPjmeno", RowSet::Inputs, 0, kInputCount, kInputColumns, kInputHeadings,
-                            "tabINPbt", QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), "", 1};
+    static const GridTable s{"tabINPjmeno",
+                             RowSet::Inputs,
+                             0,
+                             kInputCount,
+                             kInputColumns,
+                             kInputHeadings,
+                             "tabINPbt",
+                             QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
+                             "",
+                             1};
     return s;
 }
 
 const GridTable& outputGrid()
 {
-    static const GridTable s{"tabOUTjmeno", RowSet::Outputs, 0, kOutputCount, kOutputColumns, kOutputHeadings,
-                            "tabOUTbt", QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), "", 1};
+    static const GridTable s{"tabOUTjmeno",
+                             RowSet::Outputs,
+                             0,
+                             kOutputCount,
+                             kOutputColumns,
+                             kOutputHeadings,
+                             "tabOUTbt",
+                             QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
+                             "",
+                             1};
     return s;
 }
 
 GridTable analogGrid(int firstRow)
 {
-    return GridTable{"tabAINJmeno", RowSet::Analogs, firstRow, 4, kAnalogColumns, kAnalogHeadings, "tabAINbt",
-                    QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"), QT_TRANSLATE_NOOP("GridBuilder", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu"), 2};
+    return GridTable{"tabAINJmeno",
+                     RowSet::Analogs,
+                     firstRow,
+                     4,
+                     kAnalogColumns,
+                     kAnalogHeadings,
+                     "tabAINbt",
+                     QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
+                     QT_TRANSLATE_NOOP("GridBuilder", "Zobrazit formulář pro změnu hodnot tohoto analogového vstupu"),
+                     2};
 }
 
 const GridTable& phoneGrid()
 {
-    static const GridTable s{"tabTCjmeno", RowSet::Phones, 0, kPhoneCount, kPhoneColumns, kPhoneHeadings,
-                            "tabTCZmenit", QT_TRANSLATE_NOOP("GridBuilder", "Změnit"), "", 1};
+    static const GridTable s{"tabTCjmeno",
+                             RowSet::Phones,
+                             0,
+                             kPhoneCount,
+                             kPhoneColumns,
+                             kPhoneHeadings,
+                             "tabTCZmenit",
+                             QT_TRANSLATE_NOOP("GridBuilder", "Změnit"),
+                             "",
+                             1};
     return s;
 }
 
 const GridTable& counterGrid()
 {
-    static const GridTable s{"tabCITJmeno", RowSet::Counters, 0, kCounterCount, kCounterColumns, kCounterHeadings,
-                            "", "", "", 1};
+    static const GridTable s{
+        "tabCITJmeno", RowSet::Counters, 0, kCounterCount, kCounterColumns, kCounterHeadings, "", "", "", 1};
     return s;
 }
 

@@ -46,8 +46,8 @@ struct GridTable {
     int rowCount;
     std::span<const GridColumn> columns;
     std::span<const GridHeading> headings;
-    const char* buttonName;             // "tabINPbt"
-    const char* buttonCaption;          // "Možnosti", "Změnit"
+    const char* buttonName;    // "tabINPbt"
+    const char* buttonCaption; // "Možnosti", "Změnit"
     const char* buttonTooltip;
     int linesPerRow;
 };

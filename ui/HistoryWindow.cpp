@@ -46,27 +46,21 @@ public:
         if (!r || role != Qt::DisplayRole)
             return {};
         switch (index.column()) {
-        case 0:
-            return r->time.toLocalTime().toString(QStringLiteral("d. M. yyyy H:mm:ss"));
-        case 1:
-            return r->station;
-        case 2:
-            return r->port;
-        case 3:
-            return writeProgramText(r->program);
-        default:
-            return writeResultText(r->result);
+        case 0: return r->time.toLocalTime().toString(QStringLiteral("d. M. yyyy H:mm:ss"));
+        case 1: return r->station;
+        case 2: return r->port;
+        case 3: return writeProgramText(r->program);
+        default: return writeResultText(r->result);
         }
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
         if (o != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, o, role);
-        static const char* const captions[] = {QT_TRANSLATE_NOOP("HistoryWindow", "Čas"),
-                                               QT_TRANSLATE_NOOP("HistoryWindow", "Stanice"),
-                                               QT_TRANSLATE_NOOP("HistoryWindow", "Port"),
-                                               QT_TRANSLATE_NOOP("HistoryWindow", "Zapsal"),
-                                               QT_TRANSLATE_NOOP("HistoryWindow", "Výsledek")};
+        static const char* const captions[] = {
+            QT_TRANSLATE_NOOP("HistoryWindow", "Čas"), QT_TRANSLATE_NOOP("HistoryWindow", "Stanice"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "Port"), QT_TRANSLATE_NOOP("HistoryWindow", "Zapsal"),
+            QT_TRANSLATE_NOOP("HistoryWindow", "Výsledek")};
         return QCoreApplication::translate("HistoryWindow", captions[section]);
     }
 
@@ -90,9 +84,7 @@ std::optional<DeviceConfig> decoded(const QByteArray& bytes)
 
 } // namespace
 
-HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
-    : QDialog(parent)
-    , m_store(store)
+HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent) : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("Historie"));
     setWindowTitle(tr("Historie zápisů do stanic"));
@@ -219,7 +211,8 @@ void HistoryWindow::offer(bool before)
     const QByteArray& bytes = before ? m_before : m_after;
     if (bytes.isEmpty())
         return;
-    emit loadRequested(bytes, before ? tr("záznam %1 před zápisem").arg(m_shownId) : tr("záznam %1, zapsané").arg(m_shownId));
+    emit loadRequested(bytes,
+                       before ? tr("záznam %1 před zápisem").arg(m_shownId) : tr("záznam %1, zapsané").arg(m_shownId));
 }
 
 } // namespace torval

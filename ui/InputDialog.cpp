@@ -14,9 +14,7 @@ namespace torval {
 using T = InputDialogLogic::Text;
 using F = InputDialogLogic::Flag;
 
-InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent)
-    : EditDialogFrame(parent)
-    , m_logic(logic)
+InputDialog::InputDialog(InputDialogLogic& logic, QWidget* parent) : EditDialogFrame(parent), m_logic(logic)
 {
     setWindowTitle(logic.caption());
 

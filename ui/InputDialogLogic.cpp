@@ -10,16 +10,11 @@ namespace torval {
 namespace {
 constexpr std::array<FieldId, 5> kTextFields{FieldId::tabINPNazev, FieldId::tabINPZap, FieldId::tabINPVyp,
                                              FieldId::tabINPLH, FieldId::tabINPHL};
-constexpr std::array<FieldId, 6> kFlagFields{FieldId::tabINPZpr,        FieldId::tabINPLHEvent,
-                                             FieldId::tabINPHLEvent,    FieldId::tabINPNeg,
-                                             FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm};
+constexpr std::array<FieldId, 6> kFlagFields{FieldId::tabINPZpr, FieldId::tabINPLHEvent,    FieldId::tabINPHLEvent,
+                                             FieldId::tabINPNeg, FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm};
 } // namespace
 
-InputDialogLogic::InputDialogLogic(SettingsDocument& doc, Prompts& prompts)
-    : m_doc(doc)
-    , m_prompts(prompts)
-{
-}
+InputDialogLogic::InputDialogLogic(SettingsDocument& doc, Prompts& prompts) : m_doc(doc), m_prompts(prompts) { }
 
 void InputDialogLogic::open(int row)
 {
@@ -55,16 +50,11 @@ bool InputDialogLogic::leave(Text t)
     if (m_cancelRequested)
         return true;
     switch (t) {
-    case Text::Nazev:
-        return leaveDialogField(m_doc, m_prompts, RuleId::InputName, at(t));
-    case Text::Zap:
-        return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOn, at(t), text(Text::Vyp));
-    case Text::Vyp:
-        return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOff, at(t), text(Text::Zap));
-    case Text::LH:
-        return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionLH, at(t));
-    case Text::HL:
-        return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionHL, at(t));
+    case Text::Nazev: return leaveDialogField(m_doc, m_prompts, RuleId::InputName, at(t));
+    case Text::Zap: return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOn, at(t), text(Text::Vyp));
+    case Text::Vyp: return leaveDialogField(m_doc, m_prompts, RuleId::InputStateOff, at(t), text(Text::Zap));
+    case Text::LH: return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionLH, at(t));
+    case Text::HL: return leaveDialogField(m_doc, m_prompts, RuleId::DialogInputTransitionHL, at(t));
     }
     return true;
 }

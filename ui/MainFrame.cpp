@@ -3,9 +3,9 @@
 #include "platform/PortLine.h"
 #include "platform/SerialPorts.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,8 +42,7 @@ QString MainFrame::virtualStationPort()
     return QStringLiteral("Virtuální stanice");
 }
 
-MainFrame::MainFrame(QWidget* parent)
-    : QWidget(parent)
+MainFrame::MainFrame(QWidget* parent) : QWidget(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -79,10 +78,14 @@ MainFrame::MainFrame(QWidget* parent)
         b->setAutoRaise(false);
         return b;
     };
-    m_c.fileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton, QCoreApplication::translate("MainFrame", "Načíst nastavení ze souboru"));
-    m_c.fileSave = picture("btFileSave", QStyle::SP_DialogSaveButton, QCoreApplication::translate("MainFrame", "Uložit nastavení do souboru"));
-    m_c.eepromLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown, QCoreApplication::translate("MainFrame", "Načíst  nastavení z EEPROM"));
-    m_c.eepromSave = picture("btEEPROMSave", QStyle::SP_ArrowUp, QCoreApplication::translate("MainFrame", "Uložit nastavení do EEPROM"));
+    m_c.fileLoad = picture("btFileLoad", QStyle::SP_DialogOpenButton,
+                           QCoreApplication::translate("MainFrame", "Načíst nastavení ze souboru"));
+    m_c.fileSave = picture("btFileSave", QStyle::SP_DialogSaveButton,
+                           QCoreApplication::translate("MainFrame", "Uložit nastavení do souboru"));
+    m_c.eepromLoad = picture("btEEPROMLoad", QStyle::SP_ArrowDown,
+                             QCoreApplication::translate("MainFrame", "Načíst  nastavení z EEPROM"));
+    m_c.eepromSave = picture("btEEPROMSave", QStyle::SP_ArrowUp,
+                             QCoreApplication::translate("MainFrame", "Uložit nastavení do EEPROM"));
     m_c.undo = picture("btZpet", QStyle::SP_ArrowBack, QCoreApplication::translate("MainFrame", "Zpět"));
     m_c.undo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), m_c.undo->icon()));
     m_c.redo = picture("btZnovu", QStyle::SP_ArrowForward, QCoreApplication::translate("MainFrame", "Znovu"));
@@ -91,9 +94,11 @@ MainFrame::MainFrame(QWidget* parent)
         b->setIconSize(QSize(16, 16)); // small: they sit beside the commands, not among them
         b->setEnabled(false);
     }
-    m_c.print = picture("btTisk", QStyle::SP_FileDialogDetailedView, QCoreApplication::translate("MainFrame", "Tisk nastavení"));
+    m_c.print = picture("btTisk", QStyle::SP_FileDialogDetailedView,
+                        QCoreApplication::translate("MainFrame", "Tisk nastavení"));
     m_c.print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"), m_c.print->icon()));
-    m_c.preview = picture("btNahled", QStyle::SP_FileDialogContentsView, QCoreApplication::translate("MainFrame", "Náhled tisku"));
+    m_c.preview = picture("btNahled", QStyle::SP_FileDialogContentsView,
+                          QCoreApplication::translate("MainFrame", "Náhled tisku"));
     m_c.preview->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview"), m_c.preview->icon()));
     m_c.checkWrite = new QCheckBox(QCoreApplication::translate("MainFrame", "Kontrolovat zápis do EEPROM"));
     m_c.checkWrite->setObjectName(QStringLiteral("CheckWrite"));
@@ -126,11 +131,13 @@ MainFrame::MainFrame(QWidget* parent)
         return value;
     };
     m_infoModem = pair(0, 0, "Label1", QCoreApplication::translate("MainFrame", "Typ modemu:"), "lblInfoModem");
-    m_infoPamSize = pair(1, 0, "Label2", QCoreApplication::translate("MainFrame", "Velikost paměti:"), "lblInfoPamSize");
+    m_infoPamSize =
+        pair(1, 0, "Label2", QCoreApplication::translate("MainFrame", "Velikost paměti:"), "lblInfoPamSize");
     m_infoProdukt = pair(2, 0, "Label3", QCoreApplication::translate("MainFrame", "Produkt:"), "lblInfoProdukt");
     m_infoVerze = pair(0, 2, "Label4", QCoreApplication::translate("MainFrame", "Verze:"), "lblInfoVerze");
     m_infoPamFree = pair(1, 2, "Label5", QCoreApplication::translate("MainFrame", "Volné místo:"), "lblInfoPamFree");
-    m_infoPamUsage = pair(2, 2, "Label6", QCoreApplication::translate("MainFrame", "Velikost nastavení:"), "lblInfoPamUsage");
+    m_infoPamUsage =
+        pair(2, 2, "Label6", QCoreApplication::translate("MainFrame", "Velikost nastavení:"), "lblInfoPamUsage");
     ig->setColumnMinimumWidth(1, 110);
     ig->setHorizontalSpacing(10);
 
@@ -158,7 +165,6 @@ MainFrame::MainFrame(QWidget* parent)
     showLinkState(LinkState::Inactive, DeviceInfo{});
 }
 
-
 void MainFrame::fillPortList()
 {
     // The ports the system has, each once. A PC's own serial port is "COM n"
@@ -166,7 +172,7 @@ void MainFrame::fillPortList()
     // adapters and the like keep their path and description, so a technician
     // can tell two adapters apart. The COM ports first, in their order.
     static const QRegularExpression pcPort(QStringLiteral("^(?:/dev/ttyS(\\d+)|(?:\\\\\\.\\\\)?COM(\\d+))$"));
-    std::vector<std::pair<QString, QString>> com;   // name, text
+    std::vector<std::pair<QString, QString>> com; // name, text
     std::vector<std::pair<QString, QString>> other;
     for (const SerialPortEntry& p : listSerialPorts()) {
         const auto m = pcPort.match(p.path);
@@ -175,7 +181,8 @@ void MainFrame::fillPortList()
             const QString name = QStringLiteral("COM %1").arg(n);
             com.emplace_back(name, name);
         } else {
-            other.emplace_back(p.path, p.description.isEmpty() ? p.path : QStringLiteral("%1 (%2)").arg(p.path, p.description));
+            other.emplace_back(p.path,
+                               p.description.isEmpty() ? p.path : QStringLiteral("%1 (%2)").arg(p.path, p.description));
         }
     }
     const auto byName = [](const auto& a, const auto& b) {
@@ -238,7 +245,8 @@ void MainFrame::showLinkState(LinkState state, const DeviceInfo& info)
         break;
     }
     const bool up = linkIsUp(state);
-    m_c.link->setText(up ? QCoreApplication::translate("MainFrame", "Deaktivovat") : QCoreApplication::translate("MainFrame", "Aktivovat"));
+    m_c.link->setText(up ? QCoreApplication::translate("MainFrame", "Deaktivovat")
+                         : QCoreApplication::translate("MainFrame", "Aktivovat"));
     m_infoModem->setText(info.modem);
     m_infoProdukt->setText(info.product);
     m_infoVerze->setText(info.version);

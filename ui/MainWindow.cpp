@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "history/HistoryStore.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/SettingsDocument.h"
@@ -10,11 +11,10 @@
 #include "ui/QtPrompts.h"
 #include "ui/SettingsTabs.h"
 #include "ui/SettingsUndo.h"
-#include "history/HistoryStore.h"
 
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
@@ -28,11 +28,8 @@ QString MainWindow::virtualStationPort()
 }
 
 MainWindow::MainWindow(SettingsDocument& document, EepromImage& image, QWidget* parent)
-    : QWidget(parent)
-    , m_doc(document)
-    , m_image(image)
-    , m_ownPrompts(std::make_unique<QtPrompts>(this))
-    , m_prompts(m_ownPrompts.get())
+    : QWidget(parent), m_doc(document), m_image(image), m_ownPrompts(std::make_unique<QtPrompts>(this)),
+      m_prompts(m_ownPrompts.get())
 {
     setObjectName(QStringLiteral("Hlavni"));
     setWindowTitle(QCoreApplication::translate("MainWindow", "Inicializační program pro zařízení TORVAL"));
@@ -205,8 +202,7 @@ void MainWindow::onExitClicked()
     // The questions may save the settings or deactivate the station, which
     // are commands too: unsaved edits first, then the link.
     runOperation([this, &leave] {
-        leave = confirmUnsavedEdits() &&
-                (!(m_link && m_link->isUp()) || m_link->confirmExit(ExitKind::ExitButton));
+        leave = confirmUnsavedEdits() && (!(m_link && m_link->isUp()) || m_link->confirmExit(ExitKind::ExitButton));
     });
     if (!leave)
         return; // Storno: keep running (or a command runs)
@@ -262,27 +258,19 @@ void MainWindow::openRowDialog(RowDialog dialog, int row)
     if (m_operation.running())
         return;
     switch (dialog) {
-    case RowDialog::Phone:
-        EditPhoneNumber(row);
-        break;
-    case RowDialog::Input:
-        EditDigitalInput(row);
-        break;
-    case RowDialog::Output:
-        EditDigitalOutput(row);
-        break;
-    case RowDialog::Analog:
-        EditAnalogInput(row);
-        break;
-    case RowDialog::None:
-        break;
+    case RowDialog::Phone: EditPhoneNumber(row); break;
+    case RowDialog::Input: EditDigitalInput(row); break;
+    case RowDialog::Output: EditDigitalOutput(row); break;
+    case RowDialog::Analog: EditAnalogInput(row); break;
+    case RowDialog::None: break;
     }
     m_undo->checkpoint(); // the dialog's OK is one step, whatever holds the focus after it
 }
 
 void MainWindow::wireUndo()
 {
-    m_undo = new SettingsUndo(m_doc, [this] { return m_binder->typing(); }, this);
+    m_undo = new SettingsUndo(
+        m_doc, [this] { return m_binder->typing(); }, this);
     connect(m_binder, &FieldBinder::fieldSettled, m_undo, &SettingsUndo::checkpoint);
     connect(m_undo, &SettingsUndo::availabilityChanged, this, &MainWindow::applyFrameEnabling);
     const auto guarded = [this](void (SettingsUndo::*step)()) {
@@ -296,7 +284,8 @@ void MainWindow::wireUndo()
     connect(c.undo, &QToolButton::clicked, this, guarded(&SettingsUndo::undo));
     connect(c.redo, &QToolButton::clicked, this, guarded(&SettingsUndo::redo));
     const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
-    const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Y)};
     for (const QKeySequence& k : undoKeys)
         connect(new QShortcut(k, this), &QShortcut::activated, this, guarded(&SettingsUndo::undo));
     for (const QKeySequence& k : redoKeys)

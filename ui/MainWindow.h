@@ -6,9 +6,9 @@
 // the commands: one at a time under the operation guard, with the session's
 // memory of unsaved edits, the comparison and dropped files.
 
-#include "link/LinkTypes.h"
-#include "interact/Prompts.h"
 #include "commands/SettingsCommands.h"
+#include "interact/Prompts.h"
+#include "link/LinkTypes.h"
 #include "ui/GridBuilder.h"
 #include "ui/OperationGuard.h"
 

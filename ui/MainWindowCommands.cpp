@@ -1,10 +1,10 @@
 #include "ui/MainWindow.h"
 
-#include "model/SettingsDocument.h"
-#include "ui/PrintDialogs.h"
 #include "commands/SettingsCommands.h"
+#include "model/SettingsDocument.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainFrame.h"
+#include "ui/PrintDialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -16,8 +16,15 @@ namespace torval {
 CommandContext MainWindow::commandContext()
 {
     // Every command gets the write verification as the box shows it at the moment of the click.
-    return CommandContext{m_doc,  m_image, *m_prompts, *m_busy, this, m_link, m_frame->controls().checkWrite->isChecked(),
-                          &history(), WriteProgram::Window};
+    return CommandContext{m_doc,
+                          m_image,
+                          *m_prompts,
+                          *m_busy,
+                          this,
+                          m_link,
+                          m_frame->controls().checkWrite->isChecked(),
+                          &history(),
+                          WriteProgram::Window};
 }
 
 void MainWindow::wireCommands()

@@ -3,21 +3,21 @@
 // line or dropped on the window, the remembered port and folder, and the
 // comparison with the station before a write.
 
-#include "ui/MainWindow.h"
 #include "ui/AboutWindow.h"
 #include "ui/CompareView.h"
+#include "ui/MainWindow.h"
 
+#include "history/HistoryStore.h"
 #include "link/StationLink.h"
 #include "model/DeviceConfig.h"
-#include "model/SettingsDocument.h"
+#include "model/EepromImage.h"
+#include "model/ImageDecoder.h"
 #include "model/SettingsDiff.h"
+#include "model/SettingsDocument.h"
+#include "ui/HistoryWindow.h"
 #include "ui/MainFrame.h"
 #include "ui/QtPrompts.h"
 #include "ui/SettingsUndo.h"
-#include "ui/HistoryWindow.h"
-#include "history/HistoryStore.h"
-#include "model/EepromImage.h"
-#include "model/ImageDecoder.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -39,7 +39,8 @@ namespace torval {
 
 namespace {
 
-const char* const kUnsavedQuestion = QT_TRANSLATE_NOOP("MainWindow", "Nastavení bylo změněno a není uloženo. Uložit je do souboru?");
+const char* const kUnsavedQuestion =
+    QT_TRANSLATE_NOOP("MainWindow", "Nastavení bylo změněno a není uloženo. Uložit je do souboru?");
 const char* const kTitle = QT_TRANSLATE_NOOP("MainWindow", "Inicializační program pro zařízení TORVAL");
 const char* const kPortKey = "port";
 const char* const kFolderKey = "folder";
@@ -113,14 +114,13 @@ bool MainWindow::confirmUnsavedEdits()
 {
     if (!m_modified)
         return true;
-    switch (m_prompts->question(QCoreApplication::translate("MainWindow", kUnsavedQuestion), Icon::Question, Buttons::YesNoCancel)) {
+    switch (m_prompts->question(QCoreApplication::translate("MainWindow", kUnsavedQuestion), Icon::Question,
+                                Buttons::YesNoCancel)) {
     case Answer::Yes:
         // A cancelled dialog, a declined overwrite or a failed save keep the edits and stop.
         return saveFile() == CommandOutcome::Done;
-    case Answer::No:
-        return true;
-    default:
-        return false;
+    case Answer::No: return true;
+    default: return false;
     }
 }
 
@@ -224,9 +224,8 @@ void MainWindow::showHistory()
 {
     if (!m_historyWindow) {
         m_historyWindow = new HistoryWindow(history(), this);
-        connect(m_historyWindow, &HistoryWindow::loadRequested, this, [this](const QByteArray& image) {
-            runOperation([&] { (void)loadFromHistory(image); });
-        });
+        connect(m_historyWindow, &HistoryWindow::loadRequested, this,
+                [this](const QByteArray& image) { runOperation([&] { (void)loadFromHistory(image); }); });
     }
     m_historyWindow->reload();
     m_historyWindow->show();
@@ -242,8 +241,8 @@ CommandOutcome MainWindow::loadFromHistory(const QByteArray& bytes)
     std::fill(m_image.bytes().begin(), m_image.bytes().end(), std::uint8_t(0));
     std::copy(bytes.begin(), bytes.begin() + std::min<qsizetype>(bytes.size(), m_image.bytes().size()),
               m_image.bytes().begin());
-    const CommandOutcome outcome = whileLoading(
-        [&] { return decodeImageInto(m_doc, m_image) ? CommandOutcome::Done : CommandOutcome::Failed; });
+    const CommandOutcome outcome =
+        whileLoading([&] { return decodeImageInto(m_doc, m_image) ? CommandOutcome::Done : CommandOutcome::Failed; });
     m_file.clear();
     updateModified();
     updateTitle();
@@ -290,7 +289,8 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // The drag source waits for the drop to end; the load with its questions
     // and messages runs after it.
-    QMetaObject::invokeMethod(this, [this, path] { (void)openFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { (void)openFile(path); }, Qt::QueuedConnection);
 }
 
 } // namespace torval

@@ -18,7 +18,7 @@ public:
     // the next one start.
     class Guard {
     public:
-        Guard(Guard&& other) noexcept : m_gate(std::exchange(other.m_gate, nullptr)) {}
+        Guard(Guard&& other) noexcept : m_gate(std::exchange(other.m_gate, nullptr)) { }
         Guard& operator=(Guard&&) = delete;
         Guard(const Guard&) = delete;
         ~Guard()
@@ -29,12 +29,12 @@ public:
 
     private:
         friend class OperationGate;
-        explicit Guard(OperationGate* gate) : m_gate(gate) {}
+        explicit Guard(OperationGate* gate) : m_gate(gate) { }
         OperationGate* m_gate;
     };
 
     // Called with true when an operation starts and with false when it ends.
-    explicit OperationGate(std::function<void(bool running)> onChange = {}) : m_onChange(std::move(onChange)) {}
+    explicit OperationGate(std::function<void(bool running)> onChange = {}) : m_onChange(std::move(onChange)) { }
 
     // nullopt while another operation holds the guard.
     [[nodiscard]] std::optional<Guard> tryBegin()

@@ -15,9 +15,7 @@ namespace torval {
 using T = OutputDialogLogic::Text;
 using F = OutputDialogLogic::Flag;
 
-OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
-    : EditDialogFrame(parent)
-    , m_logic(logic)
+OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent) : EditDialogFrame(parent), m_logic(logic)
 {
     setWindowTitle(logic.caption());
 
@@ -77,8 +75,8 @@ OutputDialog::OutputDialog(OutputDialogLogic& logic, QWidget* parent)
     ig->addWidget(label6, 1, 2);
     ig->setColumnMinimumWidth(1, 50);
     // Only O1's impulse length can be set; the others keep what they hold.
-    for (QWidget* w : {static_cast<QWidget*>(label4), static_cast<QWidget*>(edit(T::ImpulsLen)),
-                       static_cast<QWidget*>(label6)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(label4), static_cast<QWidget*>(edit(T::ImpulsLen)), static_cast<QWidget*>(label6)})
         w->setVisible(logic.impulseLengthShown());
 
     auto* buttons = new QHBoxLayout;

@@ -16,11 +16,7 @@ constexpr std::uint8_t kModemStateBit = 0x01;     // O1 shows the modem state
 constexpr std::uint8_t kPowerSaveStateBit = 0x02; // O2 shows the power-saving state
 } // namespace
 
-OutputDialogLogic::OutputDialogLogic(SettingsDocument& doc, Prompts& prompts)
-    : m_doc(doc)
-    , m_prompts(prompts)
-{
-}
+OutputDialogLogic::OutputDialogLogic(SettingsDocument& doc, Prompts& prompts) : m_doc(doc), m_prompts(prompts) { }
 
 void OutputDialogLogic::open(int row)
 {
@@ -45,12 +41,9 @@ QString OutputDialogLogic::caption() const
 bool OutputDialogLogic::functionAvailable(OutputFunction f) const
 {
     switch (f) {
-    case OutputFunction::Standard:
-        return functionShown();
-    case OutputFunction::ModemState:
-        return m_row == 0;
-    case OutputFunction::PowerSaveState:
-        return m_row == 1;
+    case OutputFunction::Standard: return functionShown();
+    case OutputFunction::ModemState: return m_row == 0;
+    case OutputFunction::PowerSaveState: return m_row == 1;
     }
     return false;
 }
@@ -73,16 +66,11 @@ bool OutputDialogLogic::leave(Text t)
     if (m_cancelRequested)
         return true;
     switch (t) {
-    case Text::Nazev:
-        return leaveDialogField(m_doc, m_prompts, RuleId::OutputName, at(t));
-    case Text::Zap:
-        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOn, at(t), text(Text::Vyp));
-    case Text::Vyp:
-        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOff, at(t), text(Text::Zap));
-    case Text::Impuls:
-        return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputImpulse, at(t));
-    case Text::ImpulsLen:
-        break;
+    case Text::Nazev: return leaveDialogField(m_doc, m_prompts, RuleId::OutputName, at(t));
+    case Text::Zap: return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOn, at(t), text(Text::Vyp));
+    case Text::Vyp: return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputOff, at(t), text(Text::Zap));
+    case Text::Impuls: return leaveDialogField(m_doc, m_prompts, RuleId::DialogOutputImpulse, at(t));
+    case Text::ImpulsLen: break;
     }
     return true;
 }
@@ -99,7 +87,8 @@ void OutputDialogLogic::finish()
     if (m_functionChosen) {
         std::uint8_t mask = m_doc.config().eeMaskDOutFnc;
         if (m_row == 0)
-            mask = m_function == OutputFunction::ModemState ? (mask | kModemStateBit) : static_cast<std::uint8_t>(mask & ~kModemStateBit);
+            mask = m_function == OutputFunction::ModemState ? (mask | kModemStateBit)
+                                                            : static_cast<std::uint8_t>(mask & ~kModemStateBit);
         else if (m_row == 1)
             mask = m_function == OutputFunction::PowerSaveState ? (mask | kPowerSaveStateBit)
                                                                 : static_cast<std::uint8_t>(mask & ~kPowerSaveStateBit);

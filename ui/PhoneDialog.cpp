@@ -11,9 +11,7 @@
 
 namespace torval {
 
-PhoneDialog::PhoneDialog(PhoneDialogLogic& logic, QWidget* parent)
-    : EditDialogFrame(parent)
-    , m_logic(logic)
+PhoneDialog::PhoneDialog(PhoneDialogLogic& logic, QWidget* parent) : EditDialogFrame(parent), m_logic(logic)
 {
     setWindowTitle(logic.caption());
 

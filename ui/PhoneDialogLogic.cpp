@@ -9,11 +9,7 @@
 
 namespace torval {
 
-PhoneDialogLogic::PhoneDialogLogic(SettingsDocument& doc, Prompts& prompts)
-    : m_doc(doc)
-    , m_prompts(prompts)
-{
-}
+PhoneDialogLogic::PhoneDialogLogic(SettingsDocument& doc, Prompts& prompts) : m_doc(doc), m_prompts(prompts) { }
 
 void PhoneDialogLogic::open(int row)
 {
@@ -45,8 +41,8 @@ void PhoneDialogLogic::finish()
         m_doc.setFlag(field(FieldId::tabTCUdalost), m_row, m_events);
     }
     const DeviceConfig& c = m_doc.config();
-    const PhoneRightsCheck rights =
-        checkPhoneNumberRights(c.tabTC[m_row], c.tabTCPrijem[m_row], c.tabTCUdalost[m_row], m_doc.suppressFieldChecks());
+    const PhoneRightsCheck rights = checkPhoneNumberRights(c.tabTC[m_row], c.tabTCPrijem[m_row], c.tabTCUdalost[m_row],
+                                                           m_doc.suppressFieldChecks());
     // Each warning goes with the box it clears, in the order of the boxes.
     int w = 0;
     if (rights.clearPrijem) {

@@ -52,7 +52,8 @@ QPrinter& windowPrinter(QWidget* parent)
 
 QString printerFailedMessage(const QPrinter& printer)
 {
-    return QCoreApplication::translate("PrintDialogs", "Tisk na tiskárně '%1' se nezdařil. Zkontrolujte tiskárnu a tiskněte znovu.")
+    return QCoreApplication::translate("PrintDialogs",
+                                       "Tisk na tiskárně '%1' se nezdařil. Zkontrolujte tiskárnu a tiskněte znovu.")
         .arg(printer.printerName());
 }
 
@@ -61,8 +62,7 @@ public:
     // `chosen`: the user already confirmed Qt's print dialog (from the preview).
     QtPrinterDevice(QPrinter& printer, QWidget* parent, const DeviceConfig& config, bool chosen = false)
         : m_printer(printer), m_parent(parent), m_config(config), m_chosen(chosen)
-    {
-    }
+    { }
     ~QtPrinterDevice() override
     {
         m_surface.reset();
@@ -79,8 +79,8 @@ public:
             // A page range as in the preview's dialog (Qt shows its fields
             // anyway, and without the option would drop what was typed); no
             // selection, the report has none.
-            dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                              QAbstractPrintDialog::PrintPageRange);
+            dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                              | QAbstractPrintDialog::PrintPageRange);
             if (dialog.exec() != QDialog::Accepted)
                 return std::nullopt;
         }
@@ -135,9 +135,8 @@ private:
             return nullptr;
         }
         const QSize size = paperTwips(m_printer.pageLayout());
-        m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(),
-                                                     m_printer.logicalDpiX(), m_printer.logicalDpiY(), kWhite,
-                                                     &m_printer);
+        m_surface = std::make_unique<PainterSurface>(m_painter, size.width(), size.height(), m_printer.logicalDpiX(),
+                                                     m_printer.logicalDpiY(), kWhite, &m_printer);
         return m_surface.get();
     }
 
@@ -195,8 +194,8 @@ PrintResult previewSettings(const DeviceConfig& config, BusyIndicator& busy, QWi
             return;
         {
             const QSize size = paperTwips(target->pageLayout());
-            PainterSurface surface(painter, size.width(), size.height(), target->logicalDpiX(),
-                                   target->logicalDpiY(), kWhite, target);
+            PainterSurface surface(painter, size.width(), size.height(), target->logicalDpiX(), target->logicalDpiY(),
+                                   kWhite, target);
             PageLayout page(surface, config.tabJmenoStanice);
             printReport(page, config);
         }

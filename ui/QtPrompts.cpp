@@ -13,24 +13,17 @@ namespace {
 QMessageBox::Icon boxIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::Information:
-        return QMessageBox::Information;
-    case Icon::Warning:
-        return QMessageBox::Warning;
-    case Icon::Error:
-        return QMessageBox::Critical;
-    case Icon::Question:
-        return QMessageBox::Question;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-QtPrompts::QtPrompts(QWidget* owner)
-    : m_owner(owner)
-{
-}
+QtPrompts::QtPrompts(QWidget* owner) : m_owner(owner) { }
 
 QtPrompts::~QtPrompts()
 {
@@ -59,12 +52,9 @@ Answer QtPrompts::question(const QString& text, Icon icon, Buttons buttons)
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
         cancel->setText(QCoreApplication::translate("QtPrompts", "&Storno"));
     switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Ok:
-        return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
     default:
         // Escape or the close box count as the most cautious answer.
         return buttons == Buttons::YesNoCancel ? Answer::Cancel : (buttons == Buttons::Ok ? Answer::Ok : Answer::No);

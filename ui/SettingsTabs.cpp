@@ -4,9 +4,9 @@
 #include "model/SettingsDocument.h"
 #include "ui/FieldBinder.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +32,7 @@ QLabel* label(const QString& text, const char* objectName = nullptr)
 // What "Povolit šetřící režim" enables: the modem's on and off times with
 // their captions, and the two power-save options.
 const char* const kPowerSaveLabels[] = {"lblPSOn1", "lblPSOn2", "lblPSOn3", "lblPSOff1", "lblPSOff2", "lblPSOff3"};
-const FieldId kPowerSaveFields[] = {FieldId::eePSOnH, FieldId::eePSOnM,   FieldId::eePSOffH,
+const FieldId kPowerSaveFields[] = {FieldId::eePSOnH,  FieldId::eePSOnM,   FieldId::eePSOffH,
                                     FieldId::eePSOffM, FieldId::opSuperPS, FieldId::opPSOutOff};
 
 QString fieldObjectName(FieldId id)
@@ -46,9 +46,7 @@ const QStringList kServiceCentres = {QStringLiteral("+420602909909"), QStringLit
 } // namespace
 
 SettingsTabs::SettingsTabs(SettingsDocument& document, FieldBinder& binder, QWidget* parent)
-    : QTabWidget(parent)
-    , m_doc(document)
-    , m_binder(binder)
+    : QTabWidget(parent), m_doc(document), m_binder(binder)
 {
     setObjectName(QStringLiteral("TabList"));
     const QStringList& captions = tabCaptions();
@@ -123,12 +121,17 @@ QWidget* SettingsTabs::buildGeneralTab()
         pg->addWidget(me, r, 3);
         pg->addWidget(label(QStringLiteral("m"), l3), r, 4);
     };
-    timeRow(2, "lblPSOn1", QCoreApplication::translate("SettingsTabs", "Doba zapnutého modemu ................................"), FieldId::eePSOnH,
-            "lblPSOn2", FieldId::eePSOnM, "lblPSOn3");
-    timeRow(3, "lblPSOff1", QCoreApplication::translate("SettingsTabs", "Doba vypnutého modemu ................................"), FieldId::eePSOffH,
-            "lblPSOff2", FieldId::eePSOffM, "lblPSOff3");
-    pg->addWidget(checkField(FieldId::opPSOutOff, QCoreApplication::translate("SettingsTabs", "Při vypnutém modemu vypnout výstupy")), 4, 0, 1, 5);
-    pg->addWidget(checkField(FieldId::opSuperPS, QCoreApplication::translate("SettingsTabs", "Super šetřící režim")), 5, 0, 1, 5);
+    timeRow(2, "lblPSOn1",
+            QCoreApplication::translate("SettingsTabs", "Doba zapnutého modemu ................................"),
+            FieldId::eePSOnH, "lblPSOn2", FieldId::eePSOnM, "lblPSOn3");
+    timeRow(3, "lblPSOff1",
+            QCoreApplication::translate("SettingsTabs", "Doba vypnutého modemu ................................"),
+            FieldId::eePSOffH, "lblPSOff2", FieldId::eePSOffM, "lblPSOff3");
+    pg->addWidget(checkField(FieldId::opPSOutOff,
+                             QCoreApplication::translate("SettingsTabs", "Při vypnutém modemu vypnout výstupy")),
+                  4, 0, 1, 5);
+    pg->addWidget(checkField(FieldId::opSuperPS, QCoreApplication::translate("SettingsTabs", "Super šetřící režim")), 5,
+                  0, 1, 5);
     pg->setColumnStretch(5, 1);
 
     auto* dev = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zařízení"));
@@ -162,11 +165,17 @@ QWidget* SettingsTabs::buildSmsTab()
 {
     auto* page = new QWidget;
     auto* col = new QVBoxLayout(page);
-    col->addWidget(checkField(FieldId::opPINAuth, QCoreApplication::translate("SettingsTabs", "Autorizace pomocí zadání PINu v příkazové zprávě")));
-    col->addWidget(checkField(FieldId::tabOdpovidatT0, QCoreApplication::translate("SettingsTabs", "Hlášení o stavu posílat i na telefonní číslo T1")));
-    col->addWidget(checkField(FieldId::tabPrepnoutNepovolPristup,
-                              QCoreApplication::translate("SettingsTabs", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1")));
-    col->addWidget(checkField(FieldId::opNotAuthorized, QCoreApplication::translate("SettingsTabs", "Posílat hlášení, že není povolen přístup")));
+    col->addWidget(
+        checkField(FieldId::opPINAuth,
+                   QCoreApplication::translate("SettingsTabs", "Autorizace pomocí zadání PINu v příkazové zprávě")));
+    col->addWidget(
+        checkField(FieldId::tabOdpovidatT0,
+                   QCoreApplication::translate("SettingsTabs", "Hlášení o stavu posílat i na telefonní číslo T1")));
+    col->addWidget(checkField(
+        FieldId::tabPrepnoutNepovolPristup,
+        QCoreApplication::translate("SettingsTabs", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1")));
+    col->addWidget(checkField(FieldId::opNotAuthorized,
+                              QCoreApplication::translate("SettingsTabs", "Posílat hlášení, že není povolen přístup")));
     auto textRow = [this](QGridLayout* g, int r, const char* lblName, const QString& caption, FieldId name) {
         QLabel* l = label(caption, lblName);
         m_textCaptions[name] = l;
@@ -174,7 +183,9 @@ QWidget* SettingsTabs::buildSmsTab()
         g->addWidget(textField(name), r, 1);
     };
     auto* na = new QGridLayout;
-    textRow(na, 0, "txtNotAuthorized", QCoreApplication::translate("SettingsTabs", "Text hlášení o nepovolení přístupu:"), FieldId::rtNotAuthorized);
+    textRow(na, 0, "txtNotAuthorized",
+            QCoreApplication::translate("SettingsTabs", "Text hlášení o nepovolení přístupu:"),
+            FieldId::rtNotAuthorized);
     col->addLayout(na);
 
     auto* validity = new QHBoxLayout;
@@ -189,25 +200,37 @@ QWidget* SettingsTabs::buildSmsTab()
 
     auto* batt = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Baterie"));
     auto* bg = new QGridLayout(batt);
-    bg->addWidget(checkField(FieldId::opBatt, QCoreApplication::translate("SettingsTabs", "při poklesu napětí pod CL1 vypnout zařízení")), 0, 0, 1, 2);
-    bg->addWidget(label(QCoreApplication::translate("SettingsTabs", "Text hlášení při poklesu napětí\n"
-                                       " = text při přechodu CL1 dolu u analog.vstup BAT:")),
+    bg->addWidget(
+        checkField(FieldId::opBatt,
+                   QCoreApplication::translate("SettingsTabs", "při poklesu napětí pod CL1 vypnout zařízení")),
+        0, 0, 1, 2);
+    bg->addWidget(label(QCoreApplication::translate("SettingsTabs",
+                                                    "Text hlášení při poklesu napětí\n"
+                                                    " = text při přechodu CL1 dolu u analog.vstup BAT:")),
                   1, 0);
     bg->addWidget(textField(FieldId::rtBattLow), 1, 1);
     col->addWidget(batt);
 
     auto* power = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí síťového napájení"));
     auto* wg = new QGridLayout(power);
-    wg->addWidget(checkField(FieldId::opPowerReport, QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
-    textRow(wg, 1, "txtPowerUp", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"), FieldId::rtPowerUp);
-    textRow(wg, 2, "txtPowerDown", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"), FieldId::rtPowerDown);
+    wg->addWidget(checkField(FieldId::opPowerReport,
+                             QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")),
+                  0, 0, 1, 2);
+    textRow(wg, 1, "txtPowerUp", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"),
+            FieldId::rtPowerUp);
+    textRow(wg, 2, "txtPowerDown", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"),
+            FieldId::rtPowerDown);
     col->addWidget(power);
 
     auto* sw = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí zařízení"));
     auto* sg = new QGridLayout(sw);
-    sg->addWidget(checkField(FieldId::opSwitchReport, QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")), 0, 0, 1, 2);
-    textRow(sg, 1, "txtSwitchOn", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"), FieldId::rtSwitchOn);
-    textRow(sg, 2, "txtSwitchOff", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"), FieldId::rtSwitchOff);
+    sg->addWidget(checkField(FieldId::opSwitchReport,
+                             QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")),
+                  0, 0, 1, 2);
+    textRow(sg, 1, "txtSwitchOn", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"),
+            FieldId::rtSwitchOn);
+    textRow(sg, 2, "txtSwitchOff", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"),
+            FieldId::rtSwitchOff);
     col->addWidget(sw);
     // The caption columns of the frames line up so the texts start at one edge.
     for (QGridLayout* g : {na, bg, wg, sg})
@@ -259,7 +282,8 @@ QWidget* SettingsTabs::buildPhoneTab()
     auto* uto = new QWidget;
     auto* row = new QHBoxLayout(uto);
     row->setContentsMargins(0, 8, 0, 0);
-    auto* enable = new QCheckBox(QCoreApplication::translate("SettingsTabs", "Automaticky vkládat před tel. číslo UTO:"));
+    auto* enable =
+        new QCheckBox(QCoreApplication::translate("SettingsTabs", "Automaticky vkládat před tel. číslo UTO:"));
     enable->setObjectName(QStringLiteral("tabUTOEnable"));
     auto* prefix = new QLineEdit;
     prefix->setObjectName(QStringLiteral("tabUTO"));
@@ -274,7 +298,9 @@ QWidget* SettingsTabs::buildPhoneTab()
 
 QWidget* SettingsTabs::buildCounterTab()
 {
-    auto* suppress = checkField(FieldId::opSuppZero, QCoreApplication::translate("SettingsTabs", "při zobrazení stavu čítačů potlačení předních nul"));
+    auto* suppress =
+        checkField(FieldId::opSuppZero,
+                   QCoreApplication::translate("SettingsTabs", "při zobrazení stavu čítačů potlačení předních nul"));
     return buildGridTab(counterGrid(), RowDialog::None, suppress);
 }
 
@@ -307,8 +333,10 @@ void SettingsTabs::applyInitialAvailability()
 
     // The battery input's CL1-down text is the battery-low report.
     m_binder.fieldWidget(field(FieldId::tabAINCL1Dn), kBatteryInput)
-        ->setToolTip(QCoreApplication::translate("SettingsTabs", "Text SMS zprávy při přechodu přes CL1 dolu - TATO HLÁŠKA JE SHODNÁ S HLÁŠKOU O "
-                                    "POKLESU NAPĚTÍ BATERIÍ"));
+        ->setToolTip(QCoreApplication::translate(
+            "SettingsTabs",
+            "Text SMS zprávy při přechodu přes CL1 dolu - TATO HLÁŠKA JE SHODNÁ S HLÁŠKOU O "
+            "POKLESU NAPĚTÍ BATERIÍ"));
 }
 
 void SettingsTabs::checkEnabled()

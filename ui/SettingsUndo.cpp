@@ -10,11 +10,8 @@ namespace torval {
 class SettingsUndo::Step : public QUndoCommand {
 public:
     Step(SettingsUndo& owner, Snapshot before, Snapshot after)
-        : m_owner(owner)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
+        : m_owner(owner), m_before(std::move(before)), m_after(std::move(after))
+    { }
     // QUndoStack::push calls redo(); the settings are already the step's result then.
     void redo() override
     {
@@ -32,10 +29,7 @@ private:
 };
 
 SettingsUndo::SettingsUndo(SettingsDocument& document, std::function<bool()> typing, QObject* parent)
-    : QObject(parent)
-    , m_doc(document)
-    , m_typing(std::move(typing))
-    , m_committed(current())
+    : QObject(parent), m_doc(document), m_typing(std::move(typing)), m_committed(current())
 {
     // A settings image is a few kilobytes at most; a long session's steps stay small.
     m_stack.setUndoLimit(500);

@@ -15,7 +15,7 @@ inline constexpr int kUsage = 2;  // the command line was wrong
 
 struct CliCommand {
     const char* name;
-    const char* synopsis; // one line for --help
+    const char* synopsis;                            // one line for --help
     std::function<int(const QStringList& args)> run; // args without the command name
 };
 
@@ -29,5 +29,7 @@ void printErr(const QString& text);
 
 } // namespace torval::cli
 
-#define TORVAL_CLI_COMMAND(id, name, synopsis, fn) \
-    namespace { const bool id##_registered = ::torval::cli::registerCommand({name, synopsis, fn}); }
+#define TORVAL_CLI_COMMAND(id, name, synopsis, fn)                                                                     \
+    namespace {                                                                                                        \
+    const bool id##_registered = ::torval::cli::registerCommand({name, synopsis, fn});                                 \
+    }

@@ -4,8 +4,8 @@
 
 #include "link/LinkMessages.h"
 #include "link/StationLink.h"
-#include "platform/QtEventPump.h"
 #include "platform/PortLine.h"
+#include "platform/QtEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 
@@ -22,11 +22,12 @@ namespace {
 // given on the terminal or by --force decides about the station.
 class LeavingPrompts final : public Prompts {
 public:
-    explicit LeavingPrompts(Prompts& inner) : m_inner(inner) {}
+    explicit LeavingPrompts(Prompts& inner) : m_inner(inner) { }
     void message(const QString& text, Icon icon) override
     {
         // "Nelze otevřít port X." alone leaves the technician guessing.
-        if (line && text.startsWith(linkmsg::text(linkmsg::kCannotOpenPort).section(QStringLiteral("%1"), 0, 0)) && !line->isOpen()) {
+        if (line && text.startsWith(linkmsg::text(linkmsg::kCannotOpenPort).section(QStringLiteral("%1"), 0, 0))
+            && !line->isOpen()) {
             const QString reason = portOpenReason(*line);
             m_inner.message(reason.isEmpty() ? text : text + QLatin1Char(' ') + reason, icon);
             return;
@@ -57,7 +58,7 @@ private:
 // on Storno.
 class DeadlineBusy final : public BusyIndicator {
 public:
-    explicit DeadlineBusy(BusyIndicator& inner) : m_inner(inner) {}
+    explicit DeadlineBusy(BusyIndicator& inner) : m_inner(inner) { }
     void showBusy(const QString& text, bool withStorno) override { m_inner.showBusy(text, withStorno); }
     void setBusyText(const QString& text) override { m_inner.setBusyText(text); }
     void setProgress(int done, int total) override { m_inner.setProgress(done, total); }
@@ -102,13 +103,14 @@ QString portOpenReason(const SerialLine& line)
     reason = QStringLiteral("(%1)").arg(reason);
     const auto* serial = dynamic_cast<const PortLine*>(&line);
     if (serial && serial->permissionDenied())
-        reason += QCoreApplication::translate("CliLink", " Uživatel nemá právo port otevřít: přidejte ho do skupiny dialout "
-                                 "(sudo usermod -aG dialout $USER) a znovu se přihlaste.");
+        reason += QCoreApplication::translate("CliLink",
+                                              " Uživatel nemá právo port otevřít: přidejte ho do skupiny dialout "
+                                              "(sudo usermod -aG dialout $USER) a znovu se přihlaste.");
     return reason;
 }
 
 struct CliLink::Parts {
-    explicit Parts(Prompts& prompts) : prompts(prompts), leaving(prompts) {}
+    explicit Parts(Prompts& prompts) : prompts(prompts), leaving(prompts) { }
     Prompts& prompts;
     LeavingPrompts leaving;
     QtEventPump pump;
@@ -165,7 +167,9 @@ LinkState CliLink::activateAny()
     p.busy->disarm();
     m_timedOut = s == LinkState::Inactive && p.busy->expired();
     if (m_timedOut)
-        p.prompts.message(QCoreApplication::translate("CliLink", "Stanice na portu %1 neodpověděla do %2 s.").arg(m_port).arg(m_helloTimeoutSeconds),
+        p.prompts.message(QCoreApplication::translate("CliLink", "Stanice na portu %1 neodpověděla do %2 s.")
+                              .arg(m_port)
+                              .arg(m_helloTimeoutSeconds),
                           Icon::Error);
     return s;
 }

@@ -1,19 +1,19 @@
 #include "CliLoad.h"
 
 #include "CliCommand.h"
-#include "model/ConfigJson.h"
-#include "model/ImageDecoder.h"
-#include "model/ImageEncoder.h"
 #include "commands/CommandMessages.h"
 #include "commands/SettingsCommands.h"
 #include "files/SettingsFile.h"
+#include "model/ConfigJson.h"
+#include "model/ImageDecoder.h"
+#include "model/ImageEncoder.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -34,25 +34,19 @@ QString loadFailedMessage(const QString& path)
 
 QString overwriteRefusedMessage(const QString& path)
 {
-    return QCoreApplication::translate("CliLoad", "Soubor '%1' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
-                                                  "Přepsání povolí volba --force.")
+    return QCoreApplication::translate("CliLoad",
+                                       "Soubor '%1' již existuje a bez terminálu se nelze zeptat, zda ho přepsat. "
+                                       "Přepsání povolí volba --force.")
         .arg(path);
 }
 
 bool loadImageFile(const QString& path, EepromImage& image, QString& error)
 {
     switch (loadSettingsFile(path, image)) {
-    case FileLoad::Loaded:
-        return true;
-    case FileLoad::ReadFailed:
-        error = fileLoadFailedMessage(path);
-        break;
-    case FileLoad::NotAnImage:
-        error = fileNotAnImageMessage(path);
-        break;
-    case FileLoad::Damaged:
-        error = fileDamagedMessage(path);
-        break;
+    case FileLoad::Loaded: return true;
+    case FileLoad::ReadFailed: error = fileLoadFailedMessage(path); break;
+    case FileLoad::NotAnImage: error = fileNotAnImageMessage(path); break;
+    case FileLoad::Damaged: error = fileDamagedMessage(path); break;
     }
     return false;
 }
@@ -99,7 +93,8 @@ std::optional<DeviceConfig> loadAsStationHolds(const QString& path, QString& err
     // the same ("50" and "50,0", the analog steps).
     const DeviceConfig& stored = loaded.stored->config;
     if (encodeImage(stored, *image) != EncodeError::None) {
-        error = QCoreApplication::translate("CliLoad", "Soubor '%1': nastavení nelze převést do formátu EEPROM.").arg(path);
+        error =
+            QCoreApplication::translate("CliLoad", "Soubor '%1': nastavení nelze převést do formátu EEPROM.").arg(path);
         return std::nullopt;
     }
     return decodeImage(*image, stored).config;

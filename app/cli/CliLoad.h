@@ -47,7 +47,7 @@ struct JsonSettings {
 // question is answered Yes.
 class TerminalPrompts : public Prompts {
 public:
-    explicit TerminalPrompts(bool force) : m_force(force) {}
+    explicit TerminalPrompts(bool force) : m_force(force) { }
     void message(const QString& text, Icon icon) override;
     Answer question(const QString& text, Icon icon, Buttons buttons) override;
     std::optional<QString> openFileName() override { return std::nullopt; }

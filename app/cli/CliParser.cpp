@@ -28,19 +28,22 @@ std::optional<int> CommandLine::parse(const QStringList& args, int minArgs, int 
                 names += QLatin1Char(' ') + o.valueName;
             help += QStringLiteral("  %1  %2\n").arg(names.leftJustified(22), o.description);
         }
-        help += QStringLiteral("  %1  %2\n").arg(QStringLiteral("-h, --help").leftJustified(22),
-                                                QCoreApplication::translate("CliParser", "vypíše tuto nápovědu"));
+        help += QStringLiteral("  %1  %2\n")
+                    .arg(QStringLiteral("-h, --help").leftJustified(22),
+                         QCoreApplication::translate("CliParser", "vypíše tuto nápovědu"));
         printOut(help);
         return kOk;
     }
     for (const CliOption& o : m_options)
         if (o.once && m_parser.values(o.name).size() > 1)
-            return usageError(QCoreApplication::translate("CliParser", "Volba '%1' je uvedena vícekrát.").arg(dashed(o.name)));
+            return usageError(
+                QCoreApplication::translate("CliParser", "Volba '%1' je uvedena vícekrát.").arg(dashed(o.name)));
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < minArgs)
         return usageError(QCoreApplication::translate("CliParser", "Chybí argument."));
     if (positional.size() > maxArgs)
-        return usageError(QCoreApplication::translate("CliParser", "Nadbytečný argument '%1'.").arg(positional.at(maxArgs)));
+        return usageError(
+            QCoreApplication::translate("CliParser", "Nadbytečný argument '%1'.").arg(positional.at(maxArgs)));
     return std::nullopt;
 }
 
@@ -75,7 +78,8 @@ QString CommandLine::parseErrorText(const QStringList& args) const
                 return QCoreApplication::translate("CliParser", "Volba '%1' nemá hodnotu.").arg(typed);
         } else if (eq < 0) {
             if (k + 1 >= args.size())
-                return QCoreApplication::translate("CliParser", "Volba '%1' potřebuje hodnotu %2.").arg(typed, o->valueName);
+                return QCoreApplication::translate("CliParser", "Volba '%1' potřebuje hodnotu %2.")
+                    .arg(typed, o->valueName);
             ++k; // the value, whatever it looks like
         }
     }
@@ -94,7 +98,8 @@ int CommandLine::missingOption(const QString& name) const
 
 CliOption timeoutOption()
 {
-    return {QStringLiteral("timeout"), QCoreApplication::translate("CliParser", "vzdá čekání na stanici, která neodpoví do tolika sekund"),
+    return {QStringLiteral("timeout"),
+            QCoreApplication::translate("CliParser", "vzdá čekání na stanici, která neodpoví do tolika sekund"),
             QStringLiteral("SEKUNDY"), true};
 }
 
@@ -107,7 +112,9 @@ std::optional<int> CommandLine::timeoutSeconds() const
     const int s = value(name).trimmed().toInt(&ok);
     if (ok && s > 0 && s <= 24 * 3600)
         return s;
-    (void)usageError(QCoreApplication::translate("CliParser", "Volba --timeout potřebuje celý počet sekund (1 až 86400), ne '%1'.").arg(value(name)));
+    (void)usageError(
+        QCoreApplication::translate("CliParser", "Volba --timeout potřebuje celý počet sekund (1 až 86400), ne '%1'.")
+            .arg(value(name)));
     return std::nullopt;
 }
 

@@ -17,8 +17,7 @@ namespace torval::cli {
 struct CliOption {
     CliOption(QString name, QString description, QString valueName = {}, bool once = false)
         : name(std::move(name)), description(std::move(description)), valueName(std::move(valueName)), once(once)
-    {
-    }
+    { }
     QString name;        // "port", "o", "force" (written --port, -o, --force)
     QString description; // for --help
     QString valueName;   // empty: a switch

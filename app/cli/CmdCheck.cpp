@@ -2,8 +2,8 @@
 // settings file, so a batch can be checked before the stations are programmed.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
@@ -65,6 +65,8 @@ int runCheck(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(check, "check", QT_TRANSLATE_NOOP("cli", "check SOUBOR.eep|SOUBOR.json  kontrola všech polí podle pravidel editoru"), runCheck)
+TORVAL_CLI_COMMAND(check, "check",
+                   QT_TRANSLATE_NOOP("cli", "check SOUBOR.eep|SOUBOR.json  kontrola všech polí podle pravidel editoru"),
+                   runCheck)
 
 } // namespace torval::cli

@@ -5,16 +5,16 @@
 // (as diff does, so scripts can tell "different" from "broken").
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "commands/SettingsCommands.h"
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
 #include "model/ImageDecoder.h"
-#include "model/SettingsDocument.h"
-#include "commands/SettingsCommands.h"
 #include "model/SettingsDiff.h"
+#include "model/SettingsDocument.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,8 +42,9 @@ struct Side {
 
 QString usageText()
 {
-    return QCoreApplication::translate("CmdDiff", "Použití: torval-cli diff A B [--json]\n"
-                          "  A a B: SOUBOR.eep, SOUBOR.json nebo --port PORT\n");
+    return QCoreApplication::translate("CmdDiff",
+                                       "Použití: torval-cli diff A B [--json]\n"
+                                       "  A a B: SOUBOR.eep, SOUBOR.json nebo --port PORT\n");
 }
 
 // What the station would hold: the window's rules, then the image.
@@ -100,9 +101,11 @@ bool loadSide(const Source& s, Side& side)
 
 int runDiff(const QStringList& args)
 {
-    CommandLine line(usageText(),
-                     {{QStringLiteral("port"), QCoreApplication::translate("CmdDiff", "nastavení ze stanice na tomto portu"), QStringLiteral("PORT")},
-                      {QStringLiteral("json"), QCoreApplication::translate("CmdDiff", "rozdíly jako JSON")}});
+    CommandLine line(
+        usageText(),
+        {{QStringLiteral("port"), QCoreApplication::translate("CmdDiff", "nastavení ze stanice na tomto portu"),
+          QStringLiteral("PORT")},
+         {QStringLiteral("json"), QCoreApplication::translate("CmdDiff", "rozdíly jako JSON")}});
     if (const auto end = line.parse(args, 0, 2))
         return *end;
     const bool json = line.isSet(QStringLiteral("json"));
@@ -147,6 +150,9 @@ int runDiff(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(diff, "diff", QT_TRANSLATE_NOOP("cli", "diff A B [--json]         rozdíly nastavení (A, B: .eep, .json, --port PORT)"), runDiff)
+TORVAL_CLI_COMMAND(diff, "diff",
+                   QT_TRANSLATE_NOOP("cli",
+                                     "diff A B [--json]         rozdíly nastavení (A, B: .eep, .json, --port PORT)"),
+                   runDiff)
 
 } // namespace torval::cli

@@ -4,11 +4,11 @@
 // a settings file.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
-#include "history/HistoryStore.h"
 #include "files/SettingsFile.h"
+#include "history/HistoryStore.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -57,19 +57,24 @@ int exportRecord(HistoryStore& store, const CommandLine& line)
     if (!ok || id <= 0)
         return line.usageError(QCoreApplication::translate("CmdHistory", "ID záznamu musí být celé kladné číslo."));
     if (before == line.isSet(QStringLiteral("after")))
-        return line.usageError(QCoreApplication::translate("CmdHistory", "Zadejte právě jednu z voleb --before a --after."));
+        return line.usageError(
+            QCoreApplication::translate("CmdHistory", "Zadejte právě jednu z voleb --before a --after."));
     if (output.isEmpty())
         return line.missingOption(QStringLiteral("o"));
     const std::optional<WriteRecord> r = store.record(id);
     if (!r) {
-        printErr((store.error().isEmpty() ? QCoreApplication::translate("CmdHistory", "Záznam %1 v historii zápisů není.").arg(id) : store.error())
+        printErr((store.error().isEmpty()
+                      ? QCoreApplication::translate("CmdHistory", "Záznam %1 v historii zápisů není.").arg(id)
+                      : store.error())
                  + QLatin1Char('\n'));
         return kFailed;
     }
     const QByteArray& bytes = before ? r->before : r->written;
     if (bytes.isEmpty()) {
-        printErr((before ? QCoreApplication::translate("CmdHistory", "Záznam %1 nemá uložené nastavení před zápisem (stanice byla prázdná).")
-                         : QCoreApplication::translate("CmdHistory", "Záznam %1 nemá uložené zapsané nastavení (zápis nedoběhl)."))
+        printErr((before ? QCoreApplication::translate(
+                      "CmdHistory", "Záznam %1 nemá uložené nastavení před zápisem (stanice byla prázdná).")
+                         : QCoreApplication::translate("CmdHistory",
+                                                       "Záznam %1 nemá uložené zapsané nastavení (zápis nedoběhl)."))
                      .arg(id)
                  + QLatin1Char('\n'));
         return kFailed;
@@ -93,17 +98,22 @@ int exportRecord(HistoryStore& store, const CommandLine& line)
 int runHistory(const QStringList& args)
 {
     CommandLine line(
-        QCoreApplication::translate("CmdHistory", "Použití: torval-cli history [--station NÁZEV] [--json]\n"
-                                                  "        torval-cli history --export ID --before|--after -o SOUBOR.eep [--force]\n"
-                                                  "Historie zápisů do stanic: %1 (jinde: proměnná TORVAL_HISTORY_DB)\n")
+        QCoreApplication::translate("CmdHistory",
+                                    "Použití: torval-cli history [--station NÁZEV] [--json]\n"
+                                    "        torval-cli history --export ID --before|--after -o SOUBOR.eep [--force]\n"
+                                    "Historie zápisů do stanic: %1 (jinde: proměnná TORVAL_HISTORY_DB)\n")
             .arg(HistoryStore::defaultPath()),
-        {{QStringLiteral("station"), QCoreApplication::translate("CmdHistory", "jen zápisy do stanic, jejichž název obsahuje NÁZEV"),
+        {{QStringLiteral("station"),
+          QCoreApplication::translate("CmdHistory", "jen zápisy do stanic, jejichž název obsahuje NÁZEV"),
           QCoreApplication::translate("CmdHistory", "NÁZEV"), true},
          {QStringLiteral("json"), QCoreApplication::translate("CmdHistory", "výpis ve formátu JSON")},
-         {QStringLiteral("export"), QCoreApplication::translate("CmdHistory", "uloží nastavení záznamu ID do souboru"), QStringLiteral("ID"), true},
+         {QStringLiteral("export"), QCoreApplication::translate("CmdHistory", "uloží nastavení záznamu ID do souboru"),
+          QStringLiteral("ID"), true},
          {QStringLiteral("before"), QCoreApplication::translate("CmdHistory", "nastavení stanice před zápisem")},
-         {QStringLiteral("after"), QCoreApplication::translate("CmdHistory", "nastavení, které zápis poslal do stanice")},
-         {QStringLiteral("o"), QCoreApplication::translate("CmdHistory", "soubor nastavení, který se zapíše"), QCoreApplication::translate("CmdHistory", "SOUBOR.eep"), true},
+         {QStringLiteral("after"),
+          QCoreApplication::translate("CmdHistory", "nastavení, které zápis poslal do stanice")},
+         {QStringLiteral("o"), QCoreApplication::translate("CmdHistory", "soubor nastavení, který se zapíše"),
+          QCoreApplication::translate("CmdHistory", "SOUBOR.eep"), true},
          {QStringLiteral("force"), QCoreApplication::translate("CmdHistory", "přepíše existující soubor bez ptaní")}});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
@@ -123,7 +133,9 @@ int runHistory(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(history, "history",
-                   QT_TRANSLATE_NOOP("cli", "history [--station NÁZEV] [--json] | --export ID --before|--after -o SOUBOR.eep [--force]   "
-                                            "historie zápisů do stanic"),
-                   torval::cli::runHistory)
+TORVAL_CLI_COMMAND(
+    history, "history",
+    QT_TRANSLATE_NOOP("cli",
+                      "history [--station NÁZEV] [--json] | --export ID --before|--after -o SOUBOR.eep [--force]   "
+                      "historie zápisů do stanic"),
+    torval::cli::runHistory)

@@ -2,14 +2,14 @@
 // a settings file exactly as the window's "save to file" would write it.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "commands/SettingsCommands.h"
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
 #include "rules/SettingsCheck.h"
-#include "commands/SettingsCommands.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,9 +21,11 @@ namespace {
 
 int runImport(const QStringList& args)
 {
-    CommandLine line(QCoreApplication::translate("CmdImport", "Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"),
-                     {{QStringLiteral("o"), QCoreApplication::translate("CmdImport", "soubor nastavení, který se zapíše"), QCoreApplication::translate("CmdImport", "SOUBOR.eep"), true},
-                      {QStringLiteral("force"), QCoreApplication::translate("CmdImport", "přepíše existující soubor bez ptaní")}});
+    CommandLine line(
+        QCoreApplication::translate("CmdImport", "Použití: torval-cli import SOUBOR.json -o SOUBOR.eep [--force]\n"),
+        {{QStringLiteral("o"), QCoreApplication::translate("CmdImport", "soubor nastavení, který se zapíše"),
+          QCoreApplication::translate("CmdImport", "SOUBOR.eep"), true},
+         {QStringLiteral("force"), QCoreApplication::translate("CmdImport", "přepíše existující soubor bez ptaní")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString input = line.positional().front();
@@ -34,7 +36,9 @@ int runImport(const QStringList& args)
 
     // The settings are read, never overwritten with an image, --force or not.
     if (sameFile(input, output)) {
-        printErr(QCoreApplication::translate("CmdImport", "Nastavení nelze zapsat do souboru '%1', ze kterého se čte.\n").arg(output));
+        printErr(
+            QCoreApplication::translate("CmdImport", "Nastavení nelze zapsat do souboru '%1', ze kterého se čte.\n")
+                .arg(output));
         return kFailed;
     }
     JsonSettings loaded = loadJsonSettings(input);
@@ -50,8 +54,10 @@ int runImport(const QStringList& args)
     for (const QString& w : findingsText(stored.warnings).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         printErr(QCoreApplication::translate("CmdImport", "Upozornění: %1\n").arg(w));
     if (!stored.accepted()) {
-        printErr(findingsText(stored.refusals)
-                 + QCoreApplication::translate("CmdImport", "Soubor '%1' nebyl zapsán: editor by toto nastavení odmítl.\n").arg(output));
+        printErr(
+            findingsText(stored.refusals)
+            + QCoreApplication::translate("CmdImport", "Soubor '%1' nebyl zapsán: editor by toto nastavení odmítl.\n")
+                  .arg(output));
         return kFailed;
     }
     const DeviceConfig& config = stored.config;
@@ -76,6 +82,9 @@ int runImport(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(import, "import", QT_TRANSLATE_NOOP("cli", "import SOUBOR.json -o SOUBOR.eep [--force]   uloží nastavení z JSON do souboru"), runImport)
+TORVAL_CLI_COMMAND(import, "import",
+                   QT_TRANSLATE_NOOP("cli",
+                                     "import SOUBOR.json -o SOUBOR.eep [--force]   uloží nastavení z JSON do souboru"),
+                   runImport)
 
 } // namespace torval::cli

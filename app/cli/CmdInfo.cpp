@@ -5,9 +5,9 @@
 // programming mode again.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
 #include "link/StationLink.h"
 
@@ -18,9 +18,12 @@ namespace {
 
 int runInfo(const QStringList& args)
 {
-    CommandLine line(QCoreApplication::translate("CmdInfo", "Použití: torval-cli info --port PORT [--timeout SEKUNDY]\n"),
-                     {{QStringLiteral("port"), QCoreApplication::translate("CmdInfo", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT")},
-                      timeoutOption()});
+    CommandLine line(
+        QCoreApplication::translate("CmdInfo", "Použití: torval-cli info --port PORT [--timeout SEKUNDY]\n"),
+        {{QStringLiteral("port"),
+          QCoreApplication::translate("CmdInfo", "sériový port stanice (simulator: virtuální stanice)"),
+          QStringLiteral("PORT")},
+         timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     const QString port = line.value(QStringLiteral("port"));
@@ -47,4 +50,6 @@ int runInfo(const QStringList& args)
 } // namespace
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(info, "info", QT_TRANSLATE_NOOP("cli", "info --port PORT [--timeout SEKUNDY]          identifikace stanice"), torval::cli::runInfo)
+TORVAL_CLI_COMMAND(info, "info",
+                   QT_TRANSLATE_NOOP("cli", "info --port PORT [--timeout SEKUNDY]          identifikace stanice"),
+                   torval::cli::runInfo)

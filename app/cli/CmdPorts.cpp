@@ -43,4 +43,5 @@ int runPorts(const QStringList& args)
 } // namespace
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(ports, "ports", QT_TRANSLATE_NOOP("cli", "ports                     sériové porty tohoto počítače"), torval::cli::runPorts)
+TORVAL_CLI_COMMAND(ports, "ports", QT_TRANSLATE_NOOP("cli", "ports                     sériové porty tohoto počítače"),
+                   torval::cli::runPorts)

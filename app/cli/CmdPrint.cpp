@@ -4,14 +4,14 @@
 // existing file is replaced only when allowed, the input file never.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "files/SettingsFile.h"
 #include "model/ConfigJson.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "platform/PdfReport.h"
-#include "files/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,12 +42,16 @@ std::optional<QPageSize::PageSizeId> paperNamed(const QString& name)
 
 int runPrint(const QStringList& args)
 {
-    CommandLine line(QCoreApplication::translate("CmdPrint", "Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
+    CommandLine line(
+        QCoreApplication::translate("CmdPrint",
+                                    "Použití: torval-cli print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf "
                                     "[--paper A4|A5|Letter|Legal|Tabloid] [--landscape] [--force]\n"),
-                     {{QStringLiteral("o"), QCoreApplication::translate("CmdPrint", "soubor PDF se zprávou"), QCoreApplication::translate("CmdPrint", "ZPRAVA.pdf"), true},
-                      {QStringLiteral("paper"), QCoreApplication::translate("CmdPrint", "papír (A4, A5, Letter, Legal, Tabloid)"), QCoreApplication::translate("CmdPrint", "PAPIR")},
-                      {QStringLiteral("landscape"), QCoreApplication::translate("CmdPrint", "papír na šířku")},
-                      {QStringLiteral("force"), QCoreApplication::translate("CmdPrint", "přepíše existující zprávu bez ptaní")}});
+        {{QStringLiteral("o"), QCoreApplication::translate("CmdPrint", "soubor PDF se zprávou"),
+          QCoreApplication::translate("CmdPrint", "ZPRAVA.pdf"), true},
+         {QStringLiteral("paper"), QCoreApplication::translate("CmdPrint", "papír (A4, A5, Letter, Legal, Tabloid)"),
+          QCoreApplication::translate("CmdPrint", "PAPIR")},
+         {QStringLiteral("landscape"), QCoreApplication::translate("CmdPrint", "papír na šířku")},
+         {QStringLiteral("force"), QCoreApplication::translate("CmdPrint", "přepíše existující zprávu bez ptaní")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString input = line.positional().front();
@@ -68,7 +72,9 @@ int runPrint(const QStringList& args)
 
     // The settings a report is made of are never its target, --force or not.
     if (sameFile(input, output)) {
-        printErr(QCoreApplication::translate("CmdPrint", "Zprávu nelze zapsat do souboru '%1', ze kterého se čte nastavení.\n").arg(output));
+        printErr(QCoreApplication::translate("CmdPrint",
+                                             "Zprávu nelze zapsat do souboru '%1', ze kterého se čte nastavení.\n")
+                     .arg(output));
         return kFailed;
     }
     QString error;
@@ -81,7 +87,8 @@ int runPrint(const QStringList& args)
     if (QFileInfo::exists(output) && !QFileInfo(output).isDir()) {
         TerminalPrompts prompts(force);
         // On a terminal the question names the file; the window's dialog shows it.
-        const QString question = QCoreApplication::translate("CmdPrint", "Soubor '%1' již existuje. Mám ho přepsat?").arg(output);
+        const QString question =
+            QCoreApplication::translate("CmdPrint", "Soubor '%1' již existuje. Mám ho přepsat?").arg(output);
         if (prompts.question(question, Icon::Question, Buttons::YesNo) != Answer::Yes) {
             if (prompts.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
@@ -98,7 +105,11 @@ int runPrint(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(print, "print", QT_TRANSLATE_NOOP("cli", "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper A4|A5|Letter|Legal|Tabloid] [--landscape] "
-                   "[--force]  vytiskne zprávu o nastavení do souboru PDF"), runPrint)
+TORVAL_CLI_COMMAND(
+    print, "print",
+    QT_TRANSLATE_NOOP("cli",
+                      "print SOUBOR.eep|SOUBOR.json -o ZPRAVA.pdf [--paper A4|A5|Letter|Legal|Tabloid] [--landscape] "
+                      "[--force]  vytiskne zprávu o nastavení do souboru PDF"),
+    runPrint)
 
 } // namespace torval::cli

@@ -6,18 +6,18 @@
 // goes to whichever cable is free.
 
 #include "CliCommand.h"
-#include "history/HistoryStore.h"
-#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 #include "TerminalBusy.h"
+#include "history/HistoryStore.h"
 
 #include "link/StationLink.h"
 #include "model/ConfigJson.h"
+#include "model/SettingsDiff.h"
 #include "platform/PdfReport.h"
 #include "platform/PortLine.h"
 #include "provisioning/ProvisionPorts.h"
-#include "model/SettingsDiff.h"
 #include "provisioning/Provisioner.h"
 
 #include <QCoreApplication>
@@ -35,17 +35,19 @@ namespace {
 
 QString usageText()
 {
-    return QCoreApplication::translate("CmdProvision", "Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
-                          "         --stations STANICE.csv [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv]\n"
-                          "         [--backups ADRESAR]\n"
-                          "       torval-cli provision --dry-run --template SABLONA.json --stations STANICE.csv\n");
+    return QCoreApplication::translate(
+        "CmdProvision",
+        "Použití: torval-cli provision --port PORT [--port PORT ...] --template SABLONA.json\n"
+        "         --stations STANICE.csv [--stop-on-error] [--pdf ADRESAR] [--log PROTOKOL.csv]\n"
+        "         [--backups ADRESAR]\n"
+        "       torval-cli provision --dry-run --template SABLONA.json --stations STANICE.csv\n");
 }
 
 // Questions and messages of one port's link on the terminal, each line
 // prefixed with the port when there are several. Only one port asks at a time.
 class PortPrompts final : public Prompts {
 public:
-    PortPrompts(const QString& port, bool several) : m_port(port), m_several(several) {}
+    PortPrompts(const QString& port, bool several) : m_port(port), m_several(several) { }
     void message(const QString& text, Icon icon) override
     {
         m_terminal.message(portPrefixed(m_port, text, m_several), icon);
@@ -62,7 +64,8 @@ public:
 private:
     QString m_port;
     bool m_several;
-    TerminalPrompts m_terminal{false}; // nobody answers on a pipe: a failed leave keeps the port for the next activation
+    TerminalPrompts m_terminal{
+        false}; // nobody answers on a pipe: a failed leave keeps the port for the next activation
 };
 
 // The busy line of one port. Storno is the run's stop flag, which Ctrl+C
@@ -73,8 +76,7 @@ class PortBusy final : public BusyIndicator {
 public:
     PortBusy(const QString& port, const std::atomic<bool>& stop, bool several)
         : m_port(port), m_stop(stop), m_several(several), m_tty(::isatty(STDERR_FILENO) != 0)
-    {
-    }
+    { }
     // A port whose device went away: its own Storno, not the run's.
     void setLineLost(std::function<bool()> lost) { m_lost = std::move(lost); }
     void showBusy(const QString& text, bool) override
@@ -168,18 +170,24 @@ int dryRun(const StationTable& table, const DeviceConfig& templ)
     for (const StationRow& row : table.rows) {
         SettingsDifferences d;
         d.fields = diffConfigs(templ, row.config);
-        const QString head = QCoreApplication::translate("CmdProvision", "Řádek %1 ('%2'): ").arg(QString::number(row.line), row.config.tabJmenoStanice);
-        lines.emplace_back(row.line, d.empty() ? head + QCoreApplication::translate("CmdProvision", "shodné se šablonou.")
-                                               : head + QCoreApplication::translate("CmdProvision", "změny proti šabloně (%1):\n").arg(d.fields.size())
-                                       + formatDifferences(d).trimmed());
+        const QString head = QCoreApplication::translate("CmdProvision", "Řádek %1 ('%2'): ")
+                                 .arg(QString::number(row.line), row.config.tabJmenoStanice);
+        lines.emplace_back(
+            row.line,
+            d.empty()
+                ? head + QCoreApplication::translate("CmdProvision", "shodné se šablonou.")
+                : head + QCoreApplication::translate("CmdProvision", "změny proti šabloně (%1):\n").arg(d.fields.size())
+                    + formatDifferences(d).trimmed());
     }
     std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QString out;
     for (const auto& l : lines)
         out += l.second + QLatin1Char('\n');
     const int invalid = int(invalidRowResults(table).size());
-    out += QCoreApplication::translate("CmdProvision", "Zkouška bez stanic: platných řádků: %1, neplatných řádků: %2. Žádná stanice nebyla "
-                          "programována.\n")
+    out += QCoreApplication::translate(
+               "CmdProvision",
+               "Zkouška bez stanic: platných řádků: %1, neplatných řádků: %2. Žádná stanice nebyla "
+               "programována.\n")
                .arg(table.rows.size())
                .arg(invalid);
     printOut(out);
@@ -188,15 +196,26 @@ int dryRun(const StationTable& table, const DeviceConfig& templ)
 
 int runProvision(const QStringList& args)
 {
-    CommandLine line(usageText(),
-                     {{QStringLiteral("port"), QCoreApplication::translate("CmdProvision", "sériový port; jednou pro každý kabel"), QStringLiteral("PORT")},
-                      {QStringLiteral("template"), QCoreApplication::translate("CmdProvision", "šablona nastavení (JSON)"), QCoreApplication::translate("CmdProvision", "SABLONA.json")},
-                      {QStringLiteral("stations"), QCoreApplication::translate("CmdProvision", "tabulka stanic (CSV)"), QCoreApplication::translate("CmdProvision", "STANICE.csv")},
-                      {QStringLiteral("stop-on-error"), QCoreApplication::translate("CmdProvision", "skončí u první stanice, která selže")},
-                      {QStringLiteral("pdf"), QCoreApplication::translate("CmdProvision", "adresář pro zprávy PDF"), QCoreApplication::translate("CmdProvision", "ADRESAR")},
-                      {QStringLiteral("log"), QCoreApplication::translate("CmdProvision", "protokol programování (CSV)"), QCoreApplication::translate("CmdProvision", "PROTOKOL.csv")},
-                      {QStringLiteral("backups"), QCoreApplication::translate("CmdProvision", "adresář pro zálohy stanic (výchozí: backups)"), QCoreApplication::translate("CmdProvision", "ADRESAR")},
-                      {QStringLiteral("dry-run"), QCoreApplication::translate("CmdProvision", "jen zkontroluje řádky a vypíše jejich změny proti šabloně; žádná stanice")}});
+    CommandLine line(
+        usageText(),
+        {{QStringLiteral("port"), QCoreApplication::translate("CmdProvision", "sériový port; jednou pro každý kabel"),
+          QStringLiteral("PORT")},
+         {QStringLiteral("template"), QCoreApplication::translate("CmdProvision", "šablona nastavení (JSON)"),
+          QCoreApplication::translate("CmdProvision", "SABLONA.json")},
+         {QStringLiteral("stations"), QCoreApplication::translate("CmdProvision", "tabulka stanic (CSV)"),
+          QCoreApplication::translate("CmdProvision", "STANICE.csv")},
+         {QStringLiteral("stop-on-error"),
+          QCoreApplication::translate("CmdProvision", "skončí u první stanice, která selže")},
+         {QStringLiteral("pdf"), QCoreApplication::translate("CmdProvision", "adresář pro zprávy PDF"),
+          QCoreApplication::translate("CmdProvision", "ADRESAR")},
+         {QStringLiteral("log"), QCoreApplication::translate("CmdProvision", "protokol programování (CSV)"),
+          QCoreApplication::translate("CmdProvision", "PROTOKOL.csv")},
+         {QStringLiteral("backups"),
+          QCoreApplication::translate("CmdProvision", "adresář pro zálohy stanic (výchozí: backups)"),
+          QCoreApplication::translate("CmdProvision", "ADRESAR")},
+         {QStringLiteral("dry-run"),
+          QCoreApplication::translate("CmdProvision",
+                                      "jen zkontroluje řádky a vypíše jejich změny proti šabloně; žádná stanice")}});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
     ProvisionSettings settings;
@@ -219,8 +238,7 @@ int runProvision(const QStringList& args)
     // Two threads on one cable would take each other's replies.
     for (int k = 0; k < ports.size(); ++k)
         for (int j = 0; j < k; ++j)
-            if (PortLine::resolvePortName(ports[k]).compare(PortLine::resolvePortName(ports[j]),
-                                                                Qt::CaseInsensitive)
+            if (PortLine::resolvePortName(ports[k]).compare(PortLine::resolvePortName(ports[j]), Qt::CaseInsensitive)
                 == 0) {
                 printErr(QCoreApplication::translate("CmdProvision", "Port '%1' je uveden dvakrát.\n").arg(ports[k]));
                 return kUsage;
@@ -229,11 +247,12 @@ int runProvision(const QStringList& args)
     // input; a log that is one of them is refused before anything starts.
     for (const QString& input : {stationsPath, templatePath}) {
         std::error_code ec;
-        if (!settings.logPath.isEmpty()
-            && std::filesystem::equivalent(fsPath(settings.logPath), fsPath(input), ec)) {
-            printErr(QCoreApplication::translate("CmdProvision", "Protokol '%1' je zároveň vstupním souborem '%2'. Žádná stanice nebyla "
-                                    "programována.\n")
-                         .arg(settings.logPath, input));
+        if (!settings.logPath.isEmpty() && std::filesystem::equivalent(fsPath(settings.logPath), fsPath(input), ec)) {
+            printErr(
+                QCoreApplication::translate("CmdProvision",
+                                            "Protokol '%1' je zároveň vstupním souborem '%2'. Žádná stanice nebyla "
+                                            "programována.\n")
+                    .arg(settings.logPath, input));
             return kFailed;
         }
     }
@@ -250,12 +269,14 @@ int runProvision(const QStringList& args)
     }
     QFile stations(stationsPath);
     if (!stations.open(QIODevice::ReadOnly)) {
-        printErr(QCoreApplication::translate("CmdProvision", "Soubor se stanicemi '%1' nelze otevřít.\n").arg(stationsPath));
+        printErr(
+            QCoreApplication::translate("CmdProvision", "Soubor se stanicemi '%1' nelze otevřít.\n").arg(stationsPath));
         return kFailed;
     }
     const StationTable table = readStationTable(stations.readAll(), *imported.config, imported.editor);
     if (!table.error.isEmpty()) {
-        printErr(QCoreApplication::translate("CmdProvision", "Soubor '%1': %2\nŽádná stanice nebyla programována.\n").arg(stationsPath, table.error));
+        printErr(QCoreApplication::translate("CmdProvision", "Soubor '%1': %2\nŽádná stanice nebyla programována.\n")
+                     .arg(stationsPath, table.error));
         return kFailed;
     }
 
@@ -284,22 +305,28 @@ int runProvision(const QStringList& args)
         [&interrupt] { return interrupt.cancelRequested(); });
 
     if (s.stopped && s.results.empty())
-        printOut(QCoreApplication::translate("CmdProvision", "Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.\n"));
+        printOut(QCoreApplication::translate("CmdProvision",
+                                             "Tabulka obsahuje chybné řádky; žádná stanice nebyla programována.\n"));
     if (several)
         for (const PortSummary& p : s.ports)
-            printOut(portPrefixed(p.port,
-                                  QCoreApplication::translate("CmdProvision", "naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4%5")
-                                      .arg(p.programmed)
-                                      .arg(p.failed)
-                                      .arg(p.skipped)
-                                      .arg(p.unchecked > 0 ? QCoreApplication::translate("CmdProvision", ", zapsáno bez kontroly: %1").arg(p.unchecked)
-                                                           : QString())
-                                      .arg(p.retired.isEmpty() ? QStringLiteral(".")
-                                                               : QCoreApplication::translate("CmdProvision", "; port byl vyřazen.")),
-                                  true)
-                     + QLatin1Char('\n'));
-    QString summary = QCoreApplication::translate("CmdProvision", "Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3, "
-                                     "přeskočených řádků: %4.")
+            printOut(
+                portPrefixed(
+                    p.port,
+                    QCoreApplication::translate("CmdProvision",
+                                                "naprogramováno: %1, chybných stanic: %2, přeskočených řádků: %3%4%5")
+                        .arg(p.programmed)
+                        .arg(p.failed)
+                        .arg(p.skipped)
+                        .arg(p.unchecked > 0 ? QCoreApplication::translate("CmdProvision", ", zapsáno bez kontroly: %1")
+                                                   .arg(p.unchecked)
+                                             : QString())
+                        .arg(p.retired.isEmpty() ? QStringLiteral(".")
+                                                 : QCoreApplication::translate("CmdProvision", "; port byl vyřazen.")),
+                    true)
+                + QLatin1Char('\n'));
+    QString summary = QCoreApplication::translate("CmdProvision",
+                                                  "Naprogramováno: %1, chybných stanic: %2, neplatných řádků: %3, "
+                                                  "přeskočených řádků: %4.")
                           .arg(s.programmed)
                           .arg(s.failed)
                           .arg(s.invalid)
@@ -307,22 +334,29 @@ int runProvision(const QStringList& args)
     // Written rows whose read-back was cancelled are programmed but not
     // checked: neither skipped (to be done again) nor failed.
     if (s.unchecked > 0)
-        summary += QCoreApplication::translate("CmdProvision", " Zapsáno bez kontrolního načtení: %1.").arg(s.unchecked);
+        summary +=
+            QCoreApplication::translate("CmdProvision", " Zapsáno bez kontrolního načtení: %1.").arg(s.unchecked);
     if (s.withoutPdf > 0)
-        summary += QCoreApplication::translate("CmdProvision", " Naprogramováno bez uložené zprávy PDF: %1.").arg(s.withoutPdf);
+        summary += QCoreApplication::translate("CmdProvision", " Naprogramováno bez uložené zprávy PDF: %1.")
+                       .arg(s.withoutPdf);
     if (s.cancelled)
         summary += QCoreApplication::translate("CmdProvision", " Programování bylo stornováno.");
     if (s.logFailed)
         summary += QCoreApplication::translate("CmdProvision", " Protokol nelze zapisovat; programování skončilo.");
     printOut(summary + QLatin1Char('\n'));
     // A missing report is a warning, but not a clean run a script may trust.
-    const bool allDone = s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed
-        && s.withoutPdf == 0;
+    const bool allDone =
+        s.programmed == int(table.rows.size()) && s.invalid == 0 && !s.cancelled && !s.logFailed && s.withoutPdf == 0;
     return allDone ? kOk : kFailed;
 }
 
 } // namespace
 
-TORVAL_CLI_COMMAND(provision, "provision", QT_TRANSLATE_NOOP("cli", "provision --port PORT [--port PORT ...] --template T.json --stations S.csv   sériové programování stanic"), runProvision)
+TORVAL_CLI_COMMAND(
+    provision, "provision",
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "provision --port PORT [--port PORT ...] --template T.json --stations S.csv   sériové programování stanic"),
+    runProvision)
 
 } // namespace torval::cli

@@ -3,15 +3,15 @@
 // station is refused and no file is written.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "commands/SettingsCommands.h"
+#include "files/SettingsFile.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "commands/SettingsCommands.h"
-#include "files/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -25,11 +25,17 @@ namespace {
 int runRead(const QStringList& args)
 {
     CommandLine line(
-        QCoreApplication::translate("CmdRead", "Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]\n"),
-        {{QStringLiteral("port"), QCoreApplication::translate("CmdRead", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
-         {QStringLiteral("o"), QCoreApplication::translate("CmdRead", "soubor nastavení, který se zapíše"), QCoreApplication::translate("CmdRead", "SOUBOR.eep"), true},
+        QCoreApplication::translate(
+            "CmdRead",
+            "Použití: torval-cli read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]\n"),
+        {{QStringLiteral("port"),
+          QCoreApplication::translate("CmdRead", "sériový port stanice (simulator: virtuální stanice)"),
+          QStringLiteral("PORT"), true},
+         {QStringLiteral("o"), QCoreApplication::translate("CmdRead", "soubor nastavení, který se zapíše"),
+          QCoreApplication::translate("CmdRead", "SOUBOR.eep"), true},
          {QStringLiteral("force"), QCoreApplication::translate("CmdRead", "přepíše existující soubor bez ptaní")},
-         {QStringLiteral("used-only"), QCoreApplication::translate("CmdRead", "čte jen nastavení, ne celou paměť stanice")},
+         {QStringLiteral("used-only"),
+          QCoreApplication::translate("CmdRead", "čte jen nastavení, ne celou paměť stanice")},
          timeoutOption()});
     if (const auto end = line.parse(args, 0, 0))
         return *end;
@@ -48,7 +54,9 @@ int runRead(const QStringList& args)
     bool overwrite = force;
     if (!force && QFileInfo::exists(output)) {
         TerminalPrompts ask(false);
-        if (ask.question(QCoreApplication::translate("SettingsFile", kOverwriteQuestion), Icon::Question, Buttons::YesNo) != Answer::Yes) {
+        if (ask.question(QCoreApplication::translate("SettingsFile", kOverwriteQuestion), Icon::Question,
+                         Buttons::YesNo)
+            != Answer::Yes) {
             if (ask.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
             return kFailed;
@@ -68,16 +76,13 @@ int runRead(const QStringList& args)
     int rc = kFailed;
     if (loadSettingsFromDevice(ctx) == CommandOutcome::Done) {
         switch (saveSettingsToFile(ctx, output)) {
-        case CommandOutcome::Done:
-            rc = kOk;
-            break;
+        case CommandOutcome::Done: rc = kOk; break;
         case CommandOutcome::Declined:
             // Answered No on the terminal, or nobody there to ask.
             if (prompts.refused())
                 printErr(overwriteRefusedMessage(output) + QLatin1Char('\n'));
             break;
-        default:
-            break; // the command's message has been shown
+        default: break; // the command's message has been shown
         }
     }
     // A station left in programming mode is a failure whatever was saved.
@@ -90,4 +95,9 @@ int runRead(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(read, "read", QT_TRANSLATE_NOOP("cli", "read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]   načte nastavení ze stanice"), torval::cli::runRead)
+TORVAL_CLI_COMMAND(
+    read, "read",
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "read --port PORT -o SOUBOR.eep [--force] [--used-only] [--timeout SEKUNDY]   načte nastavení ze stanice"),
+    torval::cli::runRead)

@@ -2,13 +2,13 @@
 // the window's tabs, or as the JSON that import reads.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "commands/SettingsCommands.h"
 #include "model/ConfigFields.h"
 #include "model/ConfigJson.h"
 #include "model/SettingsDocument.h"
-#include "commands/SettingsCommands.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -33,15 +33,12 @@ QString readable(const DeviceConfig& c)
                     name += QStringLiteral(" ") + f.label(i);
                 QString value;
                 switch (f.kind) {
-                case FieldKind::Text:
-                    value = QLatin1Char('"') + textOf(c, f, i) + QLatin1Char('"');
-                    break;
+                case FieldKind::Text: value = QLatin1Char('"') + textOf(c, f, i) + QLatin1Char('"'); break;
                 case FieldKind::Flag:
-                    value = flagOf(c, f, i) ? QCoreApplication::translate("CmdShow", "ano") : QCoreApplication::translate("CmdShow", "ne");
+                    value = flagOf(c, f, i) ? QCoreApplication::translate("CmdShow", "ano")
+                                            : QCoreApplication::translate("CmdShow", "ne");
                     break;
-                case FieldKind::Byte:
-                    value = QString::number(byteOf(c, f, i));
-                    break;
+                case FieldKind::Byte: value = QString::number(byteOf(c, f, i)); break;
                 }
                 out += QStringLiteral("  %1 = %2\n").arg(name, value);
             }
@@ -53,8 +50,9 @@ QString readable(const DeviceConfig& c)
 
 int runShow(const QStringList& args)
 {
-    CommandLine line(QCoreApplication::translate("CmdShow", "Použití: torval-cli show SOUBOR.eep [--json]\n"),
-                     {{QStringLiteral("json"), QCoreApplication::translate("CmdShow", "nastavení jako JSON, který čte import")}});
+    CommandLine line(
+        QCoreApplication::translate("CmdShow", "Použití: torval-cli show SOUBOR.eep [--json]\n"),
+        {{QStringLiteral("json"), QCoreApplication::translate("CmdShow", "nastavení jako JSON, který čte import")}});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString path = line.positional().front();
@@ -77,6 +75,7 @@ int runShow(const QStringList& args)
 
 } // namespace
 
-TORVAL_CLI_COMMAND(show, "show", QT_TRANSLATE_NOOP("cli", "show SOUBOR.eep [--json]   vypíše nastavení uložené v souboru"), runShow)
+TORVAL_CLI_COMMAND(show, "show",
+                   QT_TRANSLATE_NOOP("cli", "show SOUBOR.eep [--json]   vypíše nastavení uložené v souboru"), runShow)
 
 } // namespace torval::cli

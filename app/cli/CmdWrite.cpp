@@ -3,15 +3,15 @@
 // those two commands. Exit 0 only when the station holds the settings.
 
 #include "CliCommand.h"
-#include "CliParser.h"
 #include "CliLink.h"
 #include "CliLoad.h"
+#include "CliParser.h"
 
+#include "commands/SettingsCommands.h"
+#include "history/HistoryStore.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "commands/SettingsCommands.h"
-#include "history/HistoryStore.h"
 
 #include <QCoreApplication>
 #include <memory>
@@ -22,10 +22,15 @@ namespace {
 
 int runWrite(const QStringList& args)
 {
-    CommandLine line(QCoreApplication::translate("CmdWrite", "Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]\n"),
-                     {{QStringLiteral("port"), QCoreApplication::translate("CmdWrite", "sériový port stanice (simulator: virtuální stanice)"), QStringLiteral("PORT"), true},
-                      {QStringLiteral("no-verify"), QCoreApplication::translate("CmdWrite", "zapsané bloky se nečtou zpět ke kontrole")},
-                      timeoutOption()});
+    CommandLine line(
+        QCoreApplication::translate(
+            "CmdWrite", "Použití: torval-cli write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]\n"),
+        {{QStringLiteral("port"),
+          QCoreApplication::translate("CmdWrite", "sériový port stanice (simulator: virtuální stanice)"),
+          QStringLiteral("PORT"), true},
+         {QStringLiteral("no-verify"),
+          QCoreApplication::translate("CmdWrite", "zapsané bloky se nečtou zpět ke kontrole")},
+         timeoutOption()});
     if (const auto end = line.parse(args, 1, 1))
         return *end;
     const QString port = line.value(QStringLiteral("port"));
@@ -45,7 +50,8 @@ int runWrite(const QStringList& args)
     CliLink cli(port, prompts);
     cli.setHelloTimeout(*timeout);
     HistoryStore history;
-    CommandContext ctx{document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify, &history, WriteProgram::CliWrite};
+    CommandContext ctx{
+        document, *image, prompts, cli.busy(), nullptr, &cli.link(), verify, &history, WriteProgram::CliWrite};
     if (loadSettingsFromFile(ctx, input) != CommandOutcome::Done)
         return kFailed;
     if (!cli.activate())
@@ -60,4 +66,8 @@ int runWrite(const QStringList& args)
 
 } // namespace torval::cli
 
-TORVAL_CLI_COMMAND(write, "write", QT_TRANSLATE_NOOP("cli", "write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]   uloží nastavení do stanice"), torval::cli::runWrite)
+TORVAL_CLI_COMMAND(
+    write, "write",
+    QT_TRANSLATE_NOOP("cli",
+                      "write --port PORT SOUBOR.eep [--no-verify] [--timeout SEKUNDY]   uloží nastavení do stanice"),
+    torval::cli::runWrite)

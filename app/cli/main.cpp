@@ -56,8 +56,9 @@ static QString usageText()
     std::sort(cmds.begin(), cmds.end(), [](const auto& a, const auto& b) { return qstrcmp(a.name, b.name) < 0; });
     for (const auto& c : cmds)
         s += QStringLiteral("  %1\n").arg(QCoreApplication::translate("cli", c.synopsis));
-    s += QCoreApplication::translate("cli", "\nVolby:\n  --version     verze programu\n  -h, --help    tato nápověda; "
-                                            "PŘÍKAZ --help vypíše volby příkazu\n");
+    s += QCoreApplication::translate("cli",
+                                     "\nVolby:\n  --version     verze programu\n  -h, --help    tato nápověda; "
+                                     "PŘÍKAZ --help vypíše volby příkazu\n");
     s += QStringLiteral("  --%1 cs|en  %2\n").arg(torval::languageOptionName(), torval::languageOptionHelp());
     return s;
 }

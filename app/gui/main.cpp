@@ -6,14 +6,14 @@
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
-#include "platform/QtEventPump.h"
 #include "platform/PortLine.h"
+#include "platform/PortRouterLine.h"
+#include "platform/QtEventPump.h"
 #include "station/DemoStation.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "ui/MainWindow.h"
-#include "platform/PortRouterLine.h"
 #include "translations/Language.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,7 +31,8 @@ namespace {
 QCommandLineOption portOption()
 {
     return {QStringLiteral("port"),
-            QCoreApplication::translate("main", "Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
+            QCoreApplication::translate(
+                "main", "Sériový port, který se přidá do seznamu a vybere; 'simulator' = virtuální stanice."),
             QStringLiteral("PATH")};
 }
 
@@ -53,9 +54,10 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(QCoreApplication::translate("main", "Inicializační program pro zařízení TORVAL"));
     parser.addOption(portOption());
     parser.addOption(languageOption());
-    parser.addPositionalArgument(QCoreApplication::translate("main", "SOUBOR"),
-                                 QCoreApplication::translate("main", "Soubor nastavení (*.eep), který se načte po spuštění."),
-                                 QCoreApplication::translate("main", "[SOUBOR]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("main", "SOUBOR"),
+        QCoreApplication::translate("main", "Soubor nastavení (*.eep), který se načte po spuštění."),
+        QCoreApplication::translate("main", "[SOUBOR]"));
 }
 
 // The language: --language for this start, otherwise the one chosen last,
@@ -96,8 +98,8 @@ int main(int argc, char** argv)
                                             .arg(languageGiven.value)));
             return 2;
         }
-        if (!line.parse(arguments) || line.isSet(QStringLiteral("help")) || line.isSet(QStringLiteral("help-all")) ||
-            line.isSet(QStringLiteral("version")) || line.positionalArguments().size() > 1) {
+        if (!line.parse(arguments) || line.isSet(QStringLiteral("help")) || line.isSet(QStringLiteral("help-all"))
+            || line.isSet(QStringLiteral("version")) || line.positionalArguments().size() > 1) {
             line.process(terminal); // ends the program for everything but a second file
             line.showHelp(2);
         }

@@ -12,8 +12,8 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using namespace torval;
@@ -43,7 +43,8 @@ QString parseError(const QCommandLineParser& p, const QStringList& args)
     if (!unknown.isEmpty()) {
         for (const QString& a : args)
             if (a.startsWith(QLatin1Char('-')) && a.section(QLatin1Char('='), 0, 0).endsWith(unknown.first()))
-                return QCoreApplication::translate("main", "Neznámá volba '%1'.").arg(a.section(QLatin1Char('='), 0, 0));
+                return QCoreApplication::translate("main", "Neznámá volba '%1'.")
+                    .arg(a.section(QLatin1Char('='), 0, 0));
         return QCoreApplication::translate("main", "Neznámá volba '%1'.").arg(unknown.first());
     }
     if (!args.isEmpty() && args.last().startsWith(QLatin1Char('-')))
@@ -53,8 +54,10 @@ QString parseError(const QCommandLineParser& p, const QStringList& args)
 
 QString helpText(const QList<QCommandLineOption>& options)
 {
-    QString s = QCoreApplication::translate("main", "Použití: torval-station [VOLBY]\nSimulovaná stanice TORVAL na pseudoterminálu; "
-                               "vypíše cestu k zařízení a slouží, dokud ji neukončí Ctrl+C.\n\nVolby:\n");
+    QString s =
+        QCoreApplication::translate("main",
+                                    "Použití: torval-station [VOLBY]\nSimulovaná stanice TORVAL na pseudoterminálu; "
+                                    "vypíše cestu k zařízení a slouží, dokud ji neukončí Ctrl+C.\n\nVolby:\n");
     for (const QCommandLineOption& o : options) {
         QStringList names;
         for (const QString& n : o.names())
@@ -107,31 +110,76 @@ int main(int argc, char** argv)
     (void)installLanguage(app, languageGiven.language.value_or(Language::Czech));
     QCommandLineParser p;
     const QCommandLineOption language(languageOptionName(), languageOptionHelp(), QStringLiteral("cs|en"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("main", "Vypíše tuto nápovědu."));
-    const QCommandLineOption link(QStringLiteral("link"), QCoreApplication::translate("main", "Symbolický odkaz na zařízení."), QStringLiteral("PATH"));
-    const QCommandLineOption image(QStringLiteral("image"), QCoreApplication::translate("main", "Počáteční obsah paměti."), QStringLiteral("FILE"));
-    const QCommandLineOption save(QStringLiteral("save"), QCoreApplication::translate("main", "Paměť se uloží po každém zápisu."), QStringLiteral("FILE"));
-    const QCommandLineOption product(QStringLiteral("product"), QCoreApplication::translate("main", "Kód výrobku B2,B1,B0."), QStringLiteral("B2,B1,B0"), QStringLiteral("25,211,130"));
-    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("main", "Verze procesoru."), QStringLiteral("MAJOR.MINOR"), QStringLiteral("1.0"));
-    const QCommandLineOption memory(QStringLiteral("memory-code"), QCoreApplication::translate("main", "Kód velikosti paměti."), QStringLiteral("N"), QStringLiteral("4"));
-    const QCommandLineOption modem(QStringLiteral("modem-code"), QCoreApplication::translate("main", "Kód typu modemu."), QStringLiteral("N"), QStringLiteral("4"));
-    const QCommandLineOption helloAfter(QStringLiteral("hello-after"), QCoreApplication::translate("main", "Odpoví na Hello až od N-tého pokusu (0: nikdy)."), QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption baud(QStringLiteral("baud"), QCoreApplication::translate("main", "Časování bajtů jako na lince této rychlosti."), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption corrupt(QStringLiteral("corrupt"), QCoreApplication::translate("main", "Pravděpodobnost poškozené odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
-    const QCommandLineOption drop(QStringLiteral("drop"), QCoreApplication::translate("main", "Pravděpodobnost chybějící odpovědi."), QStringLiteral("P"), QStringLiteral("0"));
-    const QCommandLineOption badReadback(QStringLiteral("bad-readback"), QCoreApplication::translate("main", "Pravděpodobnost chybných dat při čtení."), QStringLiteral("P"), QStringLiteral("0"));
-    const QCommandLineOption hangAfter(QStringLiteral("hang-after"), QCoreApplication::translate("main", "Po N rámcích přestane odpovídat."), QStringLiteral("N"), QStringLiteral("-1"));
-    const QCommandLineOption ignoreLeave(QStringLiteral("ignore-leave"), QCoreApplication::translate("main", "Na žádost o ukončení programovacího módu neodpoví."));
-    const QCommandLineOption lateMs(QStringLiteral("late-ms"), QCoreApplication::translate("main", "Každou odpověď na čtení bloku pošle o MS ms později."), QStringLiteral("MS"), QStringLiteral("0"));
-    const QCommandLineOption lateOnce(QStringLiteral("late-once"), QCoreApplication::translate("main", "Odpověď na první čtení bloku ADRESA pošle o MS ms později."), QCoreApplication::translate("main", "ADRESA:MS"));
-    const QCommandLineOption replyMs(QStringLiteral("reply-ms"), QCoreApplication::translate("main", "Každou odpověď pošle po MS ms (MIN-MAX: náhodně v rozmezí)."), QStringLiteral("MS[-MS]"), QStringLiteral("0"));
-    const QCommandLineOption twiceOnce(QStringLiteral("twice-once"), QCoreApplication::translate("main", "Na první čtení bloku ADRESA odpoví dvakrát."), QCoreApplication::translate("main", "ADRESA"));
-    const QCommandLineOption staleOnce(QStringLiteral("stale-once"), QCoreApplication::translate("main", "Před odpovědí na první čtení bloku ADRESA zopakuje předchozí odpověď."), QCoreApplication::translate("main", "ADRESA"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QCoreApplication::translate("main", "Počáteční hodnota náhodných chyb."), QStringLiteral("N"), QStringLiteral("1"));
-    const QList<QCommandLineOption> options{link,   image,     save,        product,   version,     memory,
-                                            modem,  helloAfter, baud,       corrupt,   drop,        badReadback,
-                                            hangAfter, ignoreLeave, lateMs, lateOnce, replyMs, twiceOnce,
-                                            staleOnce, seed, language, help};
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Vypíše tuto nápovědu."));
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QCoreApplication::translate("main", "Symbolický odkaz na zařízení."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QCoreApplication::translate("main", "Počáteční obsah paměti."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QCoreApplication::translate("main", "Paměť se uloží po každém zápisu."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption product(QStringLiteral("product"),
+                                     QCoreApplication::translate("main", "Kód výrobku B2,B1,B0."),
+                                     QStringLiteral("B2,B1,B0"), QStringLiteral("25,211,130"));
+    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("main", "Verze procesoru."),
+                                     QStringLiteral("MAJOR.MINOR"), QStringLiteral("1.0"));
+    const QCommandLineOption memory(QStringLiteral("memory-code"),
+                                    QCoreApplication::translate("main", "Kód velikosti paměti."), QStringLiteral("N"),
+                                    QStringLiteral("4"));
+    const QCommandLineOption modem(QStringLiteral("modem-code"),
+                                   QCoreApplication::translate("main", "Kód typu modemu."), QStringLiteral("N"),
+                                   QStringLiteral("4"));
+    const QCommandLineOption helloAfter(
+        QStringLiteral("hello-after"),
+        QCoreApplication::translate("main", "Odpoví na Hello až od N-tého pokusu (0: nikdy)."), QStringLiteral("N"),
+        QStringLiteral("1"));
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QCoreApplication::translate("main", "Časování bajtů jako na lince této rychlosti."),
+                                  QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt"),
+                                     QCoreApplication::translate("main", "Pravděpodobnost poškozené odpovědi."),
+                                     QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption drop(QStringLiteral("drop"),
+                                  QCoreApplication::translate("main", "Pravděpodobnost chybějící odpovědi."),
+                                  QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption badReadback(QStringLiteral("bad-readback"),
+                                         QCoreApplication::translate("main", "Pravděpodobnost chybných dat při čtení."),
+                                         QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption hangAfter(QStringLiteral("hang-after"),
+                                       QCoreApplication::translate("main", "Po N rámcích přestane odpovídat."),
+                                       QStringLiteral("N"), QStringLiteral("-1"));
+    const QCommandLineOption ignoreLeave(
+        QStringLiteral("ignore-leave"),
+        QCoreApplication::translate("main", "Na žádost o ukončení programovacího módu neodpoví."));
+    const QCommandLineOption lateMs(
+        QStringLiteral("late-ms"),
+        QCoreApplication::translate("main", "Každou odpověď na čtení bloku pošle o MS ms později."),
+        QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption lateOnce(
+        QStringLiteral("late-once"),
+        QCoreApplication::translate("main", "Odpověď na první čtení bloku ADRESA pošle o MS ms později."),
+        QCoreApplication::translate("main", "ADRESA:MS"));
+    const QCommandLineOption replyMs(
+        QStringLiteral("reply-ms"),
+        QCoreApplication::translate("main", "Každou odpověď pošle po MS ms (MIN-MAX: náhodně v rozmezí)."),
+        QStringLiteral("MS[-MS]"), QStringLiteral("0"));
+    const QCommandLineOption twiceOnce(
+        QStringLiteral("twice-once"),
+        QCoreApplication::translate("main", "Na první čtení bloku ADRESA odpoví dvakrát."),
+        QCoreApplication::translate("main", "ADRESA"));
+    const QCommandLineOption staleOnce(
+        QStringLiteral("stale-once"),
+        QCoreApplication::translate("main", "Před odpovědí na první čtení bloku ADRESA zopakuje předchozí odpověď."),
+        QCoreApplication::translate("main", "ADRESA"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QCoreApplication::translate("main", "Počáteční hodnota náhodných chyb."),
+                                  QStringLiteral("N"), QStringLiteral("1"));
+    const QList<QCommandLineOption> options{
+        link,        image,     save,        product, version,  memory,  modem,     helloAfter, baud, corrupt,  drop,
+        badReadback, hangAfter, ignoreLeave, lateMs,  lateOnce, replyMs, twiceOnce, staleOnce,  seed, language, help};
     p.addOptions(options);
     const QStringList args = QCoreApplication::arguments();
     if (!p.parse(args))
@@ -141,9 +189,11 @@ int main(int argc, char** argv)
         return 0;
     }
     if (languageGiven.given && !languageGiven.language)
-        return usageError(QCoreApplication::translate("main", "Neznámý jazyk '%1': zadejte cs nebo en.").arg(languageGiven.value));
+        return usageError(
+            QCoreApplication::translate("main", "Neznámý jazyk '%1': zadejte cs nebo en.").arg(languageGiven.value));
     if (!p.positionalArguments().isEmpty())
-        return usageError(QCoreApplication::translate("main", "Nadbytečný argument '%1'.").arg(p.positionalArguments().first()));
+        return usageError(
+            QCoreApplication::translate("main", "Nadbytečný argument '%1'.").arg(p.positionalArguments().first()));
 
     StationIdentity id;
     const QStringList pb = p.value(product).split(QLatin1Char(','));
@@ -162,12 +212,14 @@ int main(int argc, char** argv)
     id.versionMinor = vp.value(1).toInt(&okMinor);
     if (vp.size() != 2 || !okMajor || !okMinor || id.versionMajor < 0 || id.versionMajor > 255 || id.versionMinor < 0
         || id.versionMinor > 255)
-        return usageError(QCoreApplication::translate("main", "Volba --version potřebuje MAJOR.MINOR, každé 0 až 255."));
+        return usageError(
+            QCoreApplication::translate("main", "Volba --version potřebuje MAJOR.MINOR, každé 0 až 255."));
     bool okMem = false, okModem = false;
     id.memoryCode = p.value(memory).toInt(&okMem);
     id.modemCode = p.value(modem).toInt(&okModem);
     if (!okMem || !okModem || id.memoryCode < 0 || id.memoryCode > 255 || id.modemCode < 0 || id.modemCode > 255)
-        return usageError(QCoreApplication::translate("main", "Volby --memory-code a --modem-code potřebují číslo 0 až 255."));
+        return usageError(
+            QCoreApplication::translate("main", "Volby --memory-code a --modem-code potřebují číslo 0 až 255."));
 
     bool okSeed = false;
     StationCore core(id, p.value(seed).toUInt(&okSeed));
@@ -184,7 +236,8 @@ int main(int argc, char** argv)
         return usageError(QCoreApplication::translate("main", "Volba --hang-after potřebuje číslo."));
     if (!parseProbability(p.value(corrupt), f.corrupt) || !parseProbability(p.value(drop), f.drop)
         || !parseProbability(p.value(badReadback), f.badReadback))
-        return usageError(QCoreApplication::translate("main", "Volby --corrupt, --drop a --bad-readback potřebují pravděpodobnost 0 až 1."));
+        return usageError(QCoreApplication::translate(
+            "main", "Volby --corrupt, --drop a --bad-readback potřebují pravděpodobnost 0 až 1."));
     f.lateReadMs = p.value(lateMs).toInt(&okNum);
     if (!okNum || f.lateReadMs < 0)
         return usageError(QCoreApplication::translate("main", "Volba --late-ms potřebuje počet milisekund."));
@@ -195,7 +248,8 @@ int main(int argc, char** argv)
         f.lateOnceMs = lo.value(1).toInt(&okMs);
         if (lo.size() != 2 || !okAddr || !okMs || f.lateOnceAddress < 0 || f.lateOnceAddress % 8 != 0
             || f.lateOnceMs < 0)
-            return usageError(QCoreApplication::translate("main", "Volba --late-once potřebuje ADRESA:MS (adresa bloku je násobek 8)."));
+            return usageError(QCoreApplication::translate(
+                "main", "Volba --late-once potřebuje ADRESA:MS (adresa bloku je násobek 8)."));
     }
     {
         const QStringList rm = p.value(replyMs).split(QLatin1Char('-'));
@@ -207,12 +261,14 @@ int main(int argc, char** argv)
         f.replyDelayMs = lo;
         f.replyJitterMs = hi - lo;
     }
-    for (const auto& [opt, target] : {std::pair{&twiceOnce, &f.twiceOnceAddress}, std::pair{&staleOnce, &f.staleOnceAddress}}) {
+    for (const auto& [opt, target] :
+         {std::pair{&twiceOnce, &f.twiceOnceAddress}, std::pair{&staleOnce, &f.staleOnceAddress}}) {
         if (!p.isSet(*opt))
             continue;
         *target = p.value(*opt).toInt(&okNum);
         if (!okNum || *target < 0 || *target % 8 != 0)
-            return usageError(QCoreApplication::translate("main", "Volba --%1 potřebuje adresu bloku (násobek 8).").arg(opt->names().constFirst()));
+            return usageError(QCoreApplication::translate("main", "Volba --%1 potřebuje adresu bloku (násobek 8).")
+                                  .arg(opt->names().constFirst()));
     }
     const int baudRate = p.value(baud).toInt(&okNum);
     if (!okNum || baudRate < 0)
@@ -221,7 +277,8 @@ int main(int argc, char** argv)
     if (p.isSet(image)) {
         QFile in(p.value(image));
         if (!in.open(QIODevice::ReadOnly))
-            return refuse(QCoreApplication::translate("main", "Soubor '%1' nelze přečíst: %2").arg(p.value(image), in.errorString()));
+            return refuse(QCoreApplication::translate("main", "Soubor '%1' nelze přečíst: %2")
+                              .arg(p.value(image), in.errorString()));
         const QByteArray b = in.read(qint64(core.memory().size()));
         std::copy(b.begin(), b.end(), core.memory().begin());
     }
@@ -249,13 +306,15 @@ int main(int argc, char** argv)
         // replaced; anything else at that path is somebody's file.
         if (QFileInfo(p.value(link)).isSymLink() || QFileInfo::exists(p.value(link))) {
             if (!isOwnLink(l))
-                return refuse(QCoreApplication::translate("main", "Soubor '%1' již existuje a není odkazem simulované stanice; "
-                                             "nebude nahrazen.")
+                return refuse(QCoreApplication::translate("main",
+                                                          "Soubor '%1' již existuje a není odkazem simulované stanice; "
+                                                          "nebude nahrazen.")
                                   .arg(p.value(link)));
             ::unlink(l.constData());
         }
         if (::symlink(QFile::encodeName(station.devicePath()).constData(), l.constData()) != 0)
-            return refuse(QCoreApplication::translate("main", "Odkaz '%1' nelze vytvořit: %2").arg(p.value(link), QString::fromLocal8Bit(std::strerror(errno))));
+            return refuse(QCoreApplication::translate("main", "Odkaz '%1' nelze vytvořit: %2")
+                              .arg(p.value(link), QString::fromLocal8Bit(std::strerror(errno))));
     }
     std::printf("%s\n", station.devicePath().toUtf8().constData());
     std::fflush(stdout);

@@ -49,10 +49,10 @@ public:
 
 class QuietBusy final : public BusyIndicator {
 public:
-    void showBusy(const QString&, bool) override {}
-    void setBusyText(const QString&) override {}
-    void setProgress(int, int) override {}
-    void hideBusy() override {}
+    void showBusy(const QString&, bool) override { }
+    void setBusyText(const QString&) override { }
+    void setProgress(int, int) override { }
+    void hideBusy() override { }
     bool cancelRequested() const override { return false; }
 };
 
@@ -209,8 +209,9 @@ int main(int argc, char** argv)
             return 1;
         f.write(reinterpret_cast<const char*>(img->bytes().data()), settingsSize(smallConfig) - 1);
     }
-    const QStringList small{QStringLiteral("--memory-code"), QStringLiteral("4"), QStringLiteral("--image"),
-                            smallImage, QStringLiteral("--baud"), QStringLiteral("19200")};
+    const QStringList small{QStringLiteral("--memory-code"), QStringLiteral("4"),
+                            QStringLiteral("--image"),       smallImage,
+                            QStringLiteral("--baud"),        QStringLiteral("19200")};
     const auto write = [&](StationLink& link) {
         auto img = std::make_unique<EepromImage>(*image);
         return link.writeEeprom(*img, size, true) == TransferOutcome::Completed;

@@ -11,9 +11,9 @@
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
+#include "model/SettingsDiff.h"
 #include "model/SettingsSize.h"
 #include "provisioning/Provisioner.h"
-#include "model/SettingsDiff.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -102,9 +102,9 @@ Outcome runWith(int ports, const QString& cli, const QString& stationProgram, co
         args << QStringLiteral("--port") << stations.back()->port;
     }
     const QString log = dir.filePath(tag + QStringLiteral(".csv"));
-    args << QStringLiteral("--template") << dir.filePath(QStringLiteral("template.json")) << QStringLiteral("--stations")
-         << dir.filePath(QStringLiteral("stations.csv")) << QStringLiteral("--log") << log << QStringLiteral("--backups")
-         << dir.filePath(tag + QStringLiteral("-backups"));
+    args << QStringLiteral("--template") << dir.filePath(QStringLiteral("template.json"))
+         << QStringLiteral("--stations") << dir.filePath(QStringLiteral("stations.csv")) << QStringLiteral("--log")
+         << log << QStringLiteral("--backups") << dir.filePath(tag + QStringLiteral("-backups"));
 
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
@@ -203,7 +203,8 @@ int main(int argc, char** argv)
     const DeviceConfig templ = twoKiB();
     QByteArray csv = "tabJmenoStanice,tabPIN,tabTC[0]\n";
     for (int k = 1; k <= rows; ++k)
-        csv += QStringLiteral("Stanice %1,%2,+42060100%3\n").arg(k).arg(1000 + k).arg(k, 4, 10, QLatin1Char('0')).toUtf8();
+        csv +=
+            QStringLiteral("Stanice %1,%2,+42060100%3\n").arg(k).arg(1000 + k).arg(k, 4, 10, QLatin1Char('0')).toUtf8();
     if (!writeFile(dir.filePath(QStringLiteral("template.json")), QJsonDocument(configToJson(templ)).toJson())
         || !writeFile(dir.filePath(QStringLiteral("stations.csv")), csv)) {
         std::fprintf(stderr, "cannot write the input files\n");
@@ -217,8 +218,8 @@ int main(int argc, char** argv)
         auto img = std::make_unique<EepromImage>();
         g_initialImage = dir.filePath(QStringLiteral("programmed.eep"));
         if (encodeImage(other, *img) != EncodeError::None
-            || !writeFile(g_initialImage, QByteArray(reinterpret_cast<const char*>(img->bytes().data()),
-                                                     settingsSize(other) - 1))) {
+            || !writeFile(g_initialImage,
+                          QByteArray(reinterpret_cast<const char*>(img->bytes().data()), settingsSize(other) - 1))) {
             std::fprintf(stderr, "cannot write the programmed image\n");
             return 1;
         }
@@ -231,7 +232,8 @@ int main(int argc, char** argv)
     std::printf("%d rows, settings %d bytes, stations at %s baud\n", rows, settingsSize(templ), qPrintable(baud));
 
     const Outcome one = runWith(1, cli, station, baud, dir, table);
-    std::printf("1 port:  %.1f s  %s\n", one.seconds, one.ok ? "every row once, each station holds its row" : qPrintable(one.problem));
+    std::printf("1 port:  %.1f s  %s\n", one.seconds,
+                one.ok ? "every row once, each station holds its row" : qPrintable(one.problem));
     std::fflush(stdout);
     if (ports <= 1)
         return one.ok ? 0 : 1;

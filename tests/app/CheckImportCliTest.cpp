@@ -24,8 +24,9 @@ TEST(CheckImportCli, EditorRewritesAreListedAndStoredRefusalsFail)
         "tabAINCL2Level": ["34,1", "22,4", "100", "100", "100", "100", "100", "27"],
         "tabAINHCL2Level": ["14,1", "1,2", "0", "0", "0", "0", "0", "0"]})";
     ASSERT_TRUE(writeFile(json, settings));
-    const QString rewrites = QStringLiteral("eePSOnM: '0' → '5'\neePSOffM: '75' → '15'\neePSOffH: '1' → '2'\n"
-                                            "tabDobaPlatnostiSMS: '45' → '30'\nT1 tabTC: '0602909909' → '+420602909909'\n");
+    const QString rewrites =
+        QStringLiteral("eePSOnM: '0' → '5'\neePSOffM: '75' → '15'\neePSOffH: '1' → '2'\n"
+                       "tabDobaPlatnostiSMS: '45' → '30'\nT1 tabTC: '0602909909' → '+420602909909'\n");
 
     // Touching bands and rewrites are no objection.
     const CliResult check = runCli({QStringLiteral("check"), json});
@@ -75,15 +76,19 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
         const char* stored;  // accepted: a line of `show`
     } cases[] = {
         {R"("tabPIN": "12a4")", "tabPIN: PIN je špatně zadán.", nullptr},
-        {"\"tabINPNazev\": " + row(1, "st"), "I2 tabINPNazev: Název vstupu nesmí být žádné z těchto klíčových slov", nullptr},
-        {R"("tabOUTNazev": ["", "", "SVET", "", "", "SVETLO", "", ""])", "O3 tabOUTNazev: Název výstupu 'O3' není správně zadán.", nullptr},
+        {"\"tabINPNazev\": " + row(1, "st"), "I2 tabINPNazev: Název vstupu nesmí být žádné z těchto klíčových slov",
+         nullptr},
+        {R"("tabOUTNazev": ["", "", "SVET", "", "", "SVETLO", "", ""])",
+         "O3 tabOUTNazev: Název výstupu 'O3' není správně zadán.", nullptr},
         {"\"tabOUTZap\": " + row(0, "ZAP") + ", \"tabOUTimpuls\": " + row(0, "zapni"),
          "O1 tabOUTZap: Název 'Zapnuto' nesmí být prefixem názvu 'Impuls' ani naopak.", nullptr},
-        {"\"tabINPVyp\": " + row(4, "a\\\"b"), "I5 tabINPVyp: Název 'Vypnuto' může obsahovat pouze tyto znaky: ", nullptr},
+        {"\"tabINPVyp\": " + row(4, "a\\\"b"),
+         "I5 tabINPVyp: Název 'Vypnuto' může obsahovat pouze tyto znaky: ", nullptr},
         {"\"tabAINCL1Level\": " + row(0, "1-2", "0"), "A1 tabAINCL1Level: Číslo je chybně zadáno.", nullptr},
         {R"("tabDobaPlatnostiSMS": "-1")", "tabDobaPlatnostiSMS: Doba platnosti SMS zprávy je špatně zadána.", nullptr},
         {R"("tabJmenoStanice": "Vrt → 7")", "tabJmenoStanice: Pole 'Název stanice' nesmí obsahovat znak '→'", nullptr},
-        {"\"tabCITNazev\": [\"Průtok 🙂\", \"\"]", "C1 tabCITNazev: Pole 'C1 Název čítače' nesmí obsahovat znak '🙂'", nullptr},
+        {"\"tabCITNazev\": [\"Průtok 🙂\", \"\"]",
+         "C1 tabCITNazev: Pole 'C1 Název čítače' nesmí obsahovat znak '🙂'", nullptr},
         {R"("tabUTO": "+42x")", "tabUTO: UTO je špatně zadáno.", nullptr},
         {R"("eePSOnH": "0", "eePSOnM": "75")", nullptr, "eePSOnH = \"1\""},
         {R"("eePSOffH": "0", "eePSOffM": "75")", nullptr, "eePSOffM = \"15\""},
@@ -102,10 +107,11 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
         const CliResult import = runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep});
         const CliResult diff = runCli({QStringLiteral("diff"), json, eep});
         QFile::remove(dir.filePath(QStringLiteral("log.csv")));
-        const CliResult provision = runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator"),
-                                            QStringLiteral("--template"), json, QStringLiteral("--stations"), csv,
-                                            QStringLiteral("--log"), dir.filePath(QStringLiteral("log.csv")),
-                                            QStringLiteral("--backups"), dir.filePath(QStringLiteral("zalohy"))});
+        const CliResult provision =
+            runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator"),
+                    QStringLiteral("--template"), json, QStringLiteral("--stations"), csv, QStringLiteral("--log"),
+                    dir.filePath(QStringLiteral("log.csv")), QStringLiteral("--backups"),
+                    dir.filePath(QStringLiteral("zalohy"))});
         if (c.refusal) {
             const QString refusal = QString::fromUtf8(c.refusal);
             EXPECT_EQ(check.exitCode, 1);
@@ -132,15 +138,18 @@ TEST(CheckImportCli, CheckImportDiffAndPrintShareTheWindowsRules)
     const QString warning = QStringLiteral("Upozornění: A1: Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.");
     const CliResult warned = runCli({QStringLiteral("check"), json});
     EXPECT_TRUE(warned.out.contains(warning)) << warned.out.toStdString();
-    const CliResult warnedImport = runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep, QStringLiteral("--force")});
+    const CliResult warnedImport =
+        runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep, QStringLiteral("--force")});
     EXPECT_TRUE(warnedImport.err.contains(warning)) << warnedImport.err.toStdString();
 
     // A refused JSON makes no report either; the settings file is never the output.
     ASSERT_TRUE(writeFile(json, R"({"tabPIN": "12a4"})"));
-    const CliResult print = runCli({QStringLiteral("print"), json, QStringLiteral("-o"), dir.filePath(QStringLiteral("z.pdf"))});
+    const CliResult print =
+        runCli({QStringLiteral("print"), json, QStringLiteral("-o"), dir.filePath(QStringLiteral("z.pdf"))});
     EXPECT_EQ(print.exitCode, 1);
     EXPECT_TRUE(print.err.contains(QStringLiteral("PIN je špatně zadán."))) << print.err.toStdString();
-    const CliResult self = runCli({QStringLiteral("import"), json, QStringLiteral("-o"), json, QStringLiteral("--force")});
+    const CliResult self =
+        runCli({QStringLiteral("import"), json, QStringLiteral("-o"), json, QStringLiteral("--force")});
     EXPECT_EQ(self.exitCode, 1);
     QFile kept(json);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

@@ -12,7 +12,8 @@ using namespace torval::test;
 
 namespace {
 
-const QString kNotProgrammed = QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována.");
+const QString kNotProgrammed =
+    QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována.");
 const QString kSaved = QStringLiteral("Data byla úspěšně uložena do EEPROM.");
 
 DeviceConfig sample()
@@ -36,8 +37,8 @@ TEST_F(CliFixture, WriteThenReadGivesTheSameSettingsFileFullOrQuick)
 {
     const QByteArray settings = settingsFileBytes(sample());
     ASSERT_TRUE(writeFile(file("in.eep"), settings));
-    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("9"), QStringLiteral("--save"),
-                            file("station.eep")});
+    StationProcess station(
+        {QStringLiteral("--memory-code"), QStringLiteral("9"), QStringLiteral("--save"), file("station.eep")});
     ASSERT_FALSE(station.port().isEmpty());
 
     const CliResult w = runCli({QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("in.eep")});
@@ -71,8 +72,8 @@ TEST_F(CliFixture, ReadThroughALateReplyGivesTheStationsBytes)
                                 QStringLiteral("--late-once"), QString::fromLatin1(late)});
         ASSERT_FALSE(station.port().isEmpty());
         QFile::remove(file("back.eep"));
-        const CliResult r = runCli({QStringLiteral("read"), QStringLiteral("--port"), station.port(),
-                                    QStringLiteral("-o"), file("back.eep")});
+        const CliResult r = runCli(
+            {QStringLiteral("read"), QStringLiteral("--port"), station.port(), QStringLiteral("-o"), file("back.eep")});
         EXPECT_EQ(r.exitCode, 0) << late << "\n" << r.err.toStdString();
         const QByteArray back = readAll(file("back.eep"));
         EXPECT_EQ(back.size(), settings.size()) << late;
@@ -135,8 +136,7 @@ TEST_F(CliFixture, BadFilesAndPortsFailWithTheirMessagesAndTouchNoStation)
         {{QStringLiteral("write"), QStringLiteral("--port"), file("no-such-port"), file("good.eep")},
          1,
          QStringLiteral("Nelze otevřít port ") + file("no-such-port") + QStringLiteral(".")},
-        {{QStringLiteral("read"), QStringLiteral("--port"), file("no-such-port"), QStringLiteral("-o"),
-          file("r.eep")},
+        {{QStringLiteral("read"), QStringLiteral("--port"), file("no-such-port"), QStringLiteral("-o"), file("r.eep")},
          1,
          QStringLiteral("Nelze otevřít port ") + file("no-such-port") + QStringLiteral(".")},
         {{QStringLiteral("write"), QStringLiteral("--port")}, 2, QStringLiteral("Použití")},
@@ -159,11 +159,12 @@ TEST_F(CliFixture, TooLargeSettingsAreRefusedBeforeAnythingIsSent)
     const QByteArray settings = settingsFileBytes(c);
     ASSERT_GT(settings.size(), 192);
     ASSERT_TRUE(writeFile(file("big.eep"), settings));
-    StationProcess station({QStringLiteral("--memory-code"), QStringLiteral("1"), QStringLiteral("--save"),
-                            file("station.eep")});
+    StationProcess station(
+        {QStringLiteral("--memory-code"), QStringLiteral("1"), QStringLiteral("--save"), file("station.eep")});
     const CliResult r = runCli({QStringLiteral("write"), QStringLiteral("--port"), station.port(), file("big.eep")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral(") je větší než je možno vložit do EEPROM (   192 byte)."))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral(") je větší než je možno vložit do EEPROM (   192 byte).")))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(file("station.eep")));
 }
 
@@ -171,7 +172,8 @@ TEST_F(CliFixture, SimulatorPortNeedsNoStationProcess)
 {
     const QByteArray settings = settingsFileBytes(sample());
     ASSERT_TRUE(writeFile(file("in.eep"), settings));
-    const CliResult w = runCli({QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("simulator"), file("in.eep")});
+    const CliResult w =
+        runCli({QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("simulator"), file("in.eep")});
     EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
     EXPECT_TRUE(w.err.contains(kSaved));
     // Each run meets a new, empty simulated station.
@@ -232,8 +234,8 @@ TEST_F(CliFixture, StationTroublesEndWithStatusOneAndTheirMessage)
         QStringList args{c.args.first(), QStringLiteral("--port"), port};
         args << c.args.mid(1);
         const CliResult r = runCli(args);
-        const std::string trace = c.station.join(' ').toStdString() + " / " + args.join(' ').toStdString() + "\n"
-            + r.err.toStdString();
+        const std::string trace =
+            c.station.join(' ').toStdString() + " / " + args.join(' ').toStdString() + "\n" + r.err.toStdString();
         EXPECT_EQ(r.exitCode, c.exitCode) << trace;
         EXPECT_TRUE(r.err.contains(c.message)) << trace;
         if (!c.absent.isEmpty()) {
@@ -304,9 +306,9 @@ TEST_F(CliFixture, AWriteIsRecordedWithTheStationsBytesBeforeAndAfter)
     EXPECT_TRUE(list.out.contains(QStringLiteral("\"station\": \"ČERPADLO 3\""))) << list.out.toStdString();
     EXPECT_TRUE(list.out.contains(QStringLiteral("\"result\": \"written\"")));
     for (const char* side : {"--before", "--after"}) {
-        const CliResult e = runCli({QStringLiteral("history"), QStringLiteral("--export"), QStringLiteral("1"),
-                                    QString::fromLatin1(side), QStringLiteral("-o"), file("side.eep"),
-                                    QStringLiteral("--force")});
+        const CliResult e =
+            runCli({QStringLiteral("history"), QStringLiteral("--export"), QStringLiteral("1"),
+                    QString::fromLatin1(side), QStringLiteral("-o"), file("side.eep"), QStringLiteral("--force")});
         ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
         const QByteArray expected = QByteArray(side) == "--before" ? previous : settings;
         const QByteArray got = readAll(file("side.eep"));

@@ -18,17 +18,28 @@ TEST(CommandLineCli, WrongLinesGiveTheUsageAndHelpListsTheOptions)
     } cases[] = {
         {"show", {"--json"}, {{}, {"a.eep", "--bogus"}, {"a.eep", "b.eep"}}},
         {"check", {}, {{}, {"a.eep", "b.eep"}, {"--json", "a.eep"}}},
-        {"import", {"-o SOUBOR.eep", "--force"}, {{"a.json"}, {"a.json", "-o", "x.eep", "-o", "y.eep"}, {"-o", "x.eep"}}},
-        {"info", {"--port PORT", "--timeout SEKUNDY"}, {{}, {"a.eep", "--port", "simulator"}, {"--port"}, {"--port", "simulator", "--timeout", "0"}}},
+        {"import",
+         {"-o SOUBOR.eep", "--force"},
+         {{"a.json"}, {"a.json", "-o", "x.eep", "-o", "y.eep"}, {"-o", "x.eep"}}},
+        {"info",
+         {"--port PORT", "--timeout SEKUNDY"},
+         {{}, {"a.eep", "--port", "simulator"}, {"--port"}, {"--port", "simulator", "--timeout", "0"}}},
         {"ports", {}, {{"x"}}},
-        {"read", {"--port PORT", "-o SOUBOR.eep", "--force", "--used-only"},
+        {"read",
+         {"--port PORT", "-o SOUBOR.eep", "--force", "--used-only"},
          {{"--port", "simulator"}, {"--port", "a", "--port", "b", "-o", "x.eep"}, {"--port", "a", "-o", "x", "y"}}},
-        {"write", {"--port PORT", "--no-verify"},
+        {"write",
+         {"--port PORT", "--no-verify"},
          {{"a.eep"}, {"--port", "simulator", "a.eep", "b.eep"}, {"--port", "a", "--port", "b", "a.eep"}}},
-        {"print", {"-o ZPRAVA.pdf", "--paper PAPIR", "--landscape", "--force"},
+        {"print",
+         {"-o ZPRAVA.pdf", "--paper PAPIR", "--landscape", "--force"},
          {{"a.eep"}, {"a.eep", "-o", "x.pdf", "--paper", "B9"}, {"a.eep", "-o", "x.pdf", "--force=1"}}},
-        {"provision", {"--port PORT", "--template SABLONA.json", "--stations STANICE.csv", "--stop-on-error", "--pdf ADRESAR", "--log PROTOKOL.csv", "--backups ADRESAR", "--dry-run"},
-         {{"--port", "simulator"}, {"--template"}, {"--port", "a", "--template", "t.json", "--stations", "s.csv", "extra"}}},
+        {"provision",
+         {"--port PORT", "--template SABLONA.json", "--stations STANICE.csv", "--stop-on-error", "--pdf ADRESAR",
+          "--log PROTOKOL.csv", "--backups ADRESAR", "--dry-run"},
+         {{"--port", "simulator"},
+          {"--template"},
+          {"--port", "a", "--template", "t.json", "--stations", "s.csv", "extra"}}},
         {"diff", {"--port PORT", "--json"}, {{"a.eep", "--port"}, {"a.eep", "b.eep", "--port", "simulator"}}},
     };
     for (const auto& c : cases) {
@@ -64,7 +75,8 @@ TEST(CommandLineCli, ProgramsNameAWrongLineInCzechAndExitTwo)
     EXPECT_TRUE(version.out.startsWith(QStringLiteral("torval-cli ") + QStringLiteral(TORVAL_VERSION_TEXT)));
     const CliResult bogus = runCli({QStringLiteral("--bogus")});
     EXPECT_EQ(bogus.exitCode, 2);
-    EXPECT_TRUE(bogus.err.startsWith(QStringLiteral("Neznámá volba '--bogus'.\nPoužití: torval-cli"))) << bogus.err.toStdString();
+    EXPECT_TRUE(bogus.err.startsWith(QStringLiteral("Neznámá volba '--bogus'.\nPoužití: torval-cli")))
+        << bogus.err.toStdString();
 
     for (const QStringList& line : {QStringList{"--bogus"}, QStringList{"--baud", "rychle"}, QStringList{"--baud"}}) {
         QProcess station;
@@ -92,7 +104,8 @@ TEST(CommandLineCli, EnglishOnlyWithLanguageEn)
     QProcess station;
     station.start(programPath("torval-station"), {"--language", "en", "--bogus"});
     ASSERT_TRUE(station.waitForFinished(10000));
-    EXPECT_EQ(QString::fromUtf8(station.readAllStandardError()), QStringLiteral("torval-station: Unknown option '--bogus'.\nHelp: torval-station --help\n"));
+    EXPECT_EQ(QString::fromUtf8(station.readAllStandardError()),
+              QStringLiteral("torval-station: Unknown option '--bogus'.\nHelp: torval-station --help\n"));
     qunsetenv("LC_ALL");
 }
 
@@ -101,15 +114,19 @@ TEST(CommandLineCli, TimeoutGivesUpOnAStationThatNeverAnswers)
 {
     StationProcess silent({QStringLiteral("--hello-after"), QStringLiteral("0")});
     ASSERT_FALSE(silent.port().isEmpty());
-    const CliResult r = runCli({QStringLiteral("info"), QStringLiteral("--port"), silent.port(), QStringLiteral("--timeout"), QStringLiteral("1")});
+    const CliResult r = runCli({QStringLiteral("info"), QStringLiteral("--port"), silent.port(),
+                                QStringLiteral("--timeout"), QStringLiteral("1")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Stanice na portu %1 neodpověděla do 1 s.").arg(silent.port()))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Stanice na portu %1 neodpověděla do 1 s.").arg(silent.port())))
+        << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
 
     // A port that does not open says why.
-    const CliResult missing = runCli({QStringLiteral("info"), QStringLiteral("--port"), QStringLiteral("/dev/nic-takoveho")});
+    const CliResult missing =
+        runCli({QStringLiteral("info"), QStringLiteral("--port"), QStringLiteral("/dev/nic-takoveho")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Nelze otevřít port /dev/nic-takoveho. ("))) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Nelze otevřít port /dev/nic-takoveho. (")))
+        << missing.err.toStdString();
 }
 
 } // namespace

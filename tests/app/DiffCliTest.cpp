@@ -57,11 +57,12 @@ TEST_F(DiffCli, NumbersCompareAsStoredAndChangesAreListedByTab)
     json("c.json", other);
     const CliResult ne = diff({file("a.eep"), file("c.json")});
     EXPECT_EQ(ne.exitCode, 1);
-    EXPECT_EQ(ne.out, QStringLiteral("[Dig. vstupy]\n"
-                                     "  I3 Název: \"DVERE\" → \"VRATA\"\n"
-                                     "[Tel. čísla]\n"
-                                     "  T2 Telefonní číslo: \"\" → \"+420777000111\"\n"
-                                     "  T2 Odesílání zpráv o událostech: ne → ano\n"));
+    EXPECT_EQ(ne.out,
+              QStringLiteral("[Dig. vstupy]\n"
+                             "  I3 Název: \"DVERE\" → \"VRATA\"\n"
+                             "[Tel. čísla]\n"
+                             "  T2 Telefonní číslo: \"\" → \"+420777000111\"\n"
+                             "  T2 Odesílání zpráv o událostech: ne → ano\n"));
 
     const CliResult js = diff({file("a.eep"), file("c.json"), QStringLiteral("--json")});
     EXPECT_EQ(js.exitCode, 1);
@@ -102,7 +103,8 @@ TEST_F(DiffCli, StationThroughItsPortAndBadCommandLines)
     // A new station has nothing to compare: that is trouble, not a difference.
     const CliResult blank = diff({QStringLiteral("--port"), QStringLiteral("simulator"), file("base.json")});
     EXPECT_EQ(blank.exitCode, 2);
-    EXPECT_TRUE(blank.err.contains(QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována.")));
+    EXPECT_TRUE(
+        blank.err.contains(QStringLiteral("Data nebyla úspěšně načtena z EEPROM. EEPROM zřejmě není naprogramována.")));
 
     const CliResult missing = diff({file("base.json"), file("nic.eep")});
     EXPECT_EQ(missing.exitCode, 2);

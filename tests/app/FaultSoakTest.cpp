@@ -8,8 +8,8 @@
 #include "ProgramRunner.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace torval;
@@ -69,12 +69,13 @@ TEST(FaultSoak, NoSilentCorruptionThroughADamagingLine)
         const QString in = file(QStringLiteral("in%1.eep").arg(i));
         ASSERT_TRUE(writeFile(in, settings));
         const QString saved = file(QStringLiteral("mem%1.eep").arg(i + 1));
-        QStringList args{QStringLiteral("--memory-code"), QStringLiteral("5"), QStringLiteral("--image"), memory,
-                         QStringLiteral("--save"), saved, QStringLiteral("--seed"), QString::number(1000 + i)};
+        QStringList args{QStringLiteral("--memory-code"), QStringLiteral("5"),
+                         QStringLiteral("--image"),       memory,
+                         QStringLiteral("--save"),        saved,
+                         QStringLiteral("--seed"),        QString::number(1000 + i)};
         if (cut)
             // Well into the write, after the magic's block has been zeroed.
-            args << QStringLiteral("--hang-after")
-                 << QString::number(std::uniform_int_distribution<int>(20, 150)(rng));
+            args << QStringLiteral("--hang-after") << QString::number(std::uniform_int_distribution<int>(20, 150)(rng));
         else
             args << QStringLiteral("--corrupt") << QStringLiteral("0.02") << QStringLiteral("--drop")
                  << QStringLiteral("0.02");

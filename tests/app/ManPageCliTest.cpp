@@ -56,7 +56,9 @@ QString troff(QString option)
 QString section(const QString& page, const QString& heading)
 {
     const QString rest = page.section(QLatin1Char('\n') + heading + QLatin1Char('\n'), 1, 1);
-    return QLatin1Char('\n') + rest.section(heading.startsWith(QLatin1String(".SS")) ? QStringLiteral("\n.S") : QStringLiteral("\n.SH"), 0, 0);
+    return QLatin1Char('\n')
+        + rest.section(heading.startsWith(QLatin1String(".SS")) ? QStringLiteral("\n.S") : QStringLiteral("\n.SH"), 0,
+                       0);
 }
 
 void expectSameOptions(const QString& what, const QStringList& help, const QString& page)
@@ -80,7 +82,8 @@ TEST(ManPageCli, EveryCommandOptionAndJsonKeyIsInThePage)
         << "one section per command of --help";
 
     for (const QString& c : commands) {
-        QStringList options = captures(helpOf(QStringLiteral("torval-cli"), {c, QStringLiteral("--help")}), kHelpOption);
+        QStringList options =
+            captures(helpOf(QStringLiteral("torval-cli"), {c, QStringLiteral("--help")}), kHelpOption);
         options.removeAll(QStringLiteral("-h"));
         options.removeAll(QStringLiteral("--help"));
         expectSameOptions(c, options, section(page, QStringLiteral(".SS ") + c));
@@ -96,11 +99,14 @@ TEST(ManPageCli, EveryCommandOptionAndJsonKeyIsInThePage)
     ASSERT_TRUE(writeFile(json, "{}"));
     ASSERT_EQ(runCli({QStringLiteral("import"), json, QStringLiteral("-o"), eep}).exitCode, 0);
     const QStringList keys =
-        QJsonDocument::fromJson(runCli({QStringLiteral("show"), eep, QStringLiteral("--json")}).out.toUtf8()).object().keys();
+        QJsonDocument::fromJson(runCli({QStringLiteral("show"), eep, QStringLiteral("--json")}).out.toUtf8())
+            .object()
+            .keys();
     ASSERT_GT(keys.size(), 50);
     const QString keyPart = section(page, QStringLiteral(".SH KLÍČE JSON"));
     for (const QString& k : keys)
-        EXPECT_TRUE(keyPart.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(k)))) << "JSON key " << k.toStdString();
+        EXPECT_TRUE(keyPart.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(k))))
+            << "JSON key " << k.toStdString();
 }
 
 TEST(ManPageCli, TheWindowAndTheStationPagesListTheirOptions)

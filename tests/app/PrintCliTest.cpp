@@ -33,15 +33,15 @@ TEST_F(PrintCli, FailedWriteLeavesNoFileAndFails)
     // A 10-block file-size limit cuts the write of the report in the middle.
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 10; exec \"$0\" \"$@\""),
-                                        programPath("torval-cli"), QStringLiteral("print"), file("stanice.eep"),
-                                        QStringLiteral("-o"), file("zprava.pdf")});
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("ulimit -f 10; exec \"$0\" \"$@\""), programPath("torval-cli"),
+             QStringLiteral("print"), file("stanice.eep"), QStringLiteral("-o"), file("zprava.pdf")});
     ASSERT_TRUE(p.waitForFinished(60000));
     const QString err = QString::fromUtf8(p.readAllStandardError());
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 1) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") +
-                             file("zprava.pdf") + QStringLiteral("': soubor by byl větší, než systém dovoluje.")))
+    EXPECT_TRUE(err.contains(QStringLiteral("Zprávu o nastavení se nepodařilo zapsat do souboru '") + file("zprava.pdf")
+                             + QStringLiteral("': soubor by byl větší, než systém dovoluje.")))
         << err.toStdString();
     EXPECT_EQ(entries(), QStringList{QStringLiteral("stanice.eep")}); // no report, no temporary file
 }
@@ -51,8 +51,8 @@ TEST_F(PrintCli, InputFileIsNeverTheReport)
     ASSERT_TRUE(QFile::link(file("stanice.eep"), file("odkaz.eep")));
     for (const char* target : {"stanice.eep", "odkaz.eep"}) {
         SCOPED_TRACE(target);
-        const CliResult r = runCli({QStringLiteral("print"), file("stanice.eep"), QStringLiteral("-o"),
-                                    file(target), QStringLiteral("--force")});
+        const CliResult r = runCli({QStringLiteral("print"), file("stanice.eep"), QStringLiteral("-o"), file(target),
+                                    QStringLiteral("--force")});
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_TRUE(r.err.contains(QStringLiteral("ze kterého se čte nastavení"))) << r.err.toStdString();
         EXPECT_EQ(readAll(file("stanice.eep")), settings);
@@ -61,8 +61,9 @@ TEST_F(PrintCli, InputFileIsNeverTheReport)
 
 TEST_F(PrintCli, ExistingFileIsReplacedOnlyWithForce)
 {
-    const QStringList print = {QStringLiteral("print"), file("stanice.eep"), QStringLiteral("-o"), file("zprava.pdf"),
-                               QStringLiteral("--paper"), QStringLiteral("A5"), QStringLiteral("--landscape")};
+    const QStringList print = {QStringLiteral("print"),      file("stanice.eep"),       QStringLiteral("-o"),
+                               file("zprava.pdf"),           QStringLiteral("--paper"), QStringLiteral("A5"),
+                               QStringLiteral("--landscape")};
     ASSERT_EQ(runCli(print).exitCode, 0);
     const QByteArray first = readAll(file("zprava.pdf"));
     EXPECT_TRUE(first.startsWith("%PDF-"));
@@ -72,9 +73,9 @@ TEST_F(PrintCli, ExistingFileIsReplacedOnlyWithForce)
     ASSERT_TRUE(writeFile(file("zprava.pdf"), "%PDF-1.4 stará zpráva"));
     const CliResult refused = runCli(print);
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("Soubor '") + file("zprava.pdf") +
-                                     QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho "
-                                                    "přepsat. Přepsání povolí volba --force.\n")))
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Soubor '") + file("zprava.pdf")
+                                     + QStringLiteral("' již existuje a bez terminálu se nelze zeptat, zda ho "
+                                                      "přepsat. Přepsání povolí volba --force.\n")))
         << refused.err.toStdString();
     EXPECT_EQ(readAll(file("zprava.pdf")), QByteArray("%PDF-1.4 stará zpráva"));
 

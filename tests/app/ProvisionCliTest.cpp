@@ -8,10 +8,10 @@
 #include "model/ImageDecoder.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QMap>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,9 +47,17 @@ struct ProvisionCli : ::testing::Test {
     }
     QStringList args(const QString& port) const
     {
-        return {QStringLiteral("provision"), QStringLiteral("--port"), port, QStringLiteral("--template"),
-                file("sablona.json"), QStringLiteral("--stations"), file("stanice.csv"), QStringLiteral("--log"),
-                file("protokol.csv"), QStringLiteral("--backups"), file("zalohy")};
+        return {QStringLiteral("provision"),
+                QStringLiteral("--port"),
+                port,
+                QStringLiteral("--template"),
+                file("sablona.json"),
+                QStringLiteral("--stations"),
+                file("stanice.csv"),
+                QStringLiteral("--log"),
+                file("protokol.csv"),
+                QStringLiteral("--backups"),
+                file("zalohy")};
     }
     QStringList backups() const
     {
@@ -115,7 +123,8 @@ TEST_F(ProvisionCli, RealPseudoTerminalStationEndsWithTheLastRowAndMatchesItsDif
     last.tabJmenoStanice = QStringLiteral("Vodojem, horní");
     last.tabPIN = QStringLiteral("3333");
     ASSERT_TRUE(writeFile(file("posledni.json"), QJsonDocument(configToJson(last)).toJson()));
-    const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station.port(), file("posledni.json")});
+    const CliResult d =
+        runCli({QStringLiteral("diff"), QStringLiteral("--port"), station.port(), file("posledni.json")});
     EXPECT_EQ(d.exitCode, 0) << d.out.toStdString() << d.err.toStdString();
     EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n"));
 }
@@ -126,7 +135,8 @@ TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLast
     StationProcess b({QStringLiteral("--save"), file("b.eep")});
     ASSERT_FALSE(a.port().isEmpty());
     ASSERT_FALSE(b.port().isEmpty());
-    ASSERT_TRUE(writeFile(file("stanice.csv"), "tabJmenoStanice,tabPIN\nS1,1001\nS2,1002\nS3,1003\nS4,1004\nS5,1005\n"));
+    ASSERT_TRUE(
+        writeFile(file("stanice.csv"), "tabJmenoStanice,tabPIN\nS1,1001\nS2,1002\nS3,1003\nS4,1004\nS5,1005\n"));
     QStringList arguments = args(a.port());
     arguments << QStringLiteral("--port") << b.port() << QStringLiteral("--port") << file("nic");
     const CliResult r = runCli(arguments);
@@ -137,7 +147,8 @@ TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLast
     // Every line a port wrote names it, on both streams.
     for (const QString& stream : {r.out, r.err}) {
         for (const QString& line : stream.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            if (!line.startsWith(QStringLiteral("Naprogramováno:")) && !line.startsWith(QStringLiteral("QStandardPaths"))) {
+            if (!line.startsWith(QStringLiteral("Naprogramováno:"))
+                && !line.startsWith(QStringLiteral("QStandardPaths"))) {
                 EXPECT_TRUE(line.startsWith(QLatin1Char('['))) << line.toStdString();
             }
         }
@@ -163,8 +174,10 @@ TEST_F(ProvisionCli, TwoPseudoTerminalsShareTheRowsAndEachStationEndsWithItsLast
         expected.tabJmenoStanice = lastOnPort.value(station->port());
         expected.tabPIN = QStringLiteral("100") + expected.tabJmenoStanice.right(1);
         ASSERT_TRUE(writeFile(file("posledni.json"), QJsonDocument(configToJson(expected)).toJson()));
-        const CliResult d = runCli({QStringLiteral("diff"), QStringLiteral("--port"), station->port(), file("posledni.json")});
-        EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n")) << station->port().toStdString() << d.err.toStdString();
+        const CliResult d =
+            runCli({QStringLiteral("diff"), QStringLiteral("--port"), station->port(), file("posledni.json")});
+        EXPECT_EQ(d.out, QStringLiteral("Nastavení se shodují.\n"))
+            << station->port().toStdString() << d.err.toStdString();
     }
     EXPECT_EQ(backups().size(), 5);
 }
@@ -178,7 +191,8 @@ TEST_F(ProvisionCli, TheReadmeExamplesRunAsPrinted)
     QFile readme(QStringLiteral(TORVAL_SOURCE_DIR "/README.md"));
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll());
-    const QString section = text.section(QStringLiteral("### Programming a batch of stations"), 1).section(QStringLiteral("\n## "), 0, 0);
+    const QString section =
+        text.section(QStringLiteral("### Programming a batch of stations"), 1).section(QStringLiteral("\n## "), 0, 0);
     StationProcess station({});
     ASSERT_FALSE(station.port().isEmpty());
     const QTemporaryDir dir; // the fixture's files are not the README's
@@ -201,7 +215,8 @@ TEST_F(ProvisionCli, TheReadmeExamplesRunAsPrinted)
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("PATH"), programPath("") + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
             shell.setProcessEnvironment(env);
-            shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), QString(command).replace(QStringLiteral("/dev/pts/3"), station.port())});
+            shell.start(QStringLiteral("sh"),
+                        {QStringLiteral("-c"), QString(command).replace(QStringLiteral("/dev/pts/3"), station.port())});
             ASSERT_TRUE(shell.waitForFinished(60000)) << command.toStdString();
             QString printed = QString::fromUtf8(shell.readAllStandardOutput());
             EXPECT_EQ(normal(printed.replace(station.port(), QStringLiteral("/dev/pts/3"))).toStdString(),
@@ -256,7 +271,8 @@ TEST_F(ProvisionCli, StopOnErrorAndBrokenTablesTouchNoStation)
     EXPECT_TRUE(noLog.out.contains(QStringLiteral("Naprogramováno: 0,"))) << noLog.out.toStdString();
     EXPECT_FALSE(QDir(file("zalohy")).exists());
 
-    const CliResult usage = runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator")});
+    const CliResult usage =
+        runCli({QStringLiteral("provision"), QStringLiteral("--port"), QStringLiteral("simulator")});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití: torval-cli provision")));
 }

@@ -1,5 +1,5 @@
-#include "support/SimulatedStation.h"
-#include "support/QStringPrinter.h"
+#include "commands/SettingsCommands.h"
+#include "link/LinkFakes.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
@@ -9,8 +9,8 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "commands/SettingsCommands.h"
-#include "link/LinkFakes.h"
+#include "support/QStringPrinter.h"
+#include "support/SimulatedStation.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 
 using namespace torval;
 using namespace torval::test;
@@ -31,7 +30,10 @@ QString firstDifference(const DeviceConfig& a, const DeviceConfig& b)
     for (const FieldDef& f : configFields())
         for (int i = 0; i < f.count; ++i)
             if (valueText(a, f, i) != valueText(b, f, i))
-                return QStringLiteral("%1[%2]: '%3' vs '%4'").arg(QString::fromLatin1(f.name)).arg(i).arg(valueText(a, f, i), valueText(b, f, i));
+                return QStringLiteral("%1[%2]: '%3' vs '%4'")
+                    .arg(QString::fromLatin1(f.name))
+                    .arg(i)
+                    .arg(valueText(a, f, i), valueText(b, f, i));
     return a == b ? QString() : QStringLiteral("scales differ");
 }
 
@@ -172,17 +174,17 @@ TEST_F(CommandsFixture, AFileThatEndsInsideItsOwnSettingsIsRefused)
 
     const QString damaged = "Data v souboru '" + file("cut.eep")
         + "' jsou poškozena - texty nastavení přesahují konec paměti EEPROM. Nastavení zůstalo beze změny.";
-    const QString notAnImage = "Data v souboru '" + file("cut.eep") + "' nejsou v pořádku - neodpovídají formátu EEPROM.";
+    const QString notAnImage =
+        "Data v souboru '" + file("cut.eep") + "' nejsou v pořádku - neodpovídají formátu EEPROM.";
     const struct {
         int length;
         bool loads;
         QString message;
     } cases[] = {
-        {used, true, {}},
-        {used - 1, false, damaged}, // the second byte of the marker is missing
-        {300, false, damaged},      // most texts lie beyond the end
-        {272, false, damaged},      // the fixed block alone
-        {20, false, notAnImage},    // not even the header
+        {used, true, {}},        {used - 1, false, damaged}, // the second byte of the marker is missing
+        {300, false, damaged},                               // most texts lie beyond the end
+        {272, false, damaged},                               // the fixed block alone
+        {20, false, notAnImage},                             // not even the header
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
@@ -266,8 +268,9 @@ TEST_F(CommandsFixture, SizeCheckLetsAnExactFitThroughAndRefusesOneByteMore)
     station.clearRequests();
     setText(FieldId::tabJmenoStanice, 0, QString(20, QLatin1Char('n')));
     EXPECT_EQ(saveSettingsToDevice(ctx), CommandOutcome::Rejected);
-    EXPECT_EQ(prompts.texts().last(),
-              QStringLiteral("Velikost dat v nastavení (449 byte) je větší než je možno vložit do EEPROM (   448 byte)."));
+    EXPECT_EQ(
+        prompts.texts().last(),
+        QStringLiteral("Velikost dat v nastavení (449 byte) je větší než je možno vložit do EEPROM (   448 byte)."));
     EXPECT_TRUE(station.requests().empty());
 }
 

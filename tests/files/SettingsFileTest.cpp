@@ -1,7 +1,7 @@
 #include "files/SettingsFile.h"
 
-#include "model/ImageEncoder.h"
 #include "model/ImageDecoder.h"
+#include "model/ImageEncoder.h"
 #include "model/SettingsSize.h"
 
 #include "support/UserFakes.h"

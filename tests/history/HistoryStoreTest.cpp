@@ -90,7 +90,8 @@ TEST_F(HistoryStoreTest, ADamagedDatabaseIsSetAsideAndANewOneStarted)
     HistoryStore store(path);
     ASSERT_TRUE(store.open()) << store.error().toStdString();
     EXPECT_FALSE(store.notice().isEmpty());
-    const QStringList aside = QDir(dir.filePath(QStringLiteral("data"))).entryList({QStringLiteral("history.sqlite.*")});
+    const QStringList aside =
+        QDir(dir.filePath(QStringLiteral("data"))).entryList({QStringLiteral("history.sqlite.*")});
     ASSERT_EQ(aside.size(), 1);
     QFile kept(dir.filePath(QStringLiteral("data/") + aside[0]));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

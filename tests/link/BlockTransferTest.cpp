@@ -1,10 +1,10 @@
-#include "support/SimulatedStation.h"
+#include "LinkFakes.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "LinkFakes.h"
+#include "support/SimulatedStation.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -253,15 +253,23 @@ TEST(BlockTransferScripted, ShortOrGarbledReadRepliesAreRetriedNeverStored)
     int reads = 0;
     line.answer = [&](const QByteArray& p) {
         if (p[0] == 0x02)
-            return wire(QByteArray("\x82" "82D3190001", 11));
+            return wire(QByteArray("\x82"
+                                   "82D3190001",
+                                   11));
         if (p[0] != 0x04)
             return QByteArray();
         ++reads;
         if (reads == 1)
-            return wire(QByteArray("\x84" "1122", 5));              // short
+            return wire(QByteArray("\x84"
+                                   "1122",
+                                   5)); // short
         if (reads == 2)
-            return wire(QByteArray("\x84" "11223344556677Z8", 17)); // not hex
-        return wire(QByteArray("\x84" "1020304050607080", 17));
+            return wire(QByteArray("\x84"
+                                   "11223344556677Z8",
+                                   17)); // not hex
+        return wire(QByteArray("\x84"
+                               "1020304050607080",
+                               17));
     };
     FakePrompts prompts;
     FakeBusy busy;

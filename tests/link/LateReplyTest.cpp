@@ -5,19 +5,19 @@
 // no address, so a reply taken for the next request's answer would shift the
 // data by a block.
 
+#include "LinkFakes.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "LinkFakes.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
-#include <vector>
+#include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <vector>
 
 using namespace torval;
 using namespace torval::test;
@@ -29,15 +29,15 @@ struct LateCase {
     int onceAddress = -1; // -1: none
     int onceMs = 0;
     int everyReadMs = 0;
-    bool write = false;   // a verified write instead of a read
-    bool quick = false;   // the quick read (up to the settings' end marker)
-    int twiceAt = -1;     // the first read of this block is answered twice
-    int staleAt = -1;     // the previous reply comes again before this block's
-    int replyMs = 4;      // a few milliseconds to fetch the bytes from its EEPROM ...
-    int jitterMs = 0;     // ... and up to this much more, at random
+    bool write = false; // a verified write instead of a read
+    bool quick = false; // the quick read (up to the settings' end marker)
+    int twiceAt = -1;   // the first read of this block is answered twice
+    int staleAt = -1;   // the previous reply comes again before this block's
+    int replyMs = 4;    // a few milliseconds to fetch the bytes from its EEPROM ...
+    int jitterMs = 0;   // ... and up to this much more, at random
 };
 
-class LateReplies : public ::testing::TestWithParam<LateCase> {};
+class LateReplies : public ::testing::TestWithParam<LateCase> { };
 
 // Whatever the timing, a read is exact or clearly failed (the image as it
 // was), never a success over wrong data, and the link then leaves
@@ -99,7 +99,8 @@ TEST_P(LateReplies, CompletedTransferHoldsExactlyTheStationsBytes)
         const TransferOutcome outcome = link.readEeprom(*image);
         ASSERT_NE(outcome, TransferOutcome::Cancelled);
         if (outcome == TransferOutcome::Failed) {
-            ASSERT_TRUE(std::equal(before.begin(), before.end(), image->bytes().begin())) << "a failed read leaves the image alone";
+            ASSERT_TRUE(std::equal(before.begin(), before.end(), image->bytes().begin()))
+                << "a failed read leaves the image alone";
         } else {
             for (int a = 0; a < end; ++a) {
                 ASSERT_EQ(image->at(a), station.memory()[std::size_t(a)]) << a;
@@ -125,37 +126,51 @@ TEST_P(LateReplies, CompletedTransferHoldsExactlyTheStationsBytes)
 constexpr int kLast = 1984 - 8;
 INSTANTIATE_TEST_SUITE_P(
     Timings, LateReplies,
-    ::testing::Values(LateCase{.name = "CleanRead"},
-                      LateCase{.name = "OnceJustAfterTheFirstWait", .onceAddress = 272, .onceMs = 120},
-                      LateCase{.name = "Once150", .onceAddress = 272, .onceMs = 150},
-                      LateCase{.name = "Once350", .onceAddress = 272, .onceMs = 350},
-                      LateCase{.name = "FirstBlockOnce1000", .onceAddress = 0, .onceMs = 1000},
-                      LateCase{.name = "Every150", .everyReadMs = 150},
-                      LateCase{.name = "Every600", .everyReadMs = 600},
-                      LateCase{.name = "Every1000", .everyReadMs = 1000},
-                      // A station that needs 25-40 ms a reply, one reply later
-                      // than the longest wait: the late reply passes for the
-                      // retry's, the retry's for the next block's.
-                      LateCase{.name = "SlowStationOnce1190", .onceAddress = 272, .onceMs = 1190, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "SlowStationOnce1250", .onceAddress = 800, .onceMs = 1250, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "SlowStationOnce1500", .onceAddress = 8, .onceMs = 1500, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "QuickSlowStationOnce1250", .onceAddress = 280, .onceMs = 1250, .quick = true, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "QuickSlowStationOnce1500", .onceAddress = 16, .onceMs = 1500, .quick = true, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "TwiceSecond", .twiceAt = 8, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "TwiceMiddle", .twiceAt = 1000},
-                      LateCase{.name = "TwiceLast", .twiceAt = kLast, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "QuickTwiceSecond", .quick = true, .twiceAt = 8},
-                      LateCase{.name = "StaleSecond", .staleAt = 8},
-                      LateCase{.name = "StaleMiddle", .staleAt = 1000, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "StaleLast", .staleAt = kLast},
-                      LateCase{.name = "QuickStaleSecond", .quick = true, .staleAt = 8, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "QuickStaleMiddle", .quick = true, .staleAt = 400},
-                      LateCase{.name = "CleanVerifiedWrite", .write = true},
-                      LateCase{.name = "VerifiedWriteOnce350", .onceAddress = 40, .onceMs = 350, .write = true},
-                      LateCase{.name = "VerifiedWriteEvery250", .everyReadMs = 250, .write = true},
-                      LateCase{.name = "VerifiedWriteSlowOnce1250", .onceAddress = 280, .onceMs = 1250, .write = true, .replyMs = 25, .jitterMs = 15},
-                      LateCase{.name = "VerifiedWriteTwice", .write = true, .twiceAt = 400},
-                      LateCase{.name = "VerifiedWriteStale", .write = true, .staleAt = 400}),
+    ::testing::Values(
+        LateCase{.name = "CleanRead"}, LateCase{.name = "OnceJustAfterTheFirstWait", .onceAddress = 272, .onceMs = 120},
+        LateCase{.name = "Once150", .onceAddress = 272, .onceMs = 150},
+        LateCase{.name = "Once350", .onceAddress = 272, .onceMs = 350},
+        LateCase{.name = "FirstBlockOnce1000", .onceAddress = 0, .onceMs = 1000},
+        LateCase{.name = "Every150", .everyReadMs = 150}, LateCase{.name = "Every600", .everyReadMs = 600},
+        LateCase{.name = "Every1000", .everyReadMs = 1000},
+        // A station that needs 25-40 ms a reply, one reply later
+        // than the longest wait: the late reply passes for the
+        // retry's, the retry's for the next block's.
+        LateCase{.name = "SlowStationOnce1190", .onceAddress = 272, .onceMs = 1190, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "SlowStationOnce1250", .onceAddress = 800, .onceMs = 1250, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "SlowStationOnce1500", .onceAddress = 8, .onceMs = 1500, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "QuickSlowStationOnce1250",
+                 .onceAddress = 280,
+                 .onceMs = 1250,
+                 .quick = true,
+                 .replyMs = 25,
+                 .jitterMs = 15},
+        LateCase{.name = "QuickSlowStationOnce1500",
+                 .onceAddress = 16,
+                 .onceMs = 1500,
+                 .quick = true,
+                 .replyMs = 25,
+                 .jitterMs = 15},
+        LateCase{.name = "TwiceSecond", .twiceAt = 8, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "TwiceMiddle", .twiceAt = 1000},
+        LateCase{.name = "TwiceLast", .twiceAt = kLast, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "QuickTwiceSecond", .quick = true, .twiceAt = 8},
+        LateCase{.name = "StaleSecond", .staleAt = 8},
+        LateCase{.name = "StaleMiddle", .staleAt = 1000, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "StaleLast", .staleAt = kLast},
+        LateCase{.name = "QuickStaleSecond", .quick = true, .staleAt = 8, .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "QuickStaleMiddle", .quick = true, .staleAt = 400},
+        LateCase{.name = "CleanVerifiedWrite", .write = true},
+        LateCase{.name = "VerifiedWriteOnce350", .onceAddress = 40, .onceMs = 350, .write = true},
+        LateCase{.name = "VerifiedWriteEvery250", .everyReadMs = 250, .write = true},
+        LateCase{.name = "VerifiedWriteSlowOnce1250",
+                 .onceAddress = 280,
+                 .onceMs = 1250,
+                 .write = true,
+                 .replyMs = 25,
+                 .jitterMs = 15},
+        LateCase{.name = "VerifiedWriteTwice", .write = true, .twiceAt = 400},
+        LateCase{.name = "VerifiedWriteStale", .write = true, .staleAt = 400}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "link/FrameCodec.h"
 #include "link/LineProtocol.h"
+#include "LinkFakes.h"
+#include "link/FrameCodec.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "LinkFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +26,10 @@ TEST(FrameCodec, ChecksumIsSumPlusOneAndNeverThirteen)
         QByteArray payload;
         int checksum;
     } cases[] = {
-        {bytes({0x01}), 0x02},
-        {bytes({0x81}), 0x82},
-        {bytes({0x04, 0x30, 0x31, 0x31, 0x30}), 0xC7},
-        {bytes({0x05, 0x06}), 0x0C},       // 11 + 1 = 12
-        {bytes({0x06, 0x06}), 0x0C},       // 12 + 1 = 13 -> 12
-        {bytes({0xFF, 0x0D}), 0x0C},       // 0x10D wraps to 13 -> 12
+        {bytes({0x01}), 0x02},       {bytes({0x81}), 0x82}, {bytes({0x04, 0x30, 0x31, 0x31, 0x30}), 0xC7},
+        {bytes({0x05, 0x06}), 0x0C}, // 11 + 1 = 12
+        {bytes({0x06, 0x06}), 0x0C}, // 12 + 1 = 13 -> 12
+        {bytes({0xFF, 0x0D}), 0x0C}, // 0x10D wraps to 13 -> 12
         {bytes({0xFF, 0x0E}), 0x0E},
     };
     for (const auto& c : cases)
@@ -52,7 +50,10 @@ TEST(FrameCodec, HexByteSendsLowNibbleFirstInCapitals)
     EXPECT_EQ(decodeHexByte('a', 'f'), 0xFA);
     EXPECT_FALSE(decodeHexByte('G', '0'));
     EXPECT_FALSE(decodeHexByte('0', ' '));
-    EXPECT_FALSE(hexByteAt(QByteArray("\x84" "1", 2), 1)); // half a pair
+    EXPECT_FALSE(hexByteAt(QByteArray("\x84"
+                                      "1",
+                                      2),
+                           1)); // half a pair
 }
 
 struct ProtocolFixture : ::testing::Test {
@@ -131,7 +132,7 @@ TEST_F(ProtocolFixture, ExchangeWantsTheMatchingReplyCode)
     EXPECT_TRUE(protocol.exchange(bytes({0x01}), 500).valid());
     line.inject(wire(bytes({0x83})));
     protocol.sendFrame(bytes({0x02}));
-    (void)protocol.receiveFrame(100); // the station's real reply
+    (void)protocol.receiveFrame(100);                                        // the station's real reply
     EXPECT_FALSE(protocol.exchange(bytes({0x06, 0x00, 0x00}), 100).valid()); // refused Leave
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Scripted lines and the scripted user for driving the link headless.
 
-#include "support/UserFakes.h"
-#include "link/SerialLine.h"
 #include "link/EventPump.h"
+#include "link/SerialLine.h"
+#include "support/UserFakes.h"
 
 #include <QStringList>
 #include <deque>
@@ -17,7 +17,7 @@ namespace torval::test {
 // bytes sent back, delivered through the pump.
 class ScriptedLine : public SerialLine {
 public:
-    explicit ScriptedLine(EventPump& pump) : m_pump(pump) {}
+    explicit ScriptedLine(EventPump& pump) : m_pump(pump) { }
     std::function<QByteArray(const QByteArray& payload)> answer;
     std::vector<QByteArray> requests;
     bool opened = false;

@@ -2,7 +2,7 @@
 // header alone when it is not valid (an empty station is known at once), and
 // the whole memory when a valid header's lists do not end in the marker.
 
-#include "support/SimulatedStation.h"
+#include "LinkFakes.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
@@ -10,10 +10,10 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "LinkFakes.h"
+#include "support/SimulatedStation.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace torval;
@@ -72,7 +72,7 @@ struct Case {
     Reach reach;
 };
 
-class QuickReadCases : public QuickReadFixture, public ::testing::WithParamInterface<Case> {};
+class QuickReadCases : public QuickReadFixture, public ::testing::WithParamInterface<Case> { };
 
 TEST_P(QuickReadCases, ReadsUpToTheMarkerOrFallsBackToTheWholeMemory)
 {
@@ -93,31 +93,31 @@ TEST_P(QuickReadCases, ReadsUpToTheMarkerOrFallsBackToTheWholeMemory)
 
 INSTANTIATE_TEST_SUITE_P(
     Images, QuickReadCases,
-    ::testing::Values(
-        Case{"Programmed", [](auto&, int) {}, Reach::Used},
-        // 0xFF 0xFF inside a text is no marker: the terminators are counted.
-        Case{"MarkerBytesInsideAText",
-             [](auto& m, int) {
-                 const int p = m[0] | (m[1] << 8); // first input name
-                 m[std::size_t(p)] = 0xFF;
-                 m[std::size_t(p + 1)] = 0xFF;
-             },
-             Reach::Used},
-        Case{"Unprogrammed", [](auto& m, int) { std::fill(m.begin(), m.end(), std::uint8_t(0)); }, Reach::Header},
-        Case{"HeaderZeroedByACutWrite", [](auto& m, int) { std::fill(m.begin() + 40, m.begin() + 48, 0); },
-             Reach::Header},
-        Case{"MarkerMissing", [](auto& m, int used) { m[std::size_t(used - 1)] = 0x20; }, Reach::Whole},
-        Case{"MarkerBeyondTheMemory",
-             [](auto& m, int) {
-                 // A valid header whose last list starts past the memory's end.
-                 m[38] = 0x00;
-                 m[39] = 0xF0;
-                 unsigned sum = 1;
-                 for (int a = 0; a < 48; ++a)
-                     sum += m[std::size_t(a)];
-                 m[48] = std::uint8_t((sum & 0xFF) == 13 ? 12 : sum & 0xFF);
-             },
-             Reach::Whole}),
+    ::testing::Values(Case{"Programmed", [](auto&, int) {}, Reach::Used},
+                      // 0xFF 0xFF inside a text is no marker: the terminators are counted.
+                      Case{"MarkerBytesInsideAText",
+                           [](auto& m, int) {
+                               const int p = m[0] | (m[1] << 8); // first input name
+                               m[std::size_t(p)] = 0xFF;
+                               m[std::size_t(p + 1)] = 0xFF;
+                           },
+                           Reach::Used},
+                      Case{"Unprogrammed", [](auto& m, int) { std::fill(m.begin(), m.end(), std::uint8_t(0)); },
+                           Reach::Header},
+                      Case{"HeaderZeroedByACutWrite",
+                           [](auto& m, int) { std::fill(m.begin() + 40, m.begin() + 48, 0); }, Reach::Header},
+                      Case{"MarkerMissing", [](auto& m, int used) { m[std::size_t(used - 1)] = 0x20; }, Reach::Whole},
+                      Case{"MarkerBeyondTheMemory",
+                           [](auto& m, int) {
+                               // A valid header whose last list starts past the memory's end.
+                               m[38] = 0x00;
+                               m[39] = 0xF0;
+                               unsigned sum = 1;
+                               for (int a = 0; a < 48; ++a)
+                                   sum += m[std::size_t(a)];
+                               m[48] = std::uint8_t((sum & 0xFF) == 13 ? 12 : sum & 0xFF);
+                           },
+                           Reach::Whole}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuickReadFixture, TheLinkReadsTheUsedPartOnlyWhenAsked)

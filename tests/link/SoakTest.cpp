@@ -3,7 +3,8 @@
 // valid header over anything but the complete new settings, and a write the
 // station did not really take must never be reported as done.
 
-#include "support/SimulatedStation.h"
+#include "LinkFakes.h"
+#include "commands/SettingsCommands.h"
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
@@ -12,8 +13,7 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "commands/SettingsCommands.h"
-#include "LinkFakes.h"
+#include "support/SimulatedStation.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -161,7 +161,7 @@ TEST_F(SoakFixture, WriteCutAfterEveryRequestNeverLeavesAValidHeaderOverOldData)
     EXPECT_GT(seenInvalid, requests / 2);
 }
 
-class IgnoredWrites : public SoakFixture, public ::testing::WithParamInterface<double> {};
+class IgnoredWrites : public SoakFixture, public ::testing::WithParamInterface<double> { };
 
 TEST_P(IgnoredWrites, VerifiedWriteFailsWithTheBlockMessage)
 {

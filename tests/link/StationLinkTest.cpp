@@ -1,10 +1,10 @@
-#include "support/SimulatedStation.h"
-#include "link/LineProtocol.h"
 #include "link/StationLink.h"
+#include "LinkFakes.h"
+#include "link/LineProtocol.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "LinkFakes.h"
+#include "support/SimulatedStation.h"
 
 #include <gtest/gtest.h>
 
@@ -64,13 +64,32 @@ TEST_F(LinkFixture, ProductsAndVersionsDecideTheState)
     } cases[] = {
         {{130, 211, 25}, 1, 0, LinkState::Active, "TORVAL", nullptr, Icon::Information},
         {{130, 211, 25}, 1, 12, LinkState::Active, "TORVAL", nullptr, Icon::Information},
-        {{130, 211, 25}, 0, 9, LinkState::ActiveWrongDevice, "TORVAL",
-         "Touto verzí programu lze naprogramovat pouze zařízení s procesorem verze 1.0 a vyšší.", Icon::Error},
-        {{130, 211, 32}, 1, 0, LinkState::ActiveWrongDevice, "MIK",
-         "Touto verzí programu lze naprogramovat pouze zařízení TORVAL.", Icon::Error},
-        {{130, 211, 33}, 2, 0, LinkState::ActiveWrongDevice, "MIKA",
-         "Touto verzí programu lze naprogramovat pouze zařízení TORVAL.", Icon::Error},
-        {{131, 211, 25}, 1, 0, LinkState::Active, "?",
+        {{130, 211, 25},
+         0,
+         9,
+         LinkState::ActiveWrongDevice,
+         "TORVAL",
+         "Touto verzí programu lze naprogramovat pouze zařízení s procesorem verze 1.0 a vyšší.",
+         Icon::Error},
+        {{130, 211, 32},
+         1,
+         0,
+         LinkState::ActiveWrongDevice,
+         "MIK",
+         "Touto verzí programu lze naprogramovat pouze zařízení TORVAL.",
+         Icon::Error},
+        {{130, 211, 33},
+         2,
+         0,
+         LinkState::ActiveWrongDevice,
+         "MIKA",
+         "Touto verzí programu lze naprogramovat pouze zařízení TORVAL.",
+         Icon::Error},
+        {{131, 211, 25},
+         1,
+         0,
+         LinkState::Active,
+         "?",
          "Připojené zařízení není známo. Je sice povoleno ho naprogramovat, ale za způsobené chyby není ručeno.",
          Icon::Information},
     };
@@ -88,8 +107,8 @@ TEST_F(LinkFixture, ProductsAndVersionsDecideTheState)
         if (c.message) {
             EXPECT_EQ(prompts.shown[1].text, QString::fromUtf8(c.message));
             EXPECT_EQ(prompts.shown[1].icon, c.icon);
-            EXPECT_EQ(panelAtMessage, QStringList({QString::fromUtf8(c.label),
-                                                   QStringLiteral("%1.%2").arg(c.major).arg(c.minor)}));
+            EXPECT_EQ(panelAtMessage,
+                      QStringList({QString::fromUtf8(c.label), QStringLiteral("%1.%2").arg(c.major).arg(c.minor)}));
         }
         prompts.onMessage = nullptr;
         EXPECT_EQ(link.deactivateLink(), LinkState::Inactive);
@@ -213,7 +232,12 @@ TEST_F(LinkFixture, ExitRuleAsksOnlyWithTheLinkUp)
 
 TEST(StationLinkScripted, ShortOrGarbledIdentificationIsNoIdentification)
 {
-    for (const QByteArray& reply : {QByteArray("\x82" "2839", 5), QByteArray("\x82" "28XD910010", 11)}) {
+    for (const QByteArray& reply : {QByteArray("\x82"
+                                               "2839",
+                                               5),
+                                    QByteArray("\x82"
+                                               "28XD910010",
+                                               11)}) {
         SimulatedEventPump pump;
         ScriptedLine line(pump);
         line.answer = [&](const QByteArray& p) {
@@ -221,7 +245,9 @@ TEST(StationLinkScripted, ShortOrGarbledIdentificationIsNoIdentification)
                 return wire(QByteArray(1, char(0x81)));
             if (p[0] == 0x02)
                 return wire(reply);
-            return wire(QByteArray("\x83" "4040", 5));
+            return wire(QByteArray("\x83"
+                                   "4040",
+                                   5));
         };
         FakePrompts prompts;
         FakeBusy busy;

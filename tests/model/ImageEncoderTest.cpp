@@ -19,10 +19,9 @@ TEST(EncodeImage, EmptySettingsGiveTheKnownLayout)
     EepromImage img;
     ASSERT_EQ(encodeImage(c, img), EncodeError::None);
     // Pointer address -> list start, written out again here on purpose.
-    const std::pair<int, int> pointers[] = {{0, 272},  {2, 280},  {4, 288},  {8, 296},  {10, 304},
-                                            {12, 312}, {14, 320}, {16, 328}, {18, 336}, {20, 344},
-                                            {22, 352}, {24, 360}, {26, 368}, {28, 376}, {30, 384},
-                                            {32, 392}, {34, 400}, {36, 408}, {40, 410}, {38, 418}};
+    const std::pair<int, int> pointers[] = {{0, 272},  {2, 280},  {4, 288},  {8, 296},  {10, 304}, {12, 312}, {14, 320},
+                                            {16, 328}, {18, 336}, {20, 344}, {22, 352}, {24, 360}, {26, 368}, {28, 376},
+                                            {30, 384}, {32, 392}, {34, 400}, {36, 408}, {40, 410}, {38, 418}};
     for (auto [addr, target] : pointers)
         EXPECT_EQ(word(img, addr), target) << "pointer at " << addr;
     EXPECT_EQ(word(img, 42), 64);
@@ -68,18 +67,30 @@ TEST(EncodeImage, FlagBitsNeedTheirTexts)
     };
     const Case cases[] = {
         {"not authorized with text", [](DeviceConfig& c) { c.rtNotAuthorized = "X"; }, 1, 0},
-        {"not authorized unticked", [](DeviceConfig& c) { c.opNotAuthorized = false; c.rtNotAuthorized = "X"; }, 0, 0},
+        {"not authorized unticked",
+         [](DeviceConfig& c) {
+             c.opNotAuthorized = false;
+             c.rtNotAuthorized = "X";
+         },
+         0, 0},
         {"switch report without text", [](DeviceConfig& c) { c.opSwitchReport = true; }, 0, 0},
-        {"switch report, off text only", [](DeviceConfig& c) { c.opSwitchReport = true; c.rtSwitchOff = "V"; }, 8, 0},
-        {"power report, up text only", [](DeviceConfig& c) { c.opPowerReport = true; c.rtPowerUp = "U"; }, 16, 0},
+        {"switch report, off text only",
+         [](DeviceConfig& c) {
+             c.opSwitchReport = true;
+             c.rtSwitchOff = "V";
+         },
+         8, 0},
+        {"power report, up text only",
+         [](DeviceConfig& c) {
+             c.opPowerReport = true;
+             c.rtPowerUp = "U";
+         },
+         16, 0},
         {"power text without box", [](DeviceConfig& c) { c.rtPowerDown = "D"; }, 0, 0},
         {"plain boxes",
-         [](DeviceConfig& c) {
-             c.tabPrepnoutNepovolPristup = c.tabOdpovidatT0 = c.opBatt = c.opSuppZero = true;
-         },
+         [](DeviceConfig& c) { c.tabPrepnoutNepovolPristup = c.tabOdpovidatT0 = c.opBatt = c.opSuppZero = true; },
          2 | 4 | 32 | 64, 0},
-        {"flags B",
-         [](DeviceConfig& c) { c.opEnablePS1 = c.opSuperPS = c.opPSOutOff = c.opPINAuth = true; }, 0,
+        {"flags B", [](DeviceConfig& c) { c.opEnablePS1 = c.opSuperPS = c.opPSOutOff = c.opPINAuth = true; }, 0,
          2 | 4 | 8 | 128},
     };
     for (const auto& k : cases) {
@@ -204,9 +215,13 @@ TEST(EncodeImage, ConversionFailuresStopBeforeTheHeader)
     const Case cases[] = {
         {"validity no number", [](DeviceConfig& c) { c.tabDobaPlatnostiSMS = "x"; }, EncodeError::Conversion},
         {"validity 90 days", [](DeviceConfig& c) { c.tabDobaPlatnostiSMS = "90"; }, EncodeError::Conversion},
-        {"scale without span", [](DeviceConfig& c) { c.analogScale[3] = {5, 5, 1, "V"}; }, EncodeError::Conversion},
-        {"text area beyond 65535",
-         [](DeviceConfig& c) { c.tabTCcentra = QString(65536, QLatin1Char('1')); }, EncodeError::Address},
+        {"scale without span",
+         [](DeviceConfig& c) {
+             c.analogScale[3] = {5, 5, 1, "V"};
+         },
+         EncodeError::Conversion},
+        {"text area beyond 65535", [](DeviceConfig& c) { c.tabTCcentra = QString(65536, QLatin1Char('1')); },
+         EncodeError::Address},
     };
     for (const auto& k : cases) {
         DeviceConfig c;

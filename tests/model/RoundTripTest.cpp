@@ -15,7 +15,7 @@ namespace {
 
 class RandomConfig {
 public:
-    explicit RandomConfig(unsigned seed) : m_rng(seed) {}
+    explicit RandomConfig(unsigned seed) : m_rng(seed) { }
 
     int number(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
     bool coin() { return number(0, 1) == 1; }
@@ -123,8 +123,7 @@ TEST(ImageRoundTrip, RandomSettingsComeBack)
         // The estimate is the used length plus the battery text counted twice.
         int p = a.at(38) + 256 * a.at(39);
         for (int k = 0; k < 8; ++k)
-            while (a.at(p++) != 0) {
-            }
+            while (a.at(p++) != 0) { }
         ASSERT_EQ(a.at(p), 0xFF);
         ASSERT_EQ(a.at(p + 1), 0xFF);
         EXPECT_EQ(settingsSize(c), p + 2 + int(c.rtBattLow.size()) + 1) << "seed " << seed;

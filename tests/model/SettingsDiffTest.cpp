@@ -1,14 +1,13 @@
-#include "support/QStringPrinter.h"
+#include "model/SettingsDiff.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
-#include "model/SettingsDiff.h"
+#include "support/QStringPrinter.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 
 using namespace torval;
 
@@ -29,7 +28,7 @@ struct NumberCase {
     bool equal;
 };
 
-class NumberComparison : public ::testing::TestWithParam<NumberCase> {};
+class NumberComparison : public ::testing::TestWithParam<NumberCase> { };
 
 // Two texts the station would store as the same bytes are the same setting;
 // anything the encoder tells apart is a difference.
@@ -48,23 +47,18 @@ TEST_P(NumberComparison, FollowsTheEncoder)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, NumberComparison,
-                         ::testing::Values(NumberCase{"tabAINCL1Level", 0, "50", "50,0", true},
-                                           NumberCase{"tabAINCL1Level", 0, "50", "50.0", true},
-                                           NumberCase{"tabAINCL1Level", 0, "50", "60", false},
-                                           NumberCase{"tabAINCL2Level", 7, "27", "27,0", true},
-                                           NumberCase{"tabAINHCL2Level", 3, "0", "0,0", true},
-                                           NumberCase{"tabAINHCL1Level", 3, "0", "5", false},
-                                           NumberCase{"tabOUTimpulsLEN", 2, "2", "2,0", true},
-                                           NumberCase{"tabOUTimpulsLEN", 2, "2", "2,5", false},
-                                           NumberCase{"tabDobaPlatnostiSMS", 0, "3", "3,0", true},
-                                           NumberCase{"tabDobaPlatnostiSMS", 0, "3", "4", false},
-                                           NumberCase{"eePSOnH", 0, "1", "01", true},
-                                           NumberCase{"eePSOffM", 0, "5", "6", false},
-                                           // Texts are not numbers: case and spacing matter.
-                                           NumberCase{"tabOUTNazev", 0, "SVETLO", "svetlo", false},
-                                           NumberCase{"tabPIN", 0, "0123", "123", false},
-                                           NumberCase{"tabTC", 1, "+420601", "+420601", true}));
+INSTANTIATE_TEST_SUITE_P(
+    Fields, NumberComparison,
+    ::testing::Values(
+        NumberCase{"tabAINCL1Level", 0, "50", "50,0", true}, NumberCase{"tabAINCL1Level", 0, "50", "50.0", true},
+        NumberCase{"tabAINCL1Level", 0, "50", "60", false}, NumberCase{"tabAINCL2Level", 7, "27", "27,0", true},
+        NumberCase{"tabAINHCL2Level", 3, "0", "0,0", true}, NumberCase{"tabAINHCL1Level", 3, "0", "5", false},
+        NumberCase{"tabOUTimpulsLEN", 2, "2", "2,0", true}, NumberCase{"tabOUTimpulsLEN", 2, "2", "2,5", false},
+        NumberCase{"tabDobaPlatnostiSMS", 0, "3", "3,0", true}, NumberCase{"tabDobaPlatnostiSMS", 0, "3", "4", false},
+        NumberCase{"eePSOnH", 0, "1", "01", true}, NumberCase{"eePSOffM", 0, "5", "6", false},
+        // Texts are not numbers: case and spacing matter.
+        NumberCase{"tabOUTNazev", 0, "SVETLO", "svetlo", false}, NumberCase{"tabPIN", 0, "0123", "123", false},
+        NumberCase{"tabTC", 1, "+420601", "+420601", true}));
 
 TEST(SettingsDiff, GroupsByTabWithRowLabelsAndKeepsTheTypedValues)
 {
@@ -92,15 +86,16 @@ TEST(SettingsDiff, GroupsByTabWithRowLabelsAndKeepsTheTypedValues)
 
     SettingsDifferences all;
     all.fields = d;
-    EXPECT_EQ(formatDifferences(all), QStringLiteral("[Všeobecné]\n"
-                                                     "  Název stanice: \"\" → \"Čerpadlo\"\n"
-                                                     "[Dig. vstupy]\n"
-                                                     "  I3 Název: \"\" → \"DVERE\"\n"
-                                                     "[Analog. vstupy 5-8]\n"
-                                                     "  A6 Název: \"\" → \"Teplota\"\n"
-                                                     "  BAT Alarm: 0 → 5\n"
-                                                     "[Čítače]\n"
-                                                     "  C2 Uvádět ve zprávě: ne → ano\n"));
+    EXPECT_EQ(formatDifferences(all),
+              QStringLiteral("[Všeobecné]\n"
+                             "  Název stanice: \"\" → \"Čerpadlo\"\n"
+                             "[Dig. vstupy]\n"
+                             "  I3 Název: \"\" → \"DVERE\"\n"
+                             "[Analog. vstupy 5-8]\n"
+                             "  A6 Název: \"\" → \"Teplota\"\n"
+                             "  BAT Alarm: 0 → 5\n"
+                             "[Čítače]\n"
+                             "  C2 Uvádět ve zprávě: ne → ano\n"));
 }
 
 TEST(SettingsDiff, ReportSwitchWithoutTextIsStoredAsOffAndSoCountsAsOff)

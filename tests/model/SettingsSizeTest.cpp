@@ -1,5 +1,5 @@
-#include "model/SettingsDocument.h"
 #include "model/SettingsSize.h"
+#include "model/SettingsDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ TEST(SettingsSize, GrowsWithTexts)
         {"battery text counts twice", [](SettingsDocument& d) { d.setText(field(FieldId::rtBattLow), 0, "B"); }, 2},
         {"BAT crossing text mirrors", [](SettingsDocument& d) { d.setText(field(FieldId::tabAINCL1Dn), 7, "B"); }, 2},
         // A number replaces the lone terminator of an empty one.
-        {"international number", [](SettingsDocument& d) { d.setText(field(FieldId::tabTC), 0, "+420602909909"); }, 17 - 1},
+        {"international number", [](SettingsDocument& d) { d.setText(field(FieldId::tabTC), 0, "+420602909909"); },
+         17 - 1},
         {"national number", [](SettingsDocument& d) { d.setText(field(FieldId::tabTC), 3, "12345"); }, 11 - 1},
         {"station name", [](SettingsDocument& d) { d.setText(field(FieldId::tabJmenoStanice), 0, "Čerpadlo"); }, 8},
     };

@@ -73,7 +73,8 @@ QString reportPdfText(const DeviceConfig& config, const QString& pdf)
     if (!printSettingsToPdf(config, pdf))
         return {};
     QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
@@ -90,9 +91,9 @@ TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
     for (const char* expected :
          {"TORVAL Init stanice: Čistírna odpadních v", "1. stránka", "2. stránka", "Všeobecné", "SMS zprávy",
           "Logické vstupy", "Logické výstupy", "Analogové vstupy", "Telefonní čísla", "Čítače",
-          "Šetřící režim povolen. Modem je vypnut po dobu 2:30 a zapnut po dobu 0:10.",
-          "Název A1: 'Hladina nádrže 1'", "CL1 (20 ± 2)%", "0% (100% vstup)", "low", "medium", "high",
-          "Vodoměr", "Při zobrazení stavů čítačů nepotlačovat přední nuly."}) {
+          "Šetřící režim povolen. Modem je vypnut po dobu 2:30 a zapnut po dobu 0:10.", "Název A1: 'Hladina nádrže 1'",
+          "CL1 (20 ± 2)%", "0% (100% vstup)", "low", "medium", "high", "Vodoměr",
+          "Při zobrazení stavů čítačů nepotlačovat přední nuly."}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_FALSE(text.contains(QStringLiteral("Čerpadlo 5")));
@@ -114,7 +115,8 @@ TEST(ReportPdf, RendersTheWholeReportWithItsTexts)
 TEST(ReportPdf, AFailedWriteNamesItsReason)
 {
     QTemporaryDir dir;
-    const QString missing = QFileInfo(QStringLiteral("/nonexistent-dir/x")).absoluteFilePath(); // Windows adds the drive
+    const QString missing =
+        QFileInfo(QStringLiteral("/nonexistent-dir/x")).absoluteFilePath(); // Windows adds the drive
     EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, QStringLiteral("/nonexistent-dir/x/report.pdf"))
                     .endsWith(QStringLiteral("': složka '%1' neexistuje.").arg(missing)));
     EXPECT_TRUE(writeSettingsPdf(DeviceConfig{}, dir.path()).contains(QStringLiteral("' je složka, ne soubor")));
@@ -146,7 +148,8 @@ TEST(PainterSurface, ReportFontIsServedWithArialMetrics)
     PainterSurface s(painter, 100, 100, 96, 96);
     const QFont font = PainterSurface::qtFont({QStringLiteral("Arial CE"), 8.0});
     const QString family = QFontInfo(font).family();
-    EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans")) << family.toStdString();
+    EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans"))
+        << family.toStdString();
     // Arial at 8 pt: a line about 184 twips, "W" far wider than "i".
     const TextSize line = s.measureText(QStringLiteral("Ážý"), {QStringLiteral("Arial CE"), 8.0});
     EXPECT_GT(line.height, 160);

@@ -1,8 +1,8 @@
 // The link end to end through a real pseudo-terminal and QSerialPort, with
 // the simulated station serving the other side in its own thread.
 
-#include "link/StationLink.h"
 #include "link/LinkFakes.h"
+#include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "platform/QtEventPump.h"
 #include "platform/QtSerialLine.h"

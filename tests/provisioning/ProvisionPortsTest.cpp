@@ -1,6 +1,7 @@
 // Series programming on several ports at once, with in-process stations: each
 // port's session is made on its own thread, as the command line does.
 
+#include "provisioning/ProvisionPorts.h"
 #include "link/LineProtocol.h"
 #include "link/LinkFakes.h"
 #include "link/StationLink.h"
@@ -9,7 +10,6 @@
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "provisioning/ProvisionPorts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,7 +28,7 @@ namespace {
 
 class StopBusy final : public FakeBusy {
 public:
-    StopBusy(const std::atomic<bool>& stop, const VirtualSerialLine& line) : m_stop(stop), m_line(line) {}
+    StopBusy(const std::atomic<bool>& stop, const VirtualSerialLine& line) : m_stop(stop), m_line(line) { }
     bool cancelRequested() const override { return m_stop.load() || m_line.hasFailed(); }
 
 private:
@@ -41,7 +41,8 @@ private:
 enum class Port { Opens, Missing, Lost, Pulled };
 
 struct Session final : PortSession {
-    Session(StationCore& station, const std::atomic<bool>& stop, Port kind) : line(station, pump), stopBusy(stop, line), kind(kind)
+    Session(StationCore& station, const std::atomic<bool>& stop, Port kind)
+        : line(station, pump), stopBusy(stop, line), kind(kind)
     {
         line.setOpenFails(kind == Port::Missing || kind == Port::Lost);
     }
@@ -99,7 +100,8 @@ struct ProvisionPorts : ::testing::Test {
             auto session = std::make_unique<Session>(*stations.at(port), stop, kind);
             if (kind == Port::Pulled) {
                 // The second station's first hello never arrives: the adapter is gone.
-                stations.at(port)->onRequest = [line = &session->line, leaves = 0](const StationCore::Request& r) mutable {
+                stations.at(port)->onRequest = [line = &session->line,
+                                                leaves = 0](const StationCore::Request& r) mutable {
                     leaves += r.command == cmd::Leave;
                     if (leaves == 1 && r.command == cmd::Hello) {
                         line->setUnplugged(true);
@@ -161,7 +163,8 @@ TEST_F(ProvisionPorts, EveryRowOnceAFailingAndAMissingPortLeaveTheRotationTheLog
     EXPECT_EQ(s.ports[1].failed, 3);
     EXPECT_FALSE(s.ports[1].retired.isEmpty());
     EXPECT_EQ(s.ports[2].programmed + s.ports[2].failed, 0);
-    EXPECT_EQ(s.ports[2].retired, QStringLiteral("Port 'chybi' nelze otevřít (port neexistuje); je vyřazen z programování."));
+    EXPECT_EQ(s.ports[2].retired,
+              QStringLiteral("Port 'chybi' nelze otevřít (port neexistuje); je vyřazen z programování."));
     EXPECT_EQ(s.ports[3].programmed + s.ports[3].failed, 0) << "its row went to another port";
     EXPECT_TRUE(s.ports[3].retired.contains(QStringLiteral("převezme jiný port")));
     for (const StationResult& r : s.results) {
@@ -198,7 +201,8 @@ TEST_F(ProvisionPorts, EveryRowOnceAFailingAndAMissingPortLeaveTheRotationTheLog
     EXPECT_EQ(log[0], logHeader());
     for (std::size_t k = 0; k < s.results.size(); ++k)
         EXPECT_EQ(log[qsizetype(k) + 1], logLine(s.results[k]));
-    EXPECT_TRUE(said.contains(QStringLiteral("[vadny] Stanice na portu 'vadny' selhaly 3krát za sebou; port je vyřazen z programování.")))
+    EXPECT_TRUE(said.contains(
+        QStringLiteral("[vadny] Stanice na portu 'vadny' selhaly 3krát za sebou; port je vyřazen z programování.")))
         << said.join('\n').toStdString();
 }
 

@@ -1,5 +1,4 @@
-#include "support/SimulatedStation.h"
-#include "support/QStringPrinter.h"
+#include "files/SettingsFile.h"
 #include "link/LinkFakes.h"
 #include "link/StationLink.h"
 #include "model/Cp1250.h"
@@ -8,11 +7,12 @@
 #include "model/ImageEncoder.h"
 #include "model/ImageLayout.h"
 #include "model/SettingsSize.h"
+#include "provisioning/ProvisionPorts.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "provisioning/ProvisionPorts.h"
-#include "files/SettingsFile.h"
+#include "support/QStringPrinter.h"
+#include "support/SimulatedStation.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,6 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #endif
-
 
 using namespace torval;
 using namespace torval::test;
@@ -147,8 +146,8 @@ TEST(StationTable, BatteryTextSetInOneColumnIsTheOtherFieldToo)
 
 TEST(StationTable, RowsStoreTheEditorsRewritesAndListThem)
 {
-    const StationTable t = readStationTable("tabJmenoStanice,tabTC[0],tabDobaPlatnostiSMS\nVrt,0602909909,45\n",
-                                            DeviceConfig{});
+    const StationTable t =
+        readStationTable("tabJmenoStanice,tabTC[0],tabDobaPlatnostiSMS\nVrt,0602909909,45\n", DeviceConfig{});
     ASSERT_EQ(t.rows.size(), 1u);
     EXPECT_EQ(t.rows[0].config.tabTC[0], QStringLiteral("+420602909909"));
     EXPECT_EQ(t.rows[0].config.tabDobaPlatnostiSMS, QStringLiteral("30"));
@@ -185,13 +184,13 @@ TEST(StationTable, UnusableHeadersRefuseTheWholeTable)
 TEST(StationTable, EveryBadRowIsNamedByItsLineAndOnlyGoodRowsRemain)
 {
     const QByteArray csv = "tabJmenoStanice,tabPIN,tabOUTNazev[1],tabTCUdalost[3],tabDobaPlatnostiSMS\n"
-                           "Dobra,1111,,0,3\n"          // line 2
-                           "Spatny PIN,12a4,,0,3\n"     // line 3: field rule
-                           "Kolize,1111,SVET,0,3\n"     // line 4: SVET is the beginning of SVETLO
-                           "Prava,1111,,1,3\n"          // line 5: rights without a number: unticked, as the window does
-                           "Ano?,1111,,snad,3\n"        // line 6: not a check box value
-                           "Kratky,1111\n"              // line 7: too few cells
-                           "Platnost,1111,,0,\n";       // line 8: validity may not be empty
+                           "Dobra,1111,,0,3\n"      // line 2
+                           "Spatny PIN,12a4,,0,3\n" // line 3: field rule
+                           "Kolize,1111,SVET,0,3\n" // line 4: SVET is the beginning of SVETLO
+                           "Prava,1111,,1,3\n"      // line 5: rights without a number: unticked, as the window does
+                           "Ano?,1111,,snad,3\n"    // line 6: not a check box value
+                           "Kratky,1111\n"          // line 7: too few cells
+                           "Platnost,1111,,0,\n";   // line 8: validity may not be empty
     const StationTable t = readStationTable(csv, templateConfig());
     ASSERT_TRUE(t.error.isEmpty());
     ASSERT_EQ(t.rows.size(), 2u);
@@ -207,8 +206,9 @@ TEST(StationTable, EveryBadRowIsNamedByItsLineAndOnlyGoodRowsRemain)
     EXPECT_TRUE(texts.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán.")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Řádek 6: tabTCUdalost[3]: 'snad' není ano/ne (1/0).")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Řádek 7: počet hodnot (2) neodpovídá záhlaví (5).")));
-    EXPECT_TRUE(std::any_of(t.problems.begin(), t.problems.end(),
-                            [](const RowProblem& p) { return p.line == 4 && p.message.contains(QStringLiteral("O2")); }));
+    EXPECT_TRUE(std::any_of(t.problems.begin(), t.problems.end(), [](const RowProblem& p) {
+        return p.line == 4 && p.message.contains(QStringLiteral("O2"));
+    }));
     EXPECT_EQ(t.problems.front().name, QStringLiteral("Spatny PIN"));
 }
 
@@ -219,7 +219,8 @@ TEST(StationTable, FileStemsStayInsideTheirDirectory)
     EXPECT_EQ(stationFileStem(QStringLiteral("../../etc/x"), 2, when), QStringLiteral(".._.._etc_x-20240305-070809"));
     EXPECT_EQ(stationFileStem(QStringLiteral(".."), 5, when), QStringLiteral("stanice-5-20240305-070809"));
     EXPECT_EQ(stationFileStem(QString(), 7, when), QStringLiteral("stanice-7-20240305-070809"));
-    EXPECT_FALSE(stationFileStem(QStringLiteral("a\\b:c*?\"<>|"), 1, when).contains(QRegularExpression("[\\\\/:*?\"<>|]")));
+    EXPECT_FALSE(
+        stationFileStem(QStringLiteral("a\\b:c*?\"<>|"), 1, when).contains(QRegularExpression("[\\\\/:*?\"<>|]")));
 }
 
 TEST(StationTable, LogLinesQuoteWhatWouldSplitACell)
@@ -233,14 +234,15 @@ TEST(StationTable, LogLinesQuoteWhatWouldSplitACell)
     r.durationMs = 12345;
     r.backupFile = QStringLiteral("zalohy/Vodojem.eep");
     r.port = QStringLiteral("COM 3");
-    EXPECT_EQ(logLine(r),
-              QStringLiteral("4,\"Vodojem, \"\"horní\"\"\",TORVAL,1984 byte,naprogramováno,12.3,zalohy/Vodojem.eep,COM 3"));
+    EXPECT_EQ(
+        logLine(r),
+        QStringLiteral("4,\"Vodojem, \"\"horní\"\"\",TORVAL,1984 byte,naprogramováno,12.3,zalohy/Vodojem.eep,COM 3"));
 }
 
 // ---- stations, in-process ------------------------------------------------
 
 struct ProvisionFixture : ::testing::Test, test::SimulatedStation {
-    ProvisionFixture() : SimulatedStation(StationIdentity{{130, 211, 25}, 1, 0, 4, 4}) {}
+    ProvisionFixture() : SimulatedStation(StationIdentity{{130, 211, 25}, 1, 0, 4, 4}) { }
     QTemporaryDir dir;
     QStringList said;
     ProvisionSettings settings;
@@ -260,15 +262,16 @@ struct ProvisionFixture : ::testing::Test, test::SimulatedStation {
     {
         struct Borrowed final : PortSession {
             ProvisionFixture& f;
-            explicit Borrowed(ProvisionFixture& f) : f(f) {}
+            explicit Borrowed(ProvisionFixture& f) : f(f) { }
             StationLink& link() override { return f.link; }
             Prompts& prompts() override { return f.prompts; }
             BusyIndicator& busy() override { return f.busy; }
             bool portOpens(QString&) override { return true; }
         };
-        return provisionOnPorts(t, {settings.port}, settings,
-                                [this](const QString&, const std::atomic<bool>&) { return std::make_unique<Borrowed>(*this); },
-                                [] { return false; });
+        return provisionOnPorts(
+            t, {settings.port}, settings,
+            [this](const QString&, const std::atomic<bool>&) { return std::make_unique<Borrowed>(*this); },
+            [] { return false; });
     }
     EepromImage stationImage() const
     {
@@ -328,10 +331,13 @@ TEST_F(ProvisionFixture, ThreeRowsOneInvalidProgramsTheOthersWithBackupsAndLog)
     EXPECT_EQ(decodeImage(fromBackup, DeviceConfig{}).config.tabJmenoStanice, QStringLiteral("Stanice A"));
 
     EXPECT_TRUE(said.contains(QStringLiteral("Řádek 3: tabPIN: PIN je špatně zadán.")));
-    EXPECT_TRUE(said.contains(QStringLiteral("Připojte další stanici (řádek 4, 'Stanice C') a uveďte ji do programovacího režimu.")));
-    EXPECT_TRUE(said.contains(QStringLiteral("Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše.")));
+    EXPECT_TRUE(said.contains(
+        QStringLiteral("Připojte další stanici (řádek 4, 'Stanice C') a uveďte ji do programovacího režimu.")));
+    EXPECT_TRUE(
+        said.contains(QStringLiteral("Stanice není naprogramována; záloha obsahuje oblast, kterou zápis přepíše.")));
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [](const QString& l) {
-        return l.startsWith(QStringLiteral("Změny proti stanici (3):")) && l.contains(QStringLiteral("T1 Telefonní číslo: \"+420601000001\" → \"\""));
+        return l.startsWith(QStringLiteral("Změny proti stanici (3):"))
+            && l.contains(QStringLiteral("T1 Telefonní číslo: \"+420601000001\" → \"\""));
     })) << said.join('\n').toStdString();
 
     const QStringList log = logRows();
@@ -445,8 +451,8 @@ TEST_F(ProvisionFixture, NoCompleteBackupNoWrite)
 TEST_F(ProvisionFixture, ALogThatCannotBeCreatedIsFoundBeforeTheFirstStation)
 {
     settings.logPath = dir.filePath(QStringLiteral("chybi/protokol.csv")); // a folder that does not exist
-    for (const QByteArray& csv : {QByteArray("tabJmenoStanice\nPrvni\nDruha\n"),
-                                 QByteArray("tabJmenoStanice,tabPIN\nPrvni,12x\nDruha,1\n")}) {
+    for (const QByteArray& csv :
+         {QByteArray("tabJmenoStanice\nPrvni\nDruha\n"), QByteArray("tabJmenoStanice,tabPIN\nPrvni,12x\nDruha,1\n")}) {
         station.clearRequests();
         said.clear();
         const ProvisionSummary s = run(table(csv));
@@ -454,7 +460,8 @@ TEST_F(ProvisionFixture, ALogThatCannotBeCreatedIsFoundBeforeTheFirstStation)
         EXPECT_EQ(s.programmed, 0);
         EXPECT_EQ(s.skipped, 2 - s.invalid);
         EXPECT_EQ(sent(0x01), 0) << "no station waited for";
-        EXPECT_TRUE(said.join('\n').contains(QStringLiteral("Do protokolu '%1' nelze zapisovat (").arg(settings.logPath)))
+        EXPECT_TRUE(
+            said.join('\n').contains(QStringLiteral("Do protokolu '%1' nelze zapisovat (").arg(settings.logPath)))
             << said.join('\n').toStdString();
     }
 }

@@ -65,11 +65,8 @@ TEST(LevelGraph, TwoNarrowBandsOnBlueWithLinesStatesAndLabels)
     EXPECT_EQ(s.ops().front().font, (FontSpec{QStringLiteral("Arial"), 6.75}));
 
     const std::vector<Band> expected{
-        {200, 2335, kBlue},
-        {yOf(20), yOf(18), kGreen},
-        {yOf(22), yOf(20), kGreen},
-        {yOf(80), yOf(78), kGreen},
-        {yOf(82), yOf(80), kGreen},
+        {200, 2335, kBlue},         {yOf(20), yOf(18), kGreen}, {yOf(22), yOf(20), kGreen},
+        {yOf(80), yOf(78), kGreen}, {yOf(82), yOf(80), kGreen},
     };
     EXPECT_EQ(bands(s), expected);
 
@@ -133,9 +130,9 @@ TEST(LevelGraph, LabelsClearTheirMarginInTheBackgroundColourFirst)
     EXPECT_LE(std::min(clear->y1, clear->y2), label->y1);
     EXPECT_GE(std::max(clear->y1, clear->y2), label->y1 + s.measureText(label->text, label->font).height);
     // The CL1 label is drawn last, so it wins over a colliding one.
-    EXPECT_EQ(std::find_if(std::next(label), ops.end(),
-                           [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::Text; }),
-              ops.end());
+    EXPECT_EQ(
+        std::find_if(std::next(label), ops.end(), [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::Text; }),
+        ops.end());
 }
 
 TEST(LevelGraph, NoLabelIsDrawnUnderALaterLabelsClearedBand)
@@ -174,26 +171,62 @@ TEST(LevelGraph, BandColoursAndStateNamesFollowTheLevels)
         std::vector<Band> bands;
         std::vector<const char*> states;
     } cases[] = {
-        {"band reaching the bottom is green, no low", "20", "20", "80", "2",
-         {{200, 2335, kBlue}, {yOf(20), yOf(0), kGreen}, {yOf(40), yOf(20), kGreen},
-          {yOf(80), yOf(78), kGreen}, {yOf(82), yOf(80), kGreen}},
+        {"band reaching the bottom is green, no low",
+         "20",
+         "20",
+         "80",
+         "2",
+         {{200, 2335, kBlue},
+          {yOf(20), yOf(0), kGreen},
+          {yOf(40), yOf(20), kGreen},
+          {yOf(80), yOf(78), kGreen},
+          {yOf(82), yOf(80), kGreen}},
          {"medium", "high"}},
         // The hysteresis is limited to half the range, so 40 stays 40.
-        {"lower half below the range is red", "20", "40", "80", "2",
-         {{200, 2335, kBlue}, {yOf(20), yOf(-20), kRed}, {yOf(60), yOf(20), kGreen},
-          {yOf(80), yOf(78), kGreen}, {yOf(82), yOf(80), kGreen}},
+        {"lower half below the range is red",
+         "20",
+         "40",
+         "80",
+         "2",
+         {{200, 2335, kBlue},
+          {yOf(20), yOf(-20), kRed},
+          {yOf(60), yOf(20), kGreen},
+          {yOf(80), yOf(78), kGreen},
+          {yOf(82), yOf(80), kGreen}},
          {"medium", "high"}},
-        {"overlapping bands: red overlap, no state names", "40", "20", "60", "20",
-         {{200, 2335, kBlue}, {yOf(40), yOf(20), kGreen}, {yOf(60), yOf(40), kGreen},
-          {yOf(60), yOf(40), kGreen}, {yOf(80), yOf(60), kGreen}, {yOf(60), yOf(40), kRed}},
+        {"overlapping bands: red overlap, no state names",
+         "40",
+         "20",
+         "60",
+         "20",
+         {{200, 2335, kBlue},
+          {yOf(40), yOf(20), kGreen},
+          {yOf(60), yOf(40), kGreen},
+          {yOf(60), yOf(40), kGreen},
+          {yOf(80), yOf(60), kGreen},
+          {yOf(60), yOf(40), kRed}},
          {}},
-        {"touching bands: no overlap, no medium", "40", "20", "80", "20",
-         {{200, 2335, kBlue}, {yOf(40), yOf(20), kGreen}, {yOf(60), yOf(40), kGreen},
-          {yOf(80), yOf(60), kGreen}, {yOf(100), yOf(80), kGreen}},
+        {"touching bands: no overlap, no medium",
+         "40",
+         "20",
+         "80",
+         "20",
+         {{200, 2335, kBlue},
+          {yOf(40), yOf(20), kGreen},
+          {yOf(60), yOf(40), kGreen},
+          {yOf(80), yOf(60), kGreen},
+          {yOf(100), yOf(80), kGreen}},
          {"low"}},
-        {"upper half above the range is red, no high", "20", "2", "80", "40",
-         {{200, 2335, kBlue}, {yOf(20), yOf(18), kGreen}, {yOf(22), yOf(20), kGreen},
-          {yOf(80), yOf(40), kGreen}, {yOf(120), yOf(80), kRed}},
+        {"upper half above the range is red, no high",
+         "20",
+         "2",
+         "80",
+         "40",
+         {{200, 2335, kBlue},
+          {yOf(20), yOf(18), kGreen},
+          {yOf(22), yOf(20), kGreen},
+          {yOf(80), yOf(40), kGreen},
+          {yOf(120), yOf(80), kRed}},
          {"low", "medium"}},
     };
     for (const Case& c : cases) {

@@ -32,10 +32,10 @@ constexpr Paper kPapers[] = {
     {"A5", 8391, 11906},
 };
 
-const QString kTitles[] = {QStringLiteral("Všeobecné"),       QStringLiteral("SMS zprávy"),
-                           QStringLiteral("Logické vstupy"),  QStringLiteral("Logické výstupy"),
-                           QStringLiteral("Analogové vstupy"), QStringLiteral("Telefonní čísla"),
-                           QStringLiteral("Čítače")};
+const QString kTitles[] = {
+    QStringLiteral("Všeobecné"),       QStringLiteral("SMS zprávy"),       QStringLiteral("Logické vstupy"),
+    QStringLiteral("Logické výstupy"), QStringLiteral("Analogové vstupy"), QStringLiteral("Telefonní čísla"),
+    QStringLiteral("Čítače")};
 
 DeviceConfig filled()
 {
@@ -146,10 +146,12 @@ TEST(PageBreaks, TitleNeverEndsAPageAndContinuedTablesRepeatTheirHeaderRow)
             }
             // A header row is never printed without a row of its table under it.
             for (const Placed& h : headers)
-                EXPECT_TRUE(std::any_of(table.labels.begin(), table.labels.end(), [&](const QString& l) {
-                    const auto row = named(p, l);
-                    return row[0].page == h.page && row[0].op.y1 > h.op.y1;
-                })) << table.header << " alone on page " << h.page;
+                EXPECT_TRUE(std::any_of(table.labels.begin(), table.labels.end(),
+                                        [&](const QString& l) {
+                                            const auto row = named(p, l);
+                                            return row[0].page == h.page && row[0].op.y1 > h.op.y1;
+                                        }))
+                    << table.header << " alone on page " << h.page;
         }
     }
     EXPECT_GT(continued, 0) << "no paper breaks a table: the rule above was not tried";

@@ -147,12 +147,11 @@ TEST(PageLayout, RowLeavingLessThanTheBottomReserveBreaksThePage)
 
     // The new page begins with its header box at 1500..1900.
     const auto& ops = s.ops();
-    const auto brk = std::find_if(ops.begin(), ops.end(),
-                                  [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::NewPage; });
+    const auto brk =
+        std::find_if(ops.begin(), ops.end(), [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::NewPage; });
     ASSERT_NE(brk, ops.end());
-    const auto firstLine = std::find_if(brk, ops.end(), [](const SurfaceOp& op) {
-        return op.kind == SurfaceOp::Kind::Line;
-    });
+    const auto firstLine =
+        std::find_if(brk, ops.end(), [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::Line; });
     ASSERT_NE(firstLine, ops.end());
     EXPECT_EQ(firstLine->y1, 1500);
     const auto header = std::find_if(brk, ops.end(), [](const SurfaceOp& op) {

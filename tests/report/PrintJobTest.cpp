@@ -66,7 +66,9 @@ TEST(PrintJob, EachCopyIsItsOwnDocumentNumberedFromOne)
     ASSERT_FALSE(busy.log.empty());
     EXPECT_EQ(busy.log.front(), QStringLiteral("show:Příprava tisku ... +Storno"));
     EXPECT_EQ(busy.log.back(), QStringLiteral("hide"));
-    const auto logged = [&](const QString& t) { return std::find(busy.log.begin(), busy.log.end(), t) != busy.log.end(); };
+    const auto logged = [&](const QString& t) {
+        return std::find(busy.log.begin(), busy.log.end(), t) != busy.log.end();
+    };
     EXPECT_TRUE(logged(QStringLiteral("Tisk 1. stránky\r\n1. kopie z 3")));
     EXPECT_TRUE(logged(QStringLiteral("Tisk 1. stránky\r\n2. kopie z 3")));
     EXPECT_TRUE(logged(QStringLiteral("Tisk 2. stránky\r\n2. kopie z 3")));

@@ -1,8 +1,8 @@
+#include "report/ReportSections.h"
 #include "model/ConfigFields.h"
 #include "report/LevelGraph.h"
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
-#include "report/ReportSections.h"
 
 #include "support/QStringPrinter.h"
 
@@ -95,8 +95,9 @@ TEST(ReportSections, StationNameIsCutTo20CharsInEveryPageHeader)
     c.tabJmenoStanice = QStringLiteral("Přečerpávací stanice Dolní Újezd");
     RecordingSurface s(kA4Width, kA4Height);
     const auto t = report(c, s);
-    const long pages = 1 + std::count_if(s.ops().begin(), s.ops().end(),
-                                         [](const SurfaceOp& op) { return op.kind == SurfaceOp::Kind::NewPage; });
+    const long pages = 1 + std::count_if(s.ops().begin(), s.ops().end(), [](const SurfaceOp& op) {
+                           return op.kind == SurfaceOp::Kind::NewPage;
+                       });
     ASSERT_GE(pages, 3);
     EXPECT_EQ(std::count(t.begin(), t.end(), QStringLiteral("TORVAL Init stanice: Přečerpávací stanice")), pages);
     for (long p = 1; p <= pages; ++p)
@@ -123,8 +124,7 @@ TEST(ReportSections, AnalogCrossingRowsFollowReportBoxesAndEachInputsOwnBits)
     EXPECT_TRUE(has(t, QStringLiteral("Při přechodu nahoru přes CL1 posílat  hlášení: 'Teplota stoupa'")));
     EXPECT_TRUE(has(t, QStringLiteral("Při přechodu dolu přes CL2 posílat okamžitě  hlášení: 'Pokles'")));
     // Unreported crossings of the eight inputs print their refusals.
-    EXPECT_EQ(std::count(t.begin(), t.end(), QStringLiteral("Při přechodu dolu přes CL1 neposílat žádné hlášení.")),
-              8);
+    EXPECT_EQ(std::count(t.begin(), t.end(), QStringLiteral("Při přechodu dolu přes CL1 neposílat žádné hlášení.")), 8);
     EXPECT_EQ(std::count(t.begin(), t.end(), QStringLiteral("Při přechodu nahoru přes CL2 neposílat žádné hlášení.")),
               8);
     EXPECT_EQ(std::count(t.begin(), t.end(), QStringLiteral("Při přechodu nahoru přes CL1 neposílat žádné hlášení.")),

@@ -20,8 +20,10 @@ TEST(FieldRules, MessagesAreVerbatim)
 {
     const QString onChars = QStringLiteral("Název 'Zapnuto' může obsahovat pouze tyto znaky: ") + kCommand;
     const QString offChars = QStringLiteral("Název 'Vypnuto' může obsahovat pouze tyto znaky: ") + kCommand;
-    const QString onKw = QStringLiteral("Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords;
-    const QString offKw = QStringLiteral("Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords;
+    const QString onKw =
+        QStringLiteral("Název 'Zapnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords;
+    const QString offKw =
+        QStringLiteral("Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords;
     const QString onEq = QStringLiteral("Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.");
     const QString offEq = QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.");
     const QString impChars = QStringLiteral("Název 'Impuls' může obsahovat pouze tyto znaky: ") + kCommand;
@@ -37,8 +39,10 @@ TEST(FieldRules, MessagesAreVerbatim)
          {QStringLiteral("Název přechodu 'Neaktivní->Aktivní' může obsahovat pouze tyto znaky: ") + kName}},
         {RuleId::InputTransitionHL,
          {QStringLiteral("Název přechodu 'Aktivní->Neaktivní' může obsahovat pouze tyto znaky: ") + kName}},
-        {RuleId::DialogInputTransitionLH, {QStringLiteral("Název přechodu '0->1' může obsahovat pouze tyto znaky: ") + kName}},
-        {RuleId::DialogInputTransitionHL, {QStringLiteral("Název přechodu '1->0' může obsahovat pouze tyto znaky: ") + kName}},
+        {RuleId::DialogInputTransitionLH,
+         {QStringLiteral("Název přechodu '0->1' může obsahovat pouze tyto znaky: ") + kName}},
+        {RuleId::DialogInputTransitionHL,
+         {QStringLiteral("Název přechodu '1->0' může obsahovat pouze tyto znaky: ") + kName}},
         {RuleId::OutputName,
          {QStringLiteral("Název výstupu může obsahovat pouze tyto znaky: ") + kCommand,
           QStringLiteral("Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords}},
@@ -51,11 +55,14 @@ TEST(FieldRules, MessagesAreVerbatim)
         {RuleId::OutputImpulse,
          {impChars, QStringLiteral("Název 'Impuls' nesmí být prefixem názvu 'Vypnuto' ani naopak."),
           QStringLiteral("Název 'Impuls' nesmí být prefixem názvu 'Zapnuto' ani naopak."),
-          QStringLiteral("Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords}},
+          QStringLiteral("Název 'Impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")
+              + kKeywords}},
         {RuleId::DialogOutputOn, {onChars, onEq, onKw}},
         {RuleId::DialogOutputOff, {offChars, offEq, offKw}},
         {RuleId::DialogOutputImpulse,
-         {impChars, QStringLiteral("Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ") + kKeywords}},
+         {impChars,
+          QStringLiteral("Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")
+              + kKeywords}},
         {RuleId::Phone, {QStringLiteral("Telefonní číslo je špatně zadáno.")}},
         {RuleId::ServiceCentre, {QStringLiteral("Telefonní číslo servisního centra je špatně zadáno.")}},
         {RuleId::Uto, {QStringLiteral("UTO je špatně zadáno.")}},
@@ -91,7 +98,7 @@ TEST(FieldRules, ChecksRunInOrderAndStopAtTheFirstFailure)
         {RuleId::OutputOn, "ZAP", "zapni", "", 1},
         {RuleId::OutputOn, "ZAP", "VYP", "Zapnout", 2},
         {RuleId::OutputOn, "ST", "VYP", "IMP", 3},
-        {RuleId::OutputOn, "ST AV", "S", "", 0},     // characters first
+        {RuleId::OutputOn, "ST AV", "S", "", 0}, // characters first
         {RuleId::OutputOn, "", "VYP", "IMP", -1},
         {RuleId::OutputOff, "VY", "ZAP", "VYPNI", 2},
         {RuleId::OutputImpulse, "IMP", "IM", "", 1},
@@ -109,7 +116,7 @@ TEST(FieldRules, ChecksRunInOrderAndStopAtTheFirstFailure)
         {RuleId::Text, "Porucha \"A\"", "", "", 0},
         {RuleId::Phone, "603 123", "", "", 0},
         {RuleId::Phone, "603-123", "", "", 0},
-        {RuleId::Phone, "00", "", "", 0},  // becomes "+": a number needs a digit
+        {RuleId::Phone, "00", "", "", 0}, // becomes "+": a number needs a digit
         {RuleId::Phone, "+", "", "", 0},
         {RuleId::Phone, "+4", "", "", -1},
         {RuleId::ServiceCentre, "+", "", "", 0},
@@ -139,8 +146,10 @@ TEST(FieldRules, RewritesAfterPassing)
     bool latch = false;
     EXPECT_EQ(applyRule(RuleId::Phone, {QStringLiteral("0603123456"), {}, EditorSettings{}}, latch).text,
               QStringLiteral("+420603123456"));
-    EXPECT_EQ(applyRule(RuleId::Phone, {QStringLiteral("0603"), {}, EditorSettings{false, QStringLiteral("+420")}}, latch).text,
-              QStringLiteral("0603"));
+    EXPECT_EQ(
+        applyRule(RuleId::Phone, {QStringLiteral("0603"), {}, EditorSettings{false, QStringLiteral("+420")}}, latch)
+            .text,
+        QStringLiteral("0603"));
     EXPECT_EQ(applyRule(RuleId::ServiceCentre, {QStringLiteral("0603"), {}, EditorSettings{}}, latch).text,
               QStringLiteral("0603"));
     EXPECT_EQ(run(RuleId::SmsValidity, QStringLiteral("45")).text, QStringLiteral("30"));
@@ -226,9 +235,9 @@ TEST(FieldRules, MainWindowLeaveTabs)
         int tab;
     };
     const Case cases[] = {
-        {"tabAINCL1Level", 5, 5}, {"tabAINCL1Level", 2, 4}, {"tabPIN", 0, 0},  {"tabTCcentra", 0, 0},
-        {"rtPowerUp", 0, 1},      {"tabINPNazev", 3, 2},    {"tabOUTZap", 1, 3}, {"tabTC", 4, 6},
-        {"tabCITNazev", 0, 7},
+        {"tabAINCL1Level", 5, 5}, {"tabAINCL1Level", 2, 4}, {"tabPIN", 0, 0},
+        {"tabTCcentra", 0, 0},    {"rtPowerUp", 0, 1},      {"tabINPNazev", 3, 2},
+        {"tabOUTZap", 1, 3},      {"tabTC", 4, 6},          {"tabCITNazev", 0, 7},
     };
     for (const Case& k : cases) {
         bool latch = false;
@@ -239,7 +248,8 @@ TEST(FieldRules, MainWindowLeaveTabs)
         EXPECT_TRUE(r.rewrites.empty()) << k.name;
     }
     bool latch = false;
-    EXPECT_EQ(checkFieldLeave(field("tabAINCL1Level"), 5, c, e, latch).message, QStringLiteral("Číslo je chybně zadáno."));
+    EXPECT_EQ(checkFieldLeave(field("tabAINCL1Level"), 5, c, e, latch).message,
+              QStringLiteral("Číslo je chybně zadáno."));
     const FieldCheck uto = checkUtoLeave(QStringLiteral("+42a"));
     EXPECT_FALSE(uto.passed);
     EXPECT_EQ(uto.tab, kPhoneTab);

@@ -15,8 +15,8 @@ TEST(NumberRules, ParseTenthsCutsInSinglePrecision)
         float expected;
     };
     const Case cases[] = {
-        {"12,37", 12.3f}, {"12.37", 12.3f}, {"3.99", 3.9f}, {"3,99", 3.9f}, {"7", 7.0f},   {"", 0.0f},
-        {"abc", 0.0f},    {"12,3,4", 12.3f}, {"5x", 5.0f},  {",5", 0.5f},   {"100", 100.0f}, {"0,05", 0.0f},
+        {"12,37", 12.3f}, {"12.37", 12.3f},  {"3.99", 3.9f}, {"3,99", 3.9f}, {"7", 7.0f},     {"", 0.0f},
+        {"abc", 0.0f},    {"12,3,4", 12.3f}, {"5x", 5.0f},   {",5", 0.5f},   {"100", 100.0f}, {"0,05", 0.0f},
     };
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(parseTenths(QString::fromLatin1(c.text)), c.expected) << c.text;
@@ -33,18 +33,15 @@ TEST(NumberRules, AnalogBands)
         bool valid;
     };
     const Case cases[] = {
-        {"40", "10", "60", "10", true},  // bands touch at 50
-        {"40", "10", "60", "11", false}, // overlap by 1
-        {"20", "20", "80", "2", true},   // lower band reaches min
-        {"20", "40", "80", "2", false},  // below min
-        {"20", "2", "90", "10,1", false}, // above max
-        {"20", "2", "90", "10", true},
-        {"60", "0", "40", "0", false},   // CL1 above CL2
-        {"50", "0", "50", "0", true},
-        {"40,5", "9,5", "60", "10", true},
+        {"40", "10", "60", "10", true},                                    // bands touch at 50
+        {"40", "10", "60", "11", false},                                   // overlap by 1
+        {"20", "20", "80", "2", true},                                     // lower band reaches min
+        {"20", "40", "80", "2", false},                                    // below min
+        {"20", "2", "90", "10,1", false},                                  // above max
+        {"20", "2", "90", "10", true},      {"60", "0", "40", "0", false}, // CL1 above CL2
+        {"50", "0", "50", "0", true},       {"40,5", "9,5", "60", "10", true},
         {"20", "0", "34,1", "14,1", true}, // touching; in single precision 34,1 - 14,1 is not 20
-        {"20", "1,2", "22,4", "1,2", true},
-        {"20", "1,2", "22,4", "1,3", false},
+        {"20", "1,2", "22,4", "1,2", true}, {"20", "1,2", "22,4", "1,3", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(analogLevelsValid(QString::fromLatin1(c.cl1), QString::fromLatin1(c.hcl1), QString::fromLatin1(c.cl2),
@@ -86,19 +83,13 @@ TEST(NumberRules, PowerSavePairs)
         const char* m2;
     };
     const Case cases[] = {
-        {true, "1", "75", "2", "15"},
-        {true, "0", "3", "0", "5"},
-        {false, "0", "3", "0", "5"},
+        {true, "1", "75", "2", "15"},     {true, "0", "3", "0", "5"},       {false, "0", "3", "0", "5"},
         {false, "500", "3", "465", "3"}, // hours clamp; minutes only guarded when hours are 0
-        {true, "0", "60", "1", "0"},      // the carry lifts the 5-minute minimum
-        {true, "0", "120", "2", "0"},
-        {true, "465", "75", "465", "15"}, // the carry cannot pass 465 h
-        {true, "1", "99999", "465", "2"}, // minutes clamp to 27962 = 466 h 2 min
-        {false, "1,9", "0", "1", "0"},
-        {false, "abc", "70", "0", "59"},  // no number: 0 h, minutes into 5..59
-        {true, "2", "x", "2", "0"},
-        {true, "0", "0", "0", "5"},
-        {false, "0", "", "0", "5"},
+        {true, "0", "60", "1", "0"},     // the carry lifts the 5-minute minimum
+        {true, "0", "120", "2", "0"},     {true, "465", "75", "465", "15"}, // the carry cannot pass 465 h
+        {true, "1", "99999", "465", "2"},                                   // minutes clamp to 27962 = 466 h 2 min
+        {false, "1,9", "0", "1", "0"},    {false, "abc", "70", "0", "59"},  // no number: 0 h, minutes into 5..59
+        {true, "2", "x", "2", "0"},       {true, "0", "0", "0", "5"},       {false, "0", "", "0", "5"},
     };
     for (const Case& c : cases) {
         const PowerSavePair in{QString::fromLatin1(c.h), QString::fromLatin1(c.m)};
@@ -117,14 +108,14 @@ TEST(NumberRules, SingleFieldRewrites)
         const char* out;
     };
     const Case cases[] = {
-        {normalizeImpulseLength, "0", "0,1"},   {normalizeImpulseLength, "30", "25,5"},
-        {normalizeImpulseLength, "2,57", "2,5"}, {normalizeImpulseLength, "2.57", "2,5"},
-        {normalizeImpulseLength, "12", "12"},    {normalizeSmsValidity, "0", "1"},
-        {normalizeSmsValidity, "45", "30"},      {normalizeSmsValidity, "05", "05"},
-        {normalizeSmsValidity, "30", "30"},      {normalizeAnalogPercent, "150", "100"},
+        {normalizeImpulseLength, "0", "0,1"},      {normalizeImpulseLength, "30", "25,5"},
+        {normalizeImpulseLength, "2,57", "2,5"},   {normalizeImpulseLength, "2.57", "2,5"},
+        {normalizeImpulseLength, "12", "12"},      {normalizeSmsValidity, "0", "1"},
+        {normalizeSmsValidity, "45", "30"},        {normalizeSmsValidity, "05", "05"},
+        {normalizeSmsValidity, "30", "30"},        {normalizeAnalogPercent, "150", "100"},
         {normalizeAnalogPercent, "12,37", "12,3"}, {normalizeAnalogPercent, "12.37", "12,3"},
-        {normalizeAnalogPercent, "3.99", "3,9"}, {normalizeAnalogPercent, "100", "100"},
-        {normalizeAnalogPercent, "0,0", "0"},    {normalizeAnalogPercent, "99,99", "99,9"},
+        {normalizeAnalogPercent, "3.99", "3,9"},   {normalizeAnalogPercent, "100", "100"},
+        {normalizeAnalogPercent, "0,0", "0"},      {normalizeAnalogPercent, "99,99", "99,9"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.rewrite(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
@@ -148,9 +139,9 @@ TEST(NumberRules, DialogLevelsLandOnTheStoredGrid)
         const char* out;
     };
     const Case cases[] = {
-        {false, &percent, "20", "20"},  {false, &percent, "150", "100"}, {false, &percent, "-3", "0"},
-        {false, &percent, "33,3", "33,3"}, {false, &battery, "12", "12"}, {false, &flat, "7", "7"},
-        {true, &percent, "2", "2"},     {true, &percent, "80", "49,8"},    {true, &flat, "1", "1"},
+        {false, &percent, "20", "20"},     {false, &percent, "150", "100"}, {false, &percent, "-3", "0"},
+        {false, &percent, "33,3", "33,3"}, {false, &battery, "12", "12"},   {false, &flat, "7", "7"},
+        {true, &percent, "2", "2"},        {true, &percent, "80", "49,8"},  {true, &flat, "1", "1"},
     };
     for (const Case& c : cases) {
         const QString in = QString::fromLatin1(c.in);

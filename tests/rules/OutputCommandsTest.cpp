@@ -73,9 +73,10 @@ TEST(OutputCommands, MessagesNameTheRow)
 {
     const auto name = checkOutputCommands(withOutputs({{2, {"SVET", "", "", ""}}, {5, {"SVETLO", "", "", ""}}}));
     ASSERT_TRUE(name);
-    EXPECT_EQ(name->message,
-              QStringLiteral("Název výstupu 'O3' není správně zadán. Jména výstupů se nesmějí shodovat a ani být "
-                             "předponou jiného názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno."));
+    EXPECT_EQ(
+        name->message,
+        QStringLiteral("Název výstupu 'O3' není správně zadán. Jména výstupů se nesmějí shodovat a ani být "
+                       "předponou jiného názvu výstupu. EEPROM nelze naprogramovat dokud toto nebude odstraněno."));
 
     const auto on = checkOutputCommands(withOutputs({{0, {"A", "ZAP", "", "zapni"}}}));
     ASSERT_TRUE(on);

@@ -14,14 +14,15 @@ QStringList lines(const std::vector<SettingsFinding>& findings)
 {
     QStringList out;
     for (const auto& f : findings)
-        out << f.label + QStringLiteral(" ") + (f.field ? QString::fromLatin1(f.field->name) : QString()) + QStringLiteral(": ")
-                + f.message;
+        out << f.label + QStringLiteral(" ") + (f.field ? QString::fromLatin1(f.field->name) : QString())
+                + QStringLiteral(": ") + f.message;
     return out;
 }
 
 TEST(SettingsCheck, DefaultsPass)
 {
-    EXPECT_TRUE(checkSettings(DeviceConfig{}).empty()) << lines(checkSettings(DeviceConfig{})).join(u'\n').toStdString();
+    EXPECT_TRUE(checkSettings(DeviceConfig{}).empty())
+        << lines(checkSettings(DeviceConfig{})).join(u'\n').toStdString();
 }
 
 TEST(SettingsCheck, ReportsEveryRejectedFieldOnItsOwn)
@@ -29,12 +30,12 @@ TEST(SettingsCheck, ReportsEveryRejectedFieldOnItsOwn)
     DeviceConfig c;
     c.tabPIN = QStringLiteral("12a");
     c.tabINPZap[1] = QStringLiteral("ZAP");
-    c.tabINPVyp[1] = QStringLiteral("zap");   // both partners report: no latch between fields here
-    c.tabOUTNazev[6] = QStringLiteral("x y"); // a hidden output row is still stored and checked
-    c.tabTCPrijem[4] = true;                  // right without a number: unticked, never refused
-    c.tabCITNazev[1] = QString(101, u'a');    // over the typing limit
-    c.tabAINHCL1Level[7] = QStringLiteral("5"); // BAT 0..27: CL1 0 - 5 is below the range: a warning
-    c.tabDobaPlatnostiSMS = QStringLiteral("45"); // only rewritten, never reported
+    c.tabINPVyp[1] = QStringLiteral("zap");        // both partners report: no latch between fields here
+    c.tabOUTNazev[6] = QStringLiteral("x y");      // a hidden output row is still stored and checked
+    c.tabTCPrijem[4] = true;                       // right without a number: unticked, never refused
+    c.tabCITNazev[1] = QString(101, u'a');         // over the typing limit
+    c.tabAINHCL1Level[7] = QStringLiteral("5");    // BAT 0..27: CL1 0 - 5 is below the range: a warning
+    c.tabDobaPlatnostiSMS = QStringLiteral("45");  // only rewritten, never reported
     c.tabJmenoStanice = QStringLiteral("Vrt → 7"); // outside the station's code page
     c.rtPowerUp = QStringLiteral("Ω");
     c.tabINPLH[0] = QStringLiteral("Zap 🙂");
@@ -43,20 +44,23 @@ TEST(SettingsCheck, ReportsEveryRejectedFieldOnItsOwn)
     const auto f = checkSettings(c);
     const QStringList got = lines(f);
     const QStringList expected = {
-        QStringLiteral("tabJmenoStanice tabJmenoStanice: ") + outsideCodePageMessage(QStringLiteral("Název stanice"), QStringLiteral("→")),
+        QStringLiteral("tabJmenoStanice tabJmenoStanice: ")
+            + outsideCodePageMessage(QStringLiteral("Název stanice"), QStringLiteral("→")),
         QStringLiteral("tabPIN tabPIN: PIN je špatně zadán."),
         QStringLiteral("rtPowerUp rtPowerUp: ")
             + outsideCodePageMessage(QStringLiteral("Síťové napájení: text hlášení při zapnutí"), QStringLiteral("Ω")),
         QStringLiteral("I2 tabINPVyp: Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'."),
         QStringLiteral("I2 tabINPZap: Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'."),
-        QStringLiteral("I1 tabINPLH: ") + outsideCodePageMessage(QStringLiteral("I1 Text zprávy při přechodu 0->1"), QStringLiteral("🙂")),
+        QStringLiteral("I1 tabINPLH: ")
+            + outsideCodePageMessage(QStringLiteral("I1 Text zprávy při přechodu 0->1"), QStringLiteral("🙂")),
         QStringLiteral("O7 tabOUTNazev: Název výstupu může obsahovat pouze tyto znaky: "
                        "_0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"),
         QStringLiteral("A6 tabAINNazev: Text může obsahovat pouze tyto znaky: ") + TextChars.toString(),
         QStringLiteral("C2 tabCITNazev: ") + tooLongMessage(101, 100),
     };
     EXPECT_EQ(got, expected) << got.join(u'\n').toStdString();
-    EXPECT_EQ(lines(settingsWarnings(c)), QStringList{QStringLiteral("BAT : Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.")});
+    EXPECT_EQ(lines(settingsWarnings(c)),
+              QStringList{QStringLiteral("BAT : Hodnoty CL1, HCL1, CL2, HCL2 jsou chybně zadány.")});
 }
 
 TEST(SettingsCheck, OutputCrossCheckComesLast)
@@ -87,11 +91,11 @@ TEST(SettingsCheck, RewritesAreAppliedAndListedAsTheEditorWould)
     const Case cases[] = {
         {"tabDobaPlatnostiSMS", 0, "45", "30"},
         {"eePSOnH", 0, "0", nullptr},
-        {"eePSOnM", 0, "0", "5"},        // no hours: at least 5 minutes
-        {"eePSOffH", 0, "1", "2"},       // whole hours carried out of the minutes
+        {"eePSOnM", 0, "0", "5"},  // no hours: at least 5 minutes
+        {"eePSOffH", 0, "1", "2"}, // whole hours carried out of the minutes
         {"eePSOffM", 0, "75", "15"},
         {"tabTC", 0, "0602909909", "+420602909909"},
-        {"tabTC", 1, "00", nullptr},     // becomes "+", which is refused: left for check to report
+        {"tabTC", 1, "00", nullptr},               // becomes "+", which is refused: left for check to report
         {"tabTCcentra", 0, "0602909909", nullptr}, // the service centre never takes the UTO prefix
         {"tabAINCL1Level", 2, "150", "100"},
         {"tabAINHCL1Level", 3, "12.37", "12,3"},
@@ -104,16 +108,17 @@ TEST(SettingsCheck, RewritesAreAppliedAndListedAsTheEditorWould)
     QStringList listed;
     for (const FieldRewrite& r : applyFieldRewrites(c))
         listed << rewriteText(r);
-    EXPECT_EQ(listed, QStringList({
-                          QStringLiteral("eePSOnM: '0' → '5'"),
-                          QStringLiteral("eePSOffM: '75' → '15'"),
-                          QStringLiteral("eePSOffH: '1' → '2'"),
-                          QStringLiteral("tabDobaPlatnostiSMS: '45' → '30'"),
-                          QStringLiteral("O1 tabOUTimpulsLEN: '30' → '25,5'"),
-                          QStringLiteral("A3 tabAINCL1Level: '150' → '100'"),
-                          QStringLiteral("A4 tabAINHCL1Level: '12.37' → '12,3'"),
-                          QStringLiteral("T1 tabTC: '0602909909' → '+420602909909'"),
-                      }))
+    EXPECT_EQ(listed,
+              QStringList({
+                  QStringLiteral("eePSOnM: '0' → '5'"),
+                  QStringLiteral("eePSOffM: '75' → '15'"),
+                  QStringLiteral("eePSOffH: '1' → '2'"),
+                  QStringLiteral("tabDobaPlatnostiSMS: '45' → '30'"),
+                  QStringLiteral("O1 tabOUTimpulsLEN: '30' → '25,5'"),
+                  QStringLiteral("A3 tabAINCL1Level: '150' → '100'"),
+                  QStringLiteral("A4 tabAINHCL1Level: '12.37' → '12,3'"),
+                  QStringLiteral("T1 tabTC: '0602909909' → '+420602909909'"),
+              }))
         << listed.join(u'\n').toStdString();
     for (const Case& k : cases)
         EXPECT_EQ(textOf(c, *findField(k.field), k.index), QString::fromUtf8(k.stored ? k.stored : k.typed))
@@ -127,8 +132,8 @@ TEST(SettingsCheck, RewritesAreAppliedAndListedAsTheEditorWould)
 
 TEST(SettingsCheck, TooLongTextsCountTheirCharactersInCzech)
 {
-    const std::pair<int, const char*> cases[] = {
-        {1, "1 znak,"}, {2, "2 znaky,"}, {4, "4 znaky,"}, {5, "5 znaků,"}, {22, "22 znaků,"}, {101, "101 znaků,"}};
+    const std::pair<int, const char*> cases[] = {{1, "1 znak,"},  {2, "2 znaky,"},   {4, "4 znaky,"},
+                                                 {5, "5 znaků,"}, {22, "22 znaků,"}, {101, "101 znaků,"}};
     for (const auto& [n, words] : cases)
         EXPECT_TRUE(tooLongMessage(n, 0).contains(QStringLiteral("má ") + QString::fromUtf8(words)))
             << tooLongMessage(n, 0).toStdString();

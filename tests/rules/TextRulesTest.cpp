@@ -35,12 +35,12 @@ TEST(CharacterSets, HasOnlyAllowedChars)
     const Case cases[] = {
         {u"", CommandChars, true},
         {u"ZAP_1", CommandChars, true},
-        {u"ZAP 1", CommandChars, false},      // blanks split the station's SMS words
+        {u"ZAP 1", CommandChars, false}, // blanks split the station's SMS words
         {u"Zap 1", NameChars, true},
-        {u"Stav \"A\"", TextChars, false},    // the double quote ends a text in the station
+        {u"Stav \"A\"", TextChars, false}, // the double quote ends a text in the station
         {u"Stav ~", NameChars, false},
         {u"Stav ~", TextChars, true},
-        {u"Čerpadlo", TextChars, false},      // no diacritics anywhere
+        {u"Čerpadlo", TextChars, false}, // no diacritics anywhere
         {u"+420123", PhoneChars, true},
         {u"123 456", PhoneChars, false},
         {u"123-456", PhoneChars, false},
@@ -49,7 +49,8 @@ TEST(CharacterSets, HasOnlyAllowedChars)
         {u"1-2", DecimalChars, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(hasOnlyAllowedChars(QString::fromUtf16(c.text), c.set), c.ok) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(hasOnlyAllowedChars(QString::fromUtf16(c.text), c.set), c.ok)
+            << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(KeywordRule, ReservedKeywords)
@@ -59,11 +60,11 @@ TEST(KeywordRule, ReservedKeywords)
         bool passes;
     };
     const Case cases[] = {
-        {"", true},       {"S", false},      {"s", false},     {"st", false},      {"St", false},
-        {"stav", false},  {"STATE", false},  {"Noba", false},  {"NOB", false},     {"jmeno", false},
+        {"", true},        {"S", false},      {"s", false},     {"st", false},      {"St", false},
+        {"stav", false},   {"STATE", false},  {"Noba", false},  {"NOB", false},     {"jmeno", false},
         {"Shutdo", false}, {"nezpet", false}, {"B", false},     {"J", false},       {"N", false},
-        {"R", false},     {"Z", false},      {"STAVY", true},  {"NEZPETX", true},  {"ZPETX", true},
-        {"A", true},      {"X1", true},      {"STATES", true}, {"JMENOVKA", true}, {"T", true},
+        {"R", false},      {"Z", false},      {"STAVY", true},  {"NEZPETX", true},  {"ZPETX", true},
+        {"A", true},       {"X1", true},      {"STATES", true}, {"JMENOVKA", true}, {"T", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(passesKeywordRule(QString::fromLatin1(c.name), ReservedKeywords), c.passes) << c.name;
@@ -92,8 +93,8 @@ TEST(KeywordRule, IsPrefixOfEachOther)
         bool prefix;
     };
     const Case cases[] = {
-        {"ZAP", "zapni", true}, {"zapni", "ZAP", true}, {"AB", "ab", true}, {"ZAP", "VYP", false},
-        {"ZAPNI", "ZAPNU", false}, {"", "ZAP", false},  {"ZAP", "", false}, {"", "", false},
+        {"ZAP", "zapni", true},    {"zapni", "ZAP", true}, {"AB", "ab", true}, {"ZAP", "VYP", false},
+        {"ZAPNI", "ZAPNU", false}, {"", "ZAP", false},     {"ZAP", "", false}, {"", "", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(isPrefixOfEachOther(QString::fromLatin1(c.a), QString::fromLatin1(c.b)), c.prefix)

@@ -37,7 +37,8 @@ TEST(StationCore, RefusesWritesIntoItsOwnAreaAndBeyondItsMemory)
     struct Case {
         int address;
         bool accepted;
-    } cases[] = {{0, true}, {56, true}, {60, false}, {64, false}, {120, false}, {128, true}, {504, true}, {505, false}, {512, false}, {65528, false}};
+    } cases[] = {{0, true},   {56, true},  {60, false},  {64, false},  {120, false},
+                 {128, true}, {504, true}, {505, false}, {512, false}, {65528, false}};
     for (const auto& c : cases) {
         const QByteArray reply = station.receive(writeRequest(c.address, '7'));
         EXPECT_EQ(reply == frame(QByteArray(1, char(0x85))), c.accepted) << c.address;
@@ -51,8 +52,19 @@ TEST(StationCore, RefusesWritesIntoItsOwnAreaAndBeyondItsMemory)
 TEST(StationCore, AnswersIdentificationAndIgnoresDamagedFrames)
 {
     StationCore station({{130, 211, 25}, 1, 12, 4, 32});
-    EXPECT_EQ(station.receive(frame(QByteArray(1, 0x02))), frame(QByteArray("\x82" "28" "3D" "91" "C0" "10", 11)));
-    EXPECT_EQ(station.receive(frame(QByteArray(1, 0x03))), frame(QByteArray("\x83" "40" "02", 5)));
+    EXPECT_EQ(station.receive(frame(QByteArray(1, 0x02))),
+              frame(QByteArray("\x82"
+                               "28"
+                               "3D"
+                               "91"
+                               "C0"
+                               "10",
+                               11)));
+    EXPECT_EQ(station.receive(frame(QByteArray(1, 0x03))),
+              frame(QByteArray("\x83"
+                               "40"
+                               "02",
+                               5)));
     QByteArray bad = frame(QByteArray(1, 0x01));
     bad[1] = 0x05;
     EXPECT_TRUE(station.receive(bad).isEmpty());

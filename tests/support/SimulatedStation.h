@@ -15,7 +15,7 @@
 namespace torval::test {
 
 struct SimulatedStation {
-    explicit SimulatedStation(StationIdentity id = {}) : station(id) {}
+    explicit SimulatedStation(StationIdentity id = {}) : station(id) { }
 
     // Requests with this command the station has received.
     [[nodiscard]] int sent(std::uint8_t command) const

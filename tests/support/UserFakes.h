@@ -22,9 +22,9 @@ struct Shown {
 
 class FakePrompts : public Prompts {
 public:
-    std::vector<Shown> all;   // messages and questions, in the order asked
-    std::vector<Shown> shown; // the messages alone
-    std::vector<Shown> asked; // the questions alone
+    std::vector<Shown> all;     // messages and questions, in the order asked
+    std::vector<Shown> shown;   // the messages alone
+    std::vector<Shown> asked;   // the questions alone
     std::deque<Answer> answers; // answers in turn; then `otherwise`
     Answer otherwise = Answer::No;
     std::function<void()> onMessage; // runs while the message is "open"
@@ -86,10 +86,10 @@ private:
 
 class FakeBusy : public BusyIndicator {
 public:
-    bool cancel = false;  // Storno pressed
+    bool cancel = false; // Storno pressed
     bool visible = false;
-    QStringList texts;    // every text shown, in turn
-    QStringList log;      // "show:TEXT[ +Storno]", each new text, "hide"
+    QStringList texts; // every text shown, in turn
+    QStringList log;   // "show:TEXT[ +Storno]", each new text, "hide"
     std::vector<std::pair<int, int>> progress;
 
     void showBusy(const QString& text, bool withStorno) override

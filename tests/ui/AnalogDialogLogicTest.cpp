@@ -1,5 +1,5 @@
-#include "model/SettingsDocument.h"
 #include "ui/AnalogDialogLogic.h"
+#include "model/SettingsDocument.h"
 #include "support/UserFakes.h"
 
 #include <gtest/gtest.h>
@@ -54,10 +54,15 @@ TEST_F(AnalogFixture, LeavingLevelsAndHysteresesShowsWhatTheStationStores)
         const char* shown;
     };
     const Case cases[] = {
-        {T::CL1Level, "150", "100"}, {T::CL1Level, "12,34", "12,2"}, {T::CL2Level, "20", "20"},
-        {T::CL2Level, "-5", "0"},    {T::CL1Level, "abc", "0"},      {T::HCL1Level, "2", "2"},
+        {T::CL1Level, "150", "100"},
+        {T::CL1Level, "12,34", "12,2"},
+        {T::CL2Level, "20", "20"},
+        {T::CL2Level, "-5", "0"},
+        {T::CL1Level, "abc", "0"},
+        {T::HCL1Level, "2", "2"},
         // Half the span is the widest band: 50 is stored as byte 127, read back as 49,8.
-        {T::HCL2Level, "150", "49,8"}, {T::HCL1Level, "x", "0"},
+        {T::HCL2Level, "150", "49,8"},
+        {T::HCL1Level, "x", "0"},
     };
     logic.open(0);
     for (const Case& k : cases) {
@@ -91,7 +96,7 @@ TEST_F(AnalogFixture, OkChecksTheLevels)
         bool accepted;
     };
     const Case cases[] = {
-        {"20", "2", "80", "2", true},   {"20", "20", "80", "2", true},  {"20", "40", "80", "2", false},
+        {"20", "2", "80", "2", true},    {"20", "20", "80", "2", true},  {"20", "40", "80", "2", false},
         {"40", "20", "60", "20", false}, {"40", "20", "80", "20", true}, {"40", "10", "60", "11", false},
         {"90", "2", "80", "2", false},
     };
@@ -177,7 +182,8 @@ TEST_F(AnalogFixture, StornoLeavesRowAndMaskUnchanged)
 TEST_F(AnalogFixture, OkCopiesEveryFieldOfTheRow)
 {
     logic.open(7);
-    const QString texts[] = {"BATERIE", "slaba", "ok", "plna", "10", "1", "20", "1", "roste", "klesla", "nabita", "vybiji"};
+    const QString texts[] = {"BATERIE", "slaba", "ok",    "plna",   "10",     "1",
+                             "20",      "1",     "roste", "klesla", "nabita", "vybiji"};
     for (int i = 0; i < AnalogDialogLogic::kTextCount; ++i)
         logic.setText(static_cast<T>(i), texts[i]);
     logic.setFlag(F::Prc, true);

@@ -3,8 +3,8 @@
 // TORVAL_SCREENSHOT_DIR to also save a picture of each dialog.
 
 #include "model/SettingsDocument.h"
-#include "ui/AnalogDialog.h"
 #include "support/UserFakes.h"
+#include "ui/AnalogDialog.h"
 #include "ui/GraphWidget.h"
 #include "ui/InputDialog.h"
 #include "ui/OutputDialog.h"
@@ -224,7 +224,8 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
         typeInto(d.edit(T::CL1Level), "12,34");
         leave(d.edit(T::HCL1Level));
         EXPECT_EQ(d.edit(T::CL1Level)->text(), "12,2");
-        for (auto [t, v] : {std::pair{T::CL1Level, "40"}, {T::HCL1Level, "20"}, {T::CL2Level, "60"}, {T::HCL2Level, "20"}})
+        for (auto [t, v] :
+             {std::pair{T::CL1Level, "40"}, {T::HCL1Level, "20"}, {T::CL2Level, "60"}, {T::HCL2Level, "20"}})
             d.edit(t)->setText(v);
         d.edit(T::StateL)->setText("nizky");
         d.edit(T::StateM)->setText("normal");
@@ -239,7 +240,8 @@ TEST(AnalogDialogWidget, OkRefusesOverlapThenCopiesStornoNothing)
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(d.edit(T::CL1Level)->hasFocus());
 
-        for (auto [t, v] : {std::pair{T::CL1Level, "20"}, {T::HCL1Level, "2"}, {T::CL2Level, "80"}, {T::HCL2Level, "2"}})
+        for (auto [t, v] :
+             {std::pair{T::CL1Level, "20"}, {T::HCL1Level, "2"}, {T::CL2Level, "80"}, {T::HCL2Level, "2"}})
             d.edit(t)->setText(v);
         d.box(F::CL1UpEvent)->setChecked(true);
         d.box(F::AlarmCL1Up)->setChecked(true);
@@ -328,7 +330,8 @@ TEST(EditDialogWidgets, OpenInTheFirstFieldAndTabFollowsTheLayout)
             const QRect b(walked[i]->mapTo(d, QPoint()), walked[i]->size());
             rightmost = std::max(rightmost, a.right());
             const bool sameRow = std::abs(a.center().y() - b.center().y()) <= 6;
-            const bool inOrder = sameRow ? b.left() > a.left() : (b.center().y() > a.center().y() || b.left() > rightmost);
+            const bool inOrder =
+                sameRow ? b.left() > a.left() : (b.center().y() > a.center().y() || b.left() > rightmost);
             EXPECT_TRUE(inOrder) << i << ": " << walked[i]->metaObject()->className();
         }
         d->reject();

@@ -25,9 +25,10 @@ struct FieldBinderTest : ::testing::Test {
     FakePrompts prompts;
     std::vector<int> tabsShown;
     std::vector<std::pair<RowDialog, int>> dialogsOpened;
-    FieldBinder binder{doc, FieldBinder::Hooks{[this]() -> Prompts& { return prompts; },
-                                               [this](int tab) { tabsShown.push_back(tab); },
-                                               [this](RowDialog d, int row) { dialogsOpened.emplace_back(d, row); }}};
+    FieldBinder binder{doc,
+                       FieldBinder::Hooks{[this]() -> Prompts& { return prompts; },
+                                          [this](int tab) { tabsShown.push_back(tab); },
+                                          [this](RowDialog d, int row) { dialogsOpened.emplace_back(d, row); }}};
 };
 
 // Each kind of bound widget shows what the document holds, whoever set it, and

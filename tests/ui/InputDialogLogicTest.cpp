@@ -1,6 +1,6 @@
+#include "ui/InputDialogLogic.h"
 #include "model/SettingsDocument.h"
 #include "support/UserFakes.h"
-#include "ui/InputDialogLogic.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +102,8 @@ TEST_F(InputFixture, DialogRulesWithTheirMessages)
         QString messageStart; // empty: passes
     };
     const Case cases[] = {
-        {T::Nazev, "st", "", "", QStringLiteral("Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): STATE;")},
+        {T::Nazev, "st", "", "",
+         QStringLiteral("Název vstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): STATE;")},
         {T::Nazev, "Čerpadlo", "", "", QStringLiteral("Název vstupu může obsahovat pouze tyto znaky: ")},
         {T::Nazev, "STAVY", "", "", {}},
         {T::Vyp, "zap", "ZAP", "zap", QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.")},

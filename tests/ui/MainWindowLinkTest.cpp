@@ -3,11 +3,11 @@
 #include "link/StationLink.h"
 #include "model/EepromImage.h"
 #include "model/SettingsDocument.h"
+#include "platform/PortRouterLine.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
 #include "ui/MainWindow.h"
-#include "platform/PortRouterLine.h"
 
 #include <QComboBox>
 #include <QLabel>

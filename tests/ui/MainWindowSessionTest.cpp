@@ -2,44 +2,44 @@
 // changed-settings state and its questions, files opened by name or by drop,
 // and the comparison with the station before a write.
 
-#include "ui/MainWindowTestSupport.h"
 #include "ui/CompareView.h"
 #include "ui/HistoryWindow.h"
+#include "ui/MainWindowTestSupport.h"
 
+#include "commands/CommandMessages.h"
 #include "link/LinkMessages.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
 #include "model/ImageDecoder.h"
+#include "model/SettingsDiff.h"
 #include "model/SettingsDocument.h"
+#include "platform/PortRouterLine.h"
 #include "station/DemoStation.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "commands/CommandMessages.h"
-#include "model/SettingsDiff.h"
 #include "ui/MainWindow.h"
-#include "platform/PortRouterLine.h"
 
+#include "rules/NumberRules.h"
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
-#include <QTimer>
-#include "rules/NumberRules.h"
 #include <QDropEvent>
-#include <QLabel>
-#include <QTableWidget>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QComboBox>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -320,7 +320,8 @@ TEST_F(MainWindowSessionTest, ThePortChosenLastIsSelectedAtTheNextStart)
     next.rememberIn(&kept);
     EXPECT_EQ(next.selectedPort(), QStringLiteral("COM 3"));
     EXPECT_EQ(next.findChild<QComboBox*>(QStringLiteral("Jazyk"))->currentData().toString(), QStringLiteral("en"));
-    EXPECT_EQ(kept.allKeys(), (QStringList{QStringLiteral("language"), QStringLiteral("port")})) << "nothing else is remembered yet";
+    EXPECT_EQ(kept.allKeys(), (QStringList{QStringLiteral("language"), QStringLiteral("port")}))
+        << "nothing else is remembered yet";
     next.rememberIn(nullptr);
 }
 
@@ -345,9 +346,10 @@ TEST_F(MainWindowSessionTest, CompareListsWhatAWriteWouldChangeAndLeavesTheEdito
     ASSERT_NE(view, nullptr);
     auto* table = view->findChild<QTableWidget*>(QStringLiteral("tblRozdily"));
     table->selectAll();
-    EXPECT_EQ(view->selectedText(), QStringLiteral("Všeobecné\t\tNázev stanice\t\"%1\"\t\"VODOJEM\"\n"
-                                                   "Dig. vstupy\tI3\tNázev\t\"%2\"\t\"VRATA\"\n")
-                                        .arg(stationName, input3));
+    EXPECT_EQ(view->selectedText(),
+              QStringLiteral("Všeobecné\t\tNázev stanice\t\"%1\"\t\"VODOJEM\"\n"
+                             "Dig. vstupy\tI3\tNázev\t\"%2\"\t\"VRATA\"\n")
+                  .arg(stationName, input3));
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), view->selectedText()) << "Ctrl+C copies the selected lines";
     EXPECT_EQ(doc.config(), edited);
@@ -401,7 +403,8 @@ TEST_F(MainWindowSessionTest, EachKindOfChangeIsOneStepToUndoAndRedo)
              EXPECT_EQ(doc.config().tabDobaPlatnostiSMS, normalizeSmsValidity(QStringLiteral("99")));
          },
          false},
-        {"check box", [this] { static_cast<QCheckBox*>(window.fieldWidget(field(FieldId::tabINPZpr), 2))->click(); }, false},
+        {"check box", [this] { static_cast<QCheckBox*>(window.fieldWidget(field(FieldId::tabINPZpr), 2))->click(); },
+         false},
         {"dialog OK",
          [this] {
              QTimer::singleShot(0, [] {

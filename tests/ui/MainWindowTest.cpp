@@ -8,13 +8,13 @@
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QComboBox>
-#include <QSerialPortInfo>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSerialPortInfo>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -24,8 +24,8 @@
 #include <set>
 
 using namespace torval;
-using torval::test::moveFocus;
 using torval::test::FakePrompts;
+using torval::test::moveFocus;
 using torval::test::settle;
 
 namespace {
@@ -137,7 +137,8 @@ TEST(GridTables, EveryRowFieldOfAGridTabHasOneColumn)
         if (c.field)
             ++columns[*c.field];
     // The alarm masks are set in the row dialogs only.
-    const std::set<FieldId> dialogOnly = {FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm, FieldId::eeMaskAInAlarm};
+    const std::set<FieldId> dialogOnly = {FieldId::eeMaskDInLHAlarm, FieldId::eeMaskDInHLAlarm,
+                                          FieldId::eeMaskAInAlarm};
     for (const FieldDef& f : configFields()) {
         if (f.count > 1) {
             EXPECT_EQ(columns[f.id], dialogOnly.count(f.id) ? 0 : 1) << f.name;
@@ -147,7 +148,7 @@ TEST(GridTables, EveryRowFieldOfAGridTabHasOneColumn)
 
 TEST_F(MainWindowTest, PowerSavingControlsFollowTheOption)
 {
-    const QStringList controls = {"lblPSOn1", "lblPSOn2", "lblPSOn3", "eePSOnH", "eePSOnM", "lblPSOff1",
+    const QStringList controls = {"lblPSOn1",  "lblPSOn2",  "lblPSOn3", "eePSOnH",  "eePSOnM",   "lblPSOff1",
                                   "lblPSOff2", "lblPSOff3", "eePSOffH", "eePSOffM", "opSuperPS", "opPSOutOff"};
     auto enabledCount = [&] {
         int n = 0;
@@ -232,7 +233,7 @@ TEST_F(MainWindowTest, RejectedLevelShowsTheMessageBringsItsTabAndKeepsTheText)
         window.showTab(0);
         edit(QStringLiteral("tabJmenoStanice"))->setFocus(Qt::OtherFocusReason);
         settle();
-                ASSERT_EQ(prompts.all.size(), 1u) << c.row;
+        ASSERT_EQ(prompts.all.size(), 1u) << c.row;
         EXPECT_EQ(prompts.all[0].text, QStringLiteral("Číslo je chybně zadáno."));
         EXPECT_EQ(prompts.all[0].icon, Icon::Error);
         EXPECT_EQ(currentTab(), c.tab);
@@ -433,8 +434,9 @@ TEST_F(MainWindowTest, AboutWindowShowsTheVersions)
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("Informace o programu TORVAL"));
     const QString text = about->findChild<QLabel*>(QStringLiteral("Text"))->text();
-    EXPECT_EQ(text, QStringLiteral("TORVAL verze 1.0\nVerze procesoru zařízení 1.0 a vyšší\nVerze komunikačního "
-                                   "protokolu 1.15"));
+    EXPECT_EQ(text,
+              QStringLiteral("TORVAL verze 1.0\nVerze procesoru zařízení 1.0 a vyšší\nVerze komunikačního "
+                             "protokolu 1.15"));
     EXPECT_EQ(about->findChild<QPushButton*>(QStringLiteral("blZavrit"))->text(), QStringLiteral("&Zavřít"));
 }
 
@@ -470,9 +472,9 @@ TEST_F(MainWindowTest, EveryCheckedFieldIsCheckedHoweverItIsLeft)
         if (f.kind != FieldKind::Text || rule == RuleId::None)
             continue;
         for (int i = 0; i < f.count; ++i)
-            targets.push_back({f.count == 1 ? QString::fromLatin1(f.name)
-                                            : QStringLiteral("%1_%2").arg(QLatin1String(f.name)).arg(i),
-                               rule, f.tabFor(i)});
+            targets.push_back(
+                {f.count == 1 ? QString::fromLatin1(f.name) : QStringLiteral("%1_%2").arg(QLatin1String(f.name)).arg(i),
+                 rule, f.tabFor(i)});
     }
 
     enum class Leave { Tab, Click };

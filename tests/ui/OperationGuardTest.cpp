@@ -5,20 +5,20 @@
 
 #include "ui/MainWindowTestSupport.h"
 
+#include "commands/CommandMessages.h"
+#include "files/SettingsFile.h"
 #include "link/StationLink.h"
 #include "model/ConfigFields.h"
 #include "model/EepromImage.h"
 #include "model/ImageEncoder.h"
 #include "model/SettingsDocument.h"
+#include "platform/PortRouterLine.h"
 #include "station/DemoStation.h"
 #include "station/SimulatedEventPump.h"
 #include "station/StationCore.h"
 #include "station/VirtualSerialLine.h"
-#include "commands/CommandMessages.h"
-#include "files/SettingsFile.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "platform/PortRouterLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,13 +37,26 @@ using namespace torval;
 namespace {
 
 // The frame controls that must wait while a command runs.
-const char* const kGuarded[] = {"tabPort", "btDEA",  "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave",
-                                "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"};
+const char* const kGuarded[] = {"tabPort", "btDEA",    "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave",
+                                "btTisk",  "btNahled", "btPorovnat", "btKonec",    "btInformace",  "tabINPbt_0"};
 
 enum class Transfer { Write, Read };
 
 // What the technician tries in the middle of the transfer.
-enum class Intruder { FileLoad, FileSave, StationLoad, StationSave, LinkButton, Print, ExitButton, CloseBox, PortList, About, RowDialog, TypeField };
+enum class Intruder {
+    FileLoad,
+    FileSave,
+    StationLoad,
+    StationSave,
+    LinkButton,
+    Print,
+    ExitButton,
+    CloseBox,
+    PortList,
+    About,
+    RowDialog,
+    TypeField
+};
 
 struct Case {
     Transfer transfer;
@@ -100,7 +113,9 @@ protected:
         case Intruder::CloseBox: closed = window.close(); break;
         case Intruder::PortList: QTest::keyClick(named("tabPort"), Qt::Key_Up); break;
         case Intruder::About: click("btInformace"); break;
-        case Intruder::RowDialog: QTest::mouseDClick(window.fieldWidget(*findField("tabINPNazev"), 0), Qt::LeftButton); break;
+        case Intruder::RowDialog:
+            QTest::mouseDClick(window.fieldWidget(*findField("tabINPNazev"), 0), Qt::LeftButton);
+            break;
         case Intruder::TypeField: {
             auto* name = qobject_cast<QLineEdit*>(window.fieldWidget(*findField("tabJmenoStanice"), 0));
             fieldEditable = name->isEnabled();
@@ -201,11 +216,13 @@ TEST_P(OperationGuardTest, NoOtherCommandStartsDuringATransfer)
     EXPECT_FALSE(modalOpened) << "a modal window would hold the transfer";
     if (c.intruder == Intruder::TypeField) {
         EXPECT_TRUE(fieldEditable);
-        EXPECT_EQ(window.settingsModified(), c.transfer == Transfer::Write) << "typed during a write: not in the station";
+        EXPECT_EQ(window.settingsModified(), c.transfer == Transfer::Write)
+            << "typed during a write: not in the station";
     }
 
     // Once the transfer is over the frame works again.
-    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled", "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"})
+    for (const char* n : {"btDEA", "btFileLoad", "btFileSave", "btEEPROMLoad", "btEEPROMSave", "btTisk", "btNahled",
+                          "btPorovnat", "btKonec", "btInformace", "tabINPbt_0"})
         EXPECT_TRUE(named(n)->isEnabled()) << n;
     EXPECT_FALSE(named("tabPort")->isEnabled()) << "the link is still up";
 }
@@ -219,8 +236,9 @@ std::vector<Case> allCases()
     return out;
 }
 
-const char* const kIntruderNames[] = {"FileLoad",   "FileSave",   "StationLoad", "StationSave", "LinkButton", "Print",
-                                      "ExitButton", "CloseBox",   "PortList",    "About",       "RowDialog",  "TypeField"};
+const char* const kIntruderNames[] = {"FileLoad",   "FileSave", "StationLoad", "StationSave",
+                                      "LinkButton", "Print",    "ExitButton",  "CloseBox",
+                                      "PortList",   "About",    "RowDialog",   "TypeField"};
 
 INSTANTIATE_TEST_SUITE_P(Clicks, OperationGuardTest, ::testing::ValuesIn(allCases()),
                          [](const ::testing::TestParamInfo<Case>& p) {

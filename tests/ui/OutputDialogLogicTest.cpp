@@ -1,6 +1,6 @@
+#include "ui/OutputDialogLogic.h"
 #include "model/SettingsDocument.h"
 #include "support/UserFakes.h"
-#include "ui/OutputDialogLogic.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,8 @@ TEST_F(OutputFixture, CaptionAndImpulseLengthOnlyForO1)
 TEST_F(OutputFixture, LeavingTheImpulseLengthRewritesIt)
 {
     logic.open(0);
-    const std::pair<const char*, const char*> cases[] = {{"30", "25,5"}, {"0", "0,1"}, {"2,57", "2,5"}, {"x", "0,1"}, {"12.5", "12,5"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"30", "25,5"}, {"0", "0,1"}, {"2,57", "2,5"}, {"x", "0,1"}, {"12.5", "12,5"}};
     for (const auto& [typed, shown] : cases) {
         logic.setText(T::ImpulsLen, typed);
         EXPECT_TRUE(logic.leave(T::ImpulsLen));
@@ -72,12 +73,15 @@ TEST_F(OutputFixture, DialogRulesCheckEqualityNotPrefixes)
         {T::Vyp, "zap", "ZAP", "", QStringLiteral("Název 'Vypnuto' nesmí být stejný jako název 'Zapnuto'.")},
         {T::Zap, "Off", "", "OFF", QStringLiteral("Název 'Zapnuto' nesmí být stejný jako název 'Vypnuto'.")},
         {T::Vyp, "ZAPNI", "ZAP", "", {}}, // a prefix is the window's business, not the dialog's
-        {T::Impuls, "NO", "", "", QStringLiteral("Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
+        {T::Impuls, "NO", "", "",
+         QStringLiteral("Název 'impuls' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
         {T::Impuls, "ZAP", "ZAP", "", {}}, // no pair check for the impulse command
         {T::Impuls, "a b", "", "", QStringLiteral("Název 'Impuls' může obsahovat pouze tyto znaky: ")},
-        {T::Nazev, "re", "", "", QStringLiteral("Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
+        {T::Nazev, "re", "", "",
+         QStringLiteral("Název výstupu nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
         {T::Zap, "ON-1", "", "", QStringLiteral("Název 'Zapnuto' může obsahovat pouze tyto znaky: ")},
-        {T::Vyp, "nob", "", "", QStringLiteral("Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
+        {T::Vyp, "nob", "", "",
+         QStringLiteral("Název 'Vypnuto' nesmí být žádné z těchto klíčových slov (ani jejich předpony): ")},
     };
     for (const Case& k : cases) {
         doc.setSuppressFieldChecks(false);

@@ -1,5 +1,5 @@
-#include "model/SettingsDocument.h"
 #include "ui/PhoneDialogLogic.h"
+#include "model/SettingsDocument.h"
 #include "support/UserFakes.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,8 @@ using test::FakePrompts;
 
 namespace {
 
-const QString kPrijem = QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.");
+const QString kPrijem =
+    QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Příjem' nezaškrtnuté.");
 const QString kUdalost =
     QStringLiteral("Pokud není zadáno telefonní číslo musí být zaškrtávací pole 'Události' nezaškrtnuté.");
 

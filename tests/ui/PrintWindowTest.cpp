@@ -76,8 +76,8 @@ int pdfPages(const DeviceConfig& c, QPageSize::PageSizeId size)
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray pdf = f.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
-               pdf.count("/Type /Page "));
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/")
+               + pdf.count("/Type /Page "));
 }
 
 TEST(PrintPreview, ShowsThePrintedPagesOnTheWindowsPaper)

@@ -12,6 +12,7 @@
 #include "model/ImageDecoder.h"
 #include "model/ImageEncoder.h"
 #include "model/SettingsDocument.h"
+#include "platform/PortRouterLine.h"
 #include "platform/QtEventPump.h"
 #include "report/PrintJob.h"
 #include "rules/FieldRules.h"
@@ -22,7 +23,6 @@
 #include "station/VirtualSerialLine.h"
 #include "ui/BusyWindow.h"
 #include "ui/MainWindow.h"
-#include "platform/PortRouterLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,9 +33,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace torval;
 using torval::test::FakePrompts;
@@ -250,8 +250,9 @@ TEST_P(TechnicianFlowTest, UnprogrammedStationLeavesTheEditorAlone)
     EXPECT_EQ(doc.config(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pumps, TechnicianFlowTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& p) { return p.param ? "QtEventLoop" : "SimulatedTime"; });
+INSTANTIATE_TEST_SUITE_P(Pumps, TechnicianFlowTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& p) {
+    return p.param ? "QtEventLoop" : "SimulatedTime";
+});
 
 // The demo must be a configuration the window itself would accept: every
 // field passes its rules unchanged and the outputs may be written.

@@ -44,8 +44,10 @@ TEST(TranslationTest, QuestionBoxButtonsSpeakCzechAndAMissingFileIsQuiet)
     });
     EXPECT_EQ(prompts.question(QStringLiteral("?"), Icon::Question, Buttons::YesNoCancel), Answer::Cancel);
 
-    EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"), QStringLiteral("Oboustranný tisk"));
-    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), QStringLiteral("Složka"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Double Sided Printing"),
+              QStringLiteral("Oboustranný tisk"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+              QStringLiteral("Složka"));
     EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"), QStringLiteral("Rozšířené"));
 
     // English asked for: the program's texts and the report's, Qt's own left English.
