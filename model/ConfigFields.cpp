@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <array>
 
-// A row set without its label or a field without its caption is an error,
-// not a warning: the switches below must name every enumerator.
+// A row set without its label is an error, not a warning: the switches below
+// must name every enumerator.
 #if defined(__GNUC__)
 #pragma GCC diagnostic error "-Wswitch"
 #endif
@@ -178,93 +178,70 @@ std::span<const ReportOption> reportOptions()
     return kReportOptions;
 }
 
-// One caption per field, the words of the window's labels and column
-// headings; a switch so that a new field without a caption warns at build.
+namespace {
+
+// Position of each field's row in kFieldViews.
+consteval std::array<std::uint8_t, kFieldCount> viewIndex()
+{
+    std::array<std::uint8_t, kFieldCount> at{};
+    std::array<int, kFieldCount> seen{};
+    for (std::size_t v = 0; v < std::size(kFieldViews); ++v) {
+        const auto id = std::size_t(kFieldViews[v].id);
+        ++seen[id];
+        at[id] = std::uint8_t(v);
+    }
+    for (int n : seen)
+        if (n != 1)
+            throw "every field has exactly one row in kFieldViews";
+    return at;
+}
+constexpr auto kViewIndex = viewIndex();
+
+// The views agree with the fields: a field of a grid tab with rows has its
+// grid column or is set in its row's dialog, single fields are on forms; a
+// tab's report table starts with a heading and only its last column takes the
+// rest of the line. A field added with a view that cannot be shown stops the
+// build here.
+consteval bool viewsFitFields()
+{
+    int lastTab = -1;
+    bool open = false; // a report column of the tab awaits its last column
+    for (const FieldView& v : kFieldViews) {
+        const FieldDef& f = kFields[std::size_t(v.id)];
+        const bool gridTab = f.tab >= 2 && f.tab != 5;
+        if (f.count > 1 && gridTab && v.grid.line == -1)
+            return false;
+        if ((f.count == 1 || !gridTab) && v.grid.line != -1)
+            return false;
+        if (v.grid.line > 0 && f.tab != 4)
+            return false; // only analog rows have a second line
+        if (v.report.width < 0)
+            continue;
+        if (f.count == 1)
+            return false;
+        if (f.tab != lastTab) {
+            if (open || !v.report.heading)
+                return false;
+            lastTab = f.tab;
+        } else if (!open) {
+            return false; // a column after the one that took the rest of the line
+        }
+        open = v.report.width > 0;
+    }
+    return !open;
+}
+static_assert(viewsFitFields(), "a field's grid column or report column does not fit the field");
+
+} // namespace
+
+const FieldView& FieldDef::view() const
+{
+    return kFieldViews[kViewIndex[std::size_t(id)]];
+}
+
 QString FieldDef::caption() const
 {
-    switch (id) {
-    case FieldId::opEnablePS1: return QCoreApplication::translate("ConfigFields", "Povolit šetřící režim");
-    case FieldId::eePSOnH: return QCoreApplication::translate("ConfigFields", "Doba zapnutého modemu (h)");
-    case FieldId::eePSOnM: return QCoreApplication::translate("ConfigFields", "Doba zapnutého modemu (m)");
-    case FieldId::eePSOffH: return QCoreApplication::translate("ConfigFields", "Doba vypnutého modemu (h)");
-    case FieldId::eePSOffM: return QCoreApplication::translate("ConfigFields", "Doba vypnutého modemu (m)");
-    case FieldId::opPSOutOff: return QCoreApplication::translate("ConfigFields", "Při vypnutém modemu vypnout výstupy");
-    case FieldId::opSuperPS: return QCoreApplication::translate("ConfigFields", "Super šetřící režim");
-    case FieldId::tabJmenoStanice: return QCoreApplication::translate("ConfigFields", "Název stanice");
-    case FieldId::tabPIN: return QStringLiteral("PIN");
-    case FieldId::tabTCcentra: return QCoreApplication::translate("ConfigFields", "Telefonní číslo servisního centra");
-    case FieldId::opPINAuth:
-        return QCoreApplication::translate("ConfigFields", "Autorizace pomocí zadání PINu v příkazové zprávě");
-    case FieldId::tabOdpovidatT0:
-        return QCoreApplication::translate("ConfigFields", "Hlášení o stavu posílat i na telefonní číslo T1");
-    case FieldId::tabPrepnoutNepovolPristup:
-        return QCoreApplication::translate("ConfigFields", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1");
-    case FieldId::opNotAuthorized:
-        return QCoreApplication::translate("ConfigFields", "Posílat hlášení, že není povolen přístup");
-    case FieldId::rtNotAuthorized:
-        return QCoreApplication::translate("ConfigFields", "Text hlášení o nepovolení přístupu");
-    case FieldId::tabDobaPlatnostiSMS: return QCoreApplication::translate("ConfigFields", "Doba platnosti SMS zprávy");
-    case FieldId::opBatt:
-        return QCoreApplication::translate("ConfigFields", "Baterie: při poklesu napětí pod CL1 vypnout zařízení");
-    case FieldId::rtBattLow:
-        return QCoreApplication::translate("ConfigFields", "Baterie: text hlášení při poklesu napětí");
-    case FieldId::opPowerReport:
-        return QCoreApplication::translate("ConfigFields", "Síťové napájení: posílat hlášení o zapnutí/vypnutí");
-    case FieldId::rtPowerUp:
-        return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při zapnutí");
-    case FieldId::rtPowerDown:
-        return QCoreApplication::translate("ConfigFields", "Síťové napájení: text hlášení při vypnutí");
-    case FieldId::opSwitchReport:
-        return QCoreApplication::translate("ConfigFields", "Zařízení: posílat hlášení o zapnutí/vypnutí");
-    case FieldId::rtSwitchOn: return QCoreApplication::translate("ConfigFields", "Zařízení: text hlášení při zapnutí");
-    case FieldId::rtSwitchOff: return QCoreApplication::translate("ConfigFields", "Zařízení: text hlášení při vypnutí");
-    case FieldId::tabINPNazev: return QCoreApplication::translate("ConfigFields", "Název");
-    case FieldId::tabINPVyp: return QCoreApplication::translate("ConfigFields", "Stav 0 'Vypnuto'");
-    case FieldId::tabINPZap: return QCoreApplication::translate("ConfigFields", "Stav 1 'Zapnuto'");
-    case FieldId::tabINPLHEvent: return QCoreApplication::translate("ConfigFields", "SMS při přechodu 0->1");
-    case FieldId::tabINPLH: return QCoreApplication::translate("ConfigFields", "Text zprávy při přechodu 0->1");
-    case FieldId::tabINPHLEvent: return QCoreApplication::translate("ConfigFields", "SMS při přechodu 1->0");
-    case FieldId::tabINPHL: return QCoreApplication::translate("ConfigFields", "Text zprávy při přechodu 1->0");
-    case FieldId::tabINPNeg: return QCoreApplication::translate("ConfigFields", "Negace");
-    case FieldId::tabINPZpr: return QCoreApplication::translate("ConfigFields", "Uvádět ve zprávě");
-    case FieldId::eeMaskDInLHAlarm: return QCoreApplication::translate("ConfigFields", "Alarm při přechodu 0->1");
-    case FieldId::eeMaskDInHLAlarm: return QCoreApplication::translate("ConfigFields", "Alarm při přechodu 1->0");
-    case FieldId::tabOUTNazev: return QCoreApplication::translate("ConfigFields", "Název");
-    case FieldId::tabOUTVyp: return QCoreApplication::translate("ConfigFields", "Stav 0 'Vypnuto'");
-    case FieldId::tabOUTZap: return QCoreApplication::translate("ConfigFields", "Stav 1 'Zapnuto'");
-    case FieldId::tabOUTNeg: return QCoreApplication::translate("ConfigFields", "Negace");
-    case FieldId::tabOUTimpuls: return QCoreApplication::translate("ConfigFields", "Impuls");
-    case FieldId::tabOUTimpulsLEN: return QCoreApplication::translate("ConfigFields", "Délka impulsu (s)");
-    case FieldId::tabOUTZpr: return QCoreApplication::translate("ConfigFields", "Uvádět ve zprávě");
-    case FieldId::eeMaskDOutFnc: return QCoreApplication::translate("ConfigFields", "Funkce výstupů");
-    case FieldId::tabAINNazev: return QCoreApplication::translate("ConfigFields", "Název");
-    case FieldId::tabAINStateL: return QCoreApplication::translate("ConfigFields", "Stav LOW");
-    case FieldId::tabAINStateM: return QCoreApplication::translate("ConfigFields", "Stav MEDIUM");
-    case FieldId::tabAINStateH: return QCoreApplication::translate("ConfigFields", "Stav HIGH");
-    case FieldId::tabAINCL1Level: return QCoreApplication::translate("ConfigFields", "CL1 úroveň");
-    case FieldId::tabAINHCL1Level: return QCoreApplication::translate("ConfigFields", "CL1 hystereze");
-    case FieldId::tabAINCL1UpEvent: return QCoreApplication::translate("ConfigFields", "CL1 SMS při přechodu nahoru");
-    case FieldId::tabAINCL1Up: return QCoreApplication::translate("ConfigFields", "CL1 text při přechodu nahoru");
-    case FieldId::tabAINCL1DnEvent: return QCoreApplication::translate("ConfigFields", "CL1 SMS při přechodu dolů");
-    case FieldId::tabAINCL1Dn: return QCoreApplication::translate("ConfigFields", "CL1 text při přechodu dolů");
-    case FieldId::tabAINCL2Level: return QCoreApplication::translate("ConfigFields", "CL2 úroveň");
-    case FieldId::tabAINHCL2Level: return QCoreApplication::translate("ConfigFields", "CL2 hystereze");
-    case FieldId::tabAINCL2UpEvent: return QCoreApplication::translate("ConfigFields", "CL2 SMS při přechodu nahoru");
-    case FieldId::tabAINCL2Up: return QCoreApplication::translate("ConfigFields", "CL2 text při přechodu nahoru");
-    case FieldId::tabAINCL2DnEvent: return QCoreApplication::translate("ConfigFields", "CL2 SMS při přechodu dolů");
-    case FieldId::tabAINCL2Dn: return QCoreApplication::translate("ConfigFields", "CL2 text při přechodu dolů");
-    case FieldId::tabAINNeg: return QCoreApplication::translate("ConfigFields", "Negace");
-    case FieldId::tabAINPrc: return QCoreApplication::translate("ConfigFields", "Uvádět hodnotu");
-    case FieldId::tabAINZpr: return QCoreApplication::translate("ConfigFields", "Uvádět stav");
-    case FieldId::eeMaskAInAlarm: return QCoreApplication::translate("ConfigFields", "Alarm");
-    case FieldId::tabTC: return QCoreApplication::translate("ConfigFields", "Telefonní číslo");
-    case FieldId::tabTCPrijem: return QCoreApplication::translate("ConfigFields", "Příjem příkazů");
-    case FieldId::tabTCUdalost: return QCoreApplication::translate("ConfigFields", "Odesílání zpráv o událostech");
-    case FieldId::tabCITNazev: return QCoreApplication::translate("ConfigFields", "Název čítače");
-    case FieldId::tabCITZpr: return QCoreApplication::translate("ConfigFields", "Uvádět ve zprávě");
-    case FieldId::opSuppZero: return QCoreApplication::translate("ConfigFields", "Potlačení předních nul");
-    }
-    return QString::fromLatin1(name);
+    return QCoreApplication::translate("ConfigFields", view().caption);
 }
 
 QString FieldDef::place(int index) const

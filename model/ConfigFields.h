@@ -1,8 +1,10 @@
 #pragma once
 // One table that names every field of DeviceConfig the image holds: its name
 // (the JSON key, the CSV column, the diff's field name), kind, number of items,
-// typing limit and the main-window tab that shows it. JSON, diff, provisioning
-// and the window bind to fields through this table rather than by hand.
+// typing limit, the main-window tab that shows it and where the image holds
+// it; and beside it, how each is shown (kFieldViews: caption, grid column,
+// report column). JSON, diff, provisioning, the image code, the window's grids
+// and the report's tables go through these tables rather than by hand.
 //
 // Code names a field by its `FieldId` (`field(FieldId::tabINPNazev)`), which
 // the table below generates, so a misspelt name does not compile. Names as
@@ -93,6 +95,191 @@ inline constexpr std::size_t kFieldCount = 0 TORVAL_FIELD_TABLE(TORVAL_FIELD_ONE
 #undef TORVAL_FIELD_ONE_T
 #undef TORVAL_FIELD_ONE
 
+// How the window and the report show a field, beside where the image holds
+// it: its caption (the words of its label or grid heading), its grid column
+// and its column in the report's table of its tab.
+//
+// A grid column sits on a line of the tab grid's row (analog rows have two:
+// 0 upper, 1 lower) with its tooltip; its heading is the caption unless the
+// grid groups it under a heading of its own (ui/GridBuilder.cpp). A report
+// column has a width in twips (0: the rest of the line, the last column
+// only) and a heading; a column without a heading is printed under the one
+// before it, and the first heading also spans the row labels.
+enum class CellAlign : std::uint8_t { ByKind, Left, Centre, Right }; // ByKind: texts left, flags centred
+struct GridCell {
+    int line = -1; // -1: not in a grid; kInRowDialog: a row field set in the row's dialog only
+    const char* tooltip = "";
+};
+inline constexpr int kInRowDialog = -2;
+struct ReportCell {
+    int width = -1; // -1: not in the report's table
+    const char* heading = nullptr;
+    CellAlign align = CellAlign::ByKind;
+};
+struct FieldView {
+    FieldId id;
+    const char* caption;
+    GridCell grid{};
+    ReportCell report{};
+};
+constexpr GridCell column(const char* tooltip, int line = 0)
+{
+    return {line, tooltip};
+}
+constexpr GridCell rowDialog()
+{
+    return {kInRowDialog, ""};
+}
+constexpr ReportCell printed(int width, const char* heading = nullptr, CellAlign align = CellAlign::ByKind)
+{
+    return {width, heading, align};
+}
+
+// Every field once, in the order the window and the report show them (the
+// inputs' alarm masks print beside their transitions). The captions are
+// translated in the context "ConfigFields", the tooltips in "GridBuilder",
+// the report's headings in "ReportSections".
+// clang-format off
+inline constexpr FieldView kFieldViews[] = {
+    // Tab 0 "Všeobecné"
+    {FieldId::opEnablePS1, QT_TRANSLATE_NOOP("ConfigFields", "Povolit šetřící režim")},
+    {FieldId::eePSOnH, QT_TRANSLATE_NOOP("ConfigFields", "Doba zapnutého modemu (h)")},
+    {FieldId::eePSOnM, QT_TRANSLATE_NOOP("ConfigFields", "Doba zapnutého modemu (m)")},
+    {FieldId::eePSOffH, QT_TRANSLATE_NOOP("ConfigFields", "Doba vypnutého modemu (h)")},
+    {FieldId::eePSOffM, QT_TRANSLATE_NOOP("ConfigFields", "Doba vypnutého modemu (m)")},
+    {FieldId::opPSOutOff, QT_TRANSLATE_NOOP("ConfigFields", "Při vypnutém modemu vypnout výstupy")},
+    {FieldId::opSuperPS, QT_TRANSLATE_NOOP("ConfigFields", "Super šetřící režim")},
+    {FieldId::tabJmenoStanice, QT_TRANSLATE_NOOP("ConfigFields", "Název stanice")},
+    {FieldId::tabPIN, QT_TRANSLATE_NOOP("ConfigFields", "PIN")},
+    {FieldId::tabTCcentra, QT_TRANSLATE_NOOP("ConfigFields", "Telefonní číslo servisního centra")},
+    // Tab 1 "SMS zprávy"
+    {FieldId::opPINAuth, QT_TRANSLATE_NOOP("ConfigFields", "Autorizace pomocí zadání PINu v příkazové zprávě")},
+    {FieldId::tabOdpovidatT0, QT_TRANSLATE_NOOP("ConfigFields", "Hlášení o stavu posílat i na telefonní číslo T1")},
+    {FieldId::tabPrepnoutNepovolPristup,
+     QT_TRANSLATE_NOOP("ConfigFields", "Hlášení o nepovoleném přístupu posílat i na tel. číslo T1")},
+    {FieldId::opNotAuthorized, QT_TRANSLATE_NOOP("ConfigFields", "Posílat hlášení, že není povolen přístup")},
+    {FieldId::rtNotAuthorized, QT_TRANSLATE_NOOP("ConfigFields", "Text hlášení o nepovolení přístupu")},
+    {FieldId::tabDobaPlatnostiSMS, QT_TRANSLATE_NOOP("ConfigFields", "Doba platnosti SMS zprávy")},
+    {FieldId::opBatt, QT_TRANSLATE_NOOP("ConfigFields", "Baterie: při poklesu napětí pod CL1 vypnout zařízení")},
+    {FieldId::rtBattLow, QT_TRANSLATE_NOOP("ConfigFields", "Baterie: text hlášení při poklesu napětí")},
+    {FieldId::opPowerReport, QT_TRANSLATE_NOOP("ConfigFields", "Síťové napájení: posílat hlášení o zapnutí/vypnutí")},
+    {FieldId::rtPowerUp, QT_TRANSLATE_NOOP("ConfigFields", "Síťové napájení: text hlášení při zapnutí")},
+    {FieldId::rtPowerDown, QT_TRANSLATE_NOOP("ConfigFields", "Síťové napájení: text hlášení při vypnutí")},
+    {FieldId::opSwitchReport, QT_TRANSLATE_NOOP("ConfigFields", "Zařízení: posílat hlášení o zapnutí/vypnutí")},
+    {FieldId::rtSwitchOn, QT_TRANSLATE_NOOP("ConfigFields", "Zařízení: text hlášení při zapnutí")},
+    {FieldId::rtSwitchOff, QT_TRANSLATE_NOOP("ConfigFields", "Zařízení: text hlášení při vypnutí")},
+    // Tab 2 "Dig. vstupy"
+    {FieldId::tabINPNazev, QT_TRANSLATE_NOOP("ConfigFields", "Název"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního vstupu")),
+     printed(1500, QT_TRANSLATE_NOOP("ReportSections", "Název"))},
+    {FieldId::tabINPVyp, QT_TRANSLATE_NOOP("ConfigFields", "Stav 0 'Vypnuto'"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální vstup")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Stav 0"))},
+    {FieldId::tabINPZap, QT_TRANSLATE_NOOP("ConfigFields", "Stav 1 'Zapnuto'"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální vstup")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Stav 1"))},
+    {FieldId::tabINPLHEvent, QT_TRANSLATE_NOOP("ConfigFields", "SMS při přechodu 0->1"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")),
+     printed(300, QT_TRANSLATE_NOOP("ReportSections", "0->1"))},
+    {FieldId::tabINPLH, QT_TRANSLATE_NOOP("ConfigFields", "Text zprávy při přechodu 0->1"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")),
+     printed(2000)},
+    {FieldId::eeMaskDInLHAlarm, QT_TRANSLATE_NOOP("ConfigFields", "Alarm při přechodu 0->1"), rowDialog(), printed(300)},
+    {FieldId::tabINPHLEvent, QT_TRANSLATE_NOOP("ConfigFields", "SMS při přechodu 1->0"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")),
+     printed(300, QT_TRANSLATE_NOOP("ReportSections", "1->0"))},
+    {FieldId::tabINPHL, QT_TRANSLATE_NOOP("ConfigFields", "Text zprávy při přechodu 1->0"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")),
+     printed(2000)},
+    {FieldId::eeMaskDInHLAlarm, QT_TRANSLATE_NOOP("ConfigFields", "Alarm při přechodu 1->0"), rowDialog(), printed(300)},
+    {FieldId::tabINPNeg, QT_TRANSLATE_NOOP("ConfigFields", "Negace"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Negace"))},
+    {FieldId::tabINPZpr, QT_TRANSLATE_NOOP("ConfigFields", "Uvádět ve zprávě"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním vstupu")),
+     printed(0, QT_TRANSLATE_NOOP("ReportSections", "Uvádět ve zprávě"))},
+    // Tab 3 "Dig. výstupy"
+    {FieldId::tabOUTNazev, QT_TRANSLATE_NOOP("ConfigFields", "Název"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního výstupu")),
+     printed(1500, QT_TRANSLATE_NOOP("ReportSections", "Název"))},
+    {FieldId::tabOUTVyp, QT_TRANSLATE_NOOP("ConfigFields", "Stav 0 'Vypnuto'"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální výstup")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Stav 0"))},
+    {FieldId::tabOUTZap, QT_TRANSLATE_NOOP("ConfigFields", "Stav 1 'Zapnuto'"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální výstup")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Stav 1"))},
+    {FieldId::tabOUTNeg, QT_TRANSLATE_NOOP("ConfigFields", "Negace"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")),
+     printed(800, QT_TRANSLATE_NOOP("ReportSections", "Negace"))},
+    {FieldId::tabOUTimpuls, QT_TRANSLATE_NOOP("ConfigFields", "Impuls"), column(""),
+     printed(1000, QT_TRANSLATE_NOOP("ReportSections", "Impuls"))},
+    {FieldId::tabOUTimpulsLEN, QT_TRANSLATE_NOOP("ConfigFields", "Délka impulsu (s)"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)")),
+     printed(500, nullptr, CellAlign::Right)},
+    {FieldId::tabOUTZpr, QT_TRANSLATE_NOOP("ConfigFields", "Uvádět ve zprávě"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním výstupu")),
+     printed(0, QT_TRANSLATE_NOOP("ReportSections", "Uvádět ve zprávě"))},
+    {FieldId::eeMaskDOutFnc, QT_TRANSLATE_NOOP("ConfigFields", "Funkce výstupů")},
+    // Tabs 4 and 5 "Analog. vstupy"
+    {FieldId::tabAINNazev, QT_TRANSLATE_NOOP("ConfigFields", "Název"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název analogového vstupu"))},
+    {FieldId::tabAINStateL, QT_TRANSLATE_NOOP("ConfigFields", "Stav LOW"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu LOW (nízká)"), 1)},
+    {FieldId::tabAINStateM, QT_TRANSLATE_NOOP("ConfigFields", "Stav MEDIUM"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu MEDIUM (normální)"))},
+    {FieldId::tabAINStateH, QT_TRANSLATE_NOOP("ConfigFields", "Stav HIGH"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název stavu HIGH (vysoká)"), 1)},
+    {FieldId::tabAINCL1Level, QT_TRANSLATE_NOOP("ConfigFields", "CL1 úroveň"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL1"))},
+    {FieldId::tabAINHCL1Level, QT_TRANSLATE_NOOP("ConfigFields", "CL1 hystereze"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL1"), 1)},
+    {FieldId::tabAINCL1UpEvent, QT_TRANSLATE_NOOP("ConfigFields", "CL1 SMS při přechodu nahoru"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 nahoru"))},
+    {FieldId::tabAINCL1Up, QT_TRANSLATE_NOOP("ConfigFields", "CL1 text při přechodu nahoru"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 nahoru"))},
+    {FieldId::tabAINCL1DnEvent, QT_TRANSLATE_NOOP("ConfigFields", "CL1 SMS při přechodu dolů"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 dolu"), 1)},
+    {FieldId::tabAINCL1Dn, QT_TRANSLATE_NOOP("ConfigFields", "CL1 text při přechodu dolů"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 dolu"), 1)},
+    {FieldId::tabAINCL2Level, QT_TRANSLATE_NOOP("ConfigFields", "CL2 úroveň"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL2"))},
+    {FieldId::tabAINHCL2Level, QT_TRANSLATE_NOOP("ConfigFields", "CL2 hystereze"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL2"), 1)},
+    {FieldId::tabAINCL2UpEvent, QT_TRANSLATE_NOOP("ConfigFields", "CL2 SMS při přechodu nahoru"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 nahoru"))},
+    {FieldId::tabAINCL2Up, QT_TRANSLATE_NOOP("ConfigFields", "CL2 text při přechodu nahoru"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 nahoru"))},
+    {FieldId::tabAINCL2DnEvent, QT_TRANSLATE_NOOP("ConfigFields", "CL2 SMS při přechodu dolů"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 dolu"), 1)},
+    {FieldId::tabAINCL2Dn, QT_TRANSLATE_NOOP("ConfigFields", "CL2 text při přechodu dolů"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 dolu"), 1)},
+    {FieldId::tabAINNeg, QT_TRANSLATE_NOOP("ConfigFields", "Negace"), column("")},
+    {FieldId::tabAINPrc, QT_TRANSLATE_NOOP("ConfigFields", "Uvádět hodnotu"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět hodnotu"))},
+    {FieldId::tabAINZpr, QT_TRANSLATE_NOOP("ConfigFields", "Uvádět stav"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět jméno stavu"))},
+    {FieldId::eeMaskAInAlarm, QT_TRANSLATE_NOOP("ConfigFields", "Alarm"), rowDialog()},
+    // Tab 6 "Tel. čísla"
+    {FieldId::tabTC, QT_TRANSLATE_NOOP("ConfigFields", "Telefonní číslo"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo")),
+     printed(2000, QT_TRANSLATE_NOOP("ReportSections", "Telefonní číslo"))},
+    {FieldId::tabTCPrijem, QT_TRANSLATE_NOOP("ConfigFields", "Příjem příkazů"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Přijímat příkazy z tohoto tel. čísla")),
+     printed(2000, QT_TRANSLATE_NOOP("ReportSections", "Příjem příkazů"))},
+    {FieldId::tabTCUdalost, QT_TRANSLATE_NOOP("ConfigFields", "Odesílání zpráv o událostech"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Odesílat zprávy o událostech na toto tel. číslo")),
+     printed(0, QT_TRANSLATE_NOOP("ReportSections", "Odesílání zpráv"))},
+    // Tab 7 "Čítače"
+    {FieldId::tabCITNazev, QT_TRANSLATE_NOOP("ConfigFields", "Název čítače"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Název čítače")),
+     printed(2000, QT_TRANSLATE_NOOP("ReportSections", "Název"))},
+    {FieldId::tabCITZpr, QT_TRANSLATE_NOOP("ConfigFields", "Uvádět ve zprávě"),
+     column(QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto čítači")),
+     printed(0, QT_TRANSLATE_NOOP("ReportSections", "Uvádět ve zprávě"))},
+    {FieldId::opSuppZero, QT_TRANSLATE_NOOP("ConfigFields", "Potlačení předních nul")},
+};
+// clang-format on
+
 enum class FieldKind { Text, Flag, Byte };
 
 // The rows a field has, each with its label: "T1", "I1", "O1", "A1".."A7",
@@ -129,6 +316,7 @@ struct FieldDef {
     // What the technician reads beside the field or above its grid column:
     // "Název stanice", "Název" (of an input row), "CL1 úroveň".
     QString caption() const;
+    const FieldView& view() const;
     // The row and the caption together: "I3 Název", "Název stanice".
     QString place(int index) const;
     int tabFor(int index) const;

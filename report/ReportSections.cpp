@@ -4,6 +4,8 @@
 #include "report/PageLayout.h"
 #include "report/RecordingSurface.h"
 
+#include "model/ConfigFields.h"
+
 #include <QCoreApplication>
 #include <vector>
 
@@ -24,11 +26,8 @@ constexpr int kAnalogRows = 8;
 // A block's rows and its graph share a page: decided by its last row, as
 // the line advance decides for every row.
 constexpr int kAnalogBlockSpan = (kAnalogRows - 1) * kRow;
-
-QString digit(bool checked)
-{
-    return checked ? QStringLiteral("1") : QStringLiteral("0");
-}
+// The column of the row labels: "I1", "T3".
+constexpr int kRowLabelWidth = 300;
 
 QString quoted(const QString& text)
 {
@@ -65,9 +64,8 @@ void printHeaderRow(PageLayout& page, const std::vector<Column>& columns)
 
 // A table's header row; it is printed again at the top of every page the
 // table continues on, until endTable.
-void headerRow(PageLayout& page, std::initializer_list<Column> columns)
+void headerRow(PageLayout& page, const std::vector<Column>& kept)
 {
-    std::vector<Column> kept(columns);
     printHeaderRow(page, kept);
     page.setContinuation([&page, kept] { printHeaderRow(page, kept); });
 }
@@ -87,6 +85,48 @@ void cell(PageLayout& page, const QString& text, int width, Align align = Align:
 void lastCell(PageLayout& page, const QString& text, Align align)
 {
     page.printCell(text, page.restOfLine(), kRow, align, true, true);
+}
+
+Align alignOf(const FieldDef& f)
+{
+    switch (f.view().report.align) {
+    case CellAlign::Left: return Align::Left;
+    case CellAlign::Centre: return Align::Centre;
+    case CellAlign::Right: return Align::Right;
+    case CellAlign::ByKind: break;
+    }
+    return f.kind == FieldKind::Text ? Align::Left : Align::Centre;
+}
+
+// The table of a tab's row fields, its columns as the field views give
+// them: a heading row (a field without a heading widens the heading before
+// it; the first also spans the row labels), then rows 0..rows-1.
+void fieldTable(PageLayout& page, const DeviceConfig& c, int tab, int rows)
+{
+    std::vector<const FieldDef*> fields;
+    for (const FieldView& v : kFieldViews)
+        if (v.report.width >= 0 && field(v.id).tab == tab)
+            fields.push_back(&field(v.id));
+    std::vector<Column> headings;
+    for (const FieldDef* f : fields) {
+        const ReportCell& r = f->view().report;
+        if (r.heading)
+            headings.push_back(
+                {QCoreApplication::translate("ReportSections", r.heading), headings.empty() ? kRowLabelWidth : 0});
+        headings.back().width += r.width;
+    }
+    headerRow(page, headings);
+    for (int i = 0; i < rows; ++i) {
+        if (i == rows - 1)
+            endTable(page);
+        cell(page, rowLabel(fields.front()->rows, i), kRowLabelWidth);
+        for (const FieldDef* f : fields) {
+            if (f == fields.back())
+                lastCell(page, valueText(c, *f, i), alignOf(*f));
+            else
+                cell(page, valueText(c, *f, i), f->view().report.width, alignOf(*f));
+        }
+    }
 }
 
 } // namespace
@@ -170,57 +210,16 @@ void printSmsSection(PageLayout& page, const DeviceConfig& c)
 void printInputsSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Logické vstupy"), kRow);
-    headerRow(page,
-              {{QCoreApplication::translate("ReportSections", "Název"), 1800},
-               {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
-               {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
-               {QStringLiteral("0->1"), 2600},
-               {QStringLiteral("1->0"), 2600},
-               {QCoreApplication::translate("ReportSections", "Negace"), 800},
-               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
-    for (int i = 0; i < kInputCount; ++i) {
-        if (i == kInputCount - 1)
-            endTable(page);
-        cell(page, inputLabel(i), 300);
-        cell(page, c.tabINPNazev[i], 1500);
-        cell(page, c.tabINPVyp[i], 800);
-        cell(page, c.tabINPZap[i], 800);
-        cell(page, digit(c.tabINPLHEvent[i]), 300, Align::Centre);
-        cell(page, c.tabINPLH[i], 2000);
-        cell(page, digit(c.eeMaskDInLHAlarm[i]), 300, Align::Centre);
-        cell(page, digit(c.tabINPHLEvent[i]), 300, Align::Centre);
-        cell(page, c.tabINPHL[i], 2000);
-        cell(page, digit(c.eeMaskDInHLAlarm[i]), 300, Align::Centre);
-        cell(page, digit(c.tabINPNeg[i]), 800, Align::Centre);
-        lastCell(page, digit(c.tabINPZpr[i]), Align::Centre);
-    }
+    fieldTable(page, c, 2, kInputCount);
     page.advanceGap(kSectionGap);
 }
 
 void printOutputsSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Logické výstupy"), kRow);
-    headerRow(page,
-              {{QCoreApplication::translate("ReportSections", "Název"), 1800},
-               {QCoreApplication::translate("ReportSections", "Stav 0"), 800},
-               {QCoreApplication::translate("ReportSections", "Stav 1"), 800},
-               {QCoreApplication::translate("ReportSections", "Negace"), 800},
-               {QCoreApplication::translate("ReportSections", "Impuls"), 1500},
-               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
     // The report lists the outputs the window shows, O1..O4; O5..O8 are
     // stored in the image but never printed.
-    for (int i = 0; i < 4; ++i) {
-        if (i == 3)
-            endTable(page);
-        cell(page, outputLabel(i), 300);
-        cell(page, c.tabOUTNazev[i], 1500);
-        cell(page, c.tabOUTVyp[i], 800);
-        cell(page, c.tabOUTZap[i], 800);
-        cell(page, digit(c.tabOUTNeg[i]), 800, Align::Centre);
-        cell(page, c.tabOUTimpuls[i], 1000);
-        cell(page, c.tabOUTimpulsLEN[i], 500, Align::Right);
-        lastCell(page, digit(c.tabOUTZpr[i]), Align::Centre);
-    }
+    fieldTable(page, c, 3, 4);
     page.advanceGap(kSectionGap);
 }
 
@@ -301,32 +300,15 @@ void printAnalogSection(PageLayout& page, const DeviceConfig& c)
 void printPhonesSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Telefonní čísla"), kRow);
-    headerRow(page,
-              {{QCoreApplication::translate("ReportSections", "Telefonní číslo"), 2300},
-               {QCoreApplication::translate("ReportSections", "Příjem příkazů"), 2000},
-               {QCoreApplication::translate("ReportSections", "Odesílání zpráv"), 0}});
-    for (int i = 0; i < kPhoneCount; ++i) {
-        if (i == kPhoneCount - 1)
-            endTable(page);
-        cell(page, phoneLabel(i), 300);
-        cell(page, c.tabTC[i], 2000);
-        cell(page, digit(c.tabTCPrijem[i]), 2000, Align::Centre);
-        lastCell(page, digit(c.tabTCUdalost[i]), Align::Centre);
-    }
+    fieldTable(page, c, 6, kPhoneCount);
     page.advanceGap(kSectionGap);
 }
 
 void printCountersSection(PageLayout& page, const DeviceConfig& c)
 {
     beginSection(page, QCoreApplication::translate("ReportSections", "Čítače"), kRow);
-    headerRow(page,
-              {{QCoreApplication::translate("ReportSections", "Název"), 2300},
-               {QCoreApplication::translate("ReportSections", "Uvádět ve zprávě"), 0}});
-    endTable(page);
     // The report lists counter C1 only, whatever C2 holds.
-    cell(page, counterLabel(0), 300);
-    cell(page, c.tabCITNazev[0], 2000);
-    lastCell(page, digit(c.tabCITZpr[0]), Align::Centre);
+    fieldTable(page, c, 7, 1);
     fullRow(
         page,
         c.opSuppZero

@@ -887,6 +887,10 @@ No station was programmed.
         <source>Čítače</source>
         <translation>Counters</translation>
     </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
 </context>
 <context>
     <name>ConfigJson</name>
@@ -1123,18 +1127,6 @@ No station was programmed.
         <translation>Include this digital input in the report</translation>
     </message>
     <message>
-        <source>Název</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Stav 0 &apos;Vypnuto&apos;</source>
-        <translation>State 0 &apos;Off&apos;</translation>
-    </message>
-    <message>
-        <source>Stav 1 &apos;Zapnuto&apos;</source>
-        <translation>State 1 &apos;On&apos;</translation>
-    </message>
-    <message>
         <source>SMS zprávy při přechodu (zda zasílat + text zprávy)</source>
         <translation>SMS on change (whether to send + message text)</translation>
     </message>
@@ -1145,14 +1137,6 @@ No station was programmed.
     <message>
         <source>1-&gt;0</source>
         <translation>1-&gt;0</translation>
-    </message>
-    <message>
-        <source>Negace</source>
-        <translation>Negation</translation>
-    </message>
-    <message>
-        <source>Uvádět ve zprávě</source>
-        <translation>Reported</translation>
     </message>
     <message>
         <source>Název digitálního výstupu</source>
@@ -1305,14 +1289,6 @@ state</translation>
     <message>
         <source>Odesílat zprávy o událostech na toto tel. číslo</source>
         <translation>Send event messages to this number</translation>
-    </message>
-    <message>
-        <source>Příjem příkazů</source>
-        <translation>Accept commands</translation>
-    </message>
-    <message>
-        <source>Odesílání zpráv o událostech</source>
-        <translation>Send event messages</translation>
     </message>
     <message>
         <source>Název čítače</source>
@@ -2138,6 +2114,14 @@ The write did not start; the station is unchanged.</translation>
     <message>
         <source>Při zobrazení stavů čítačů nepotlačovat přední nuly.</source>
         <translation>Keep leading zeros in counter states.</translation>
+    </message>
+    <message>
+        <source>0-&gt;1</source>
+        <translation>0-&gt;1</translation>
+    </message>
+    <message>
+        <source>1-&gt;0</source>
+        <translation>1-&gt;0</translation>
     </message>
 </context>
 <context>

@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace torval {
 
 namespace {
-// The grids' headings, buttons and tooltips are Czech in the column tables;
-// they pass through Qt's translator under the context "GridBuilder".
+// The grids' headings, buttons and tooltips are Czech in the tables; they
+// pass through Qt's translator under the context "GridBuilder".
 QString gridText(const char* source)
 {
     return QCoreApplication::translate("GridBuilder", source);
@@ -23,84 +25,19 @@ QString gridText(const char* source)
 
 namespace {
 
-using K = ColumnKind;
-
-const GridColumn kInputColumns[] = {
-    {FieldId::tabINPNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního vstupu")},
-    {FieldId::tabINPVyp, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální vstup")},
-    {FieldId::tabINPZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální vstup")},
-    {FieldId::tabINPLHEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
-    {FieldId::tabINPLH, K::Text,
-     QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Vypnuto->Zapnuto' pro tento digitální vstup")},
-    {FieldId::tabINPHLEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat hlášení při přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
-    {FieldId::tabINPHL, K::Text,
-     QT_TRANSLATE_NOOP("GridBuilder", "Název přechodu 'Zapnuto->Vypnuto' pro tento digitální vstup")},
-    {FieldId::tabINPNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
-    {FieldId::tabINPZpr, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním vstupu")},
-    {std::nullopt, K::Button, ""},
-};
+// The grids' own headings: those that group columns or word them otherwise
+// than the field's caption. Every other column is headed by its caption.
 const GridHeading kInputHeadings[] = {
-    {QT_TRANSLATE_NOOP("GridBuilder", "Název"), 0, FieldId::tabINPNazev, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 0 'Vypnuto'"), 0, FieldId::tabINPVyp, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 1 'Zapnuto'"), 0, FieldId::tabINPZap, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "SMS zprávy při přechodu (zda zasílat + text zprávy)"), 0, FieldId::tabINPLHEvent,
      4},
     {QT_TRANSLATE_NOOP("GridBuilder", "0->1"), 1, FieldId::tabINPLHEvent, 2},
     {QT_TRANSLATE_NOOP("GridBuilder", "1->0"), 1, FieldId::tabINPHLEvent, 2},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabINPNeg, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabINPZpr, 1},
 };
 
-const GridColumn kOutputColumns[] = {
-    {FieldId::tabOUTNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název digitálního výstupu")},
-    {FieldId::tabOUTVyp, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'VYPNUTO' pro tento digitální výstup")},
-    {FieldId::tabOUTZap, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu 'ZAPNUTO' pro tento digitální výstup")},
-    {FieldId::tabOUTNeg, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Negace stavů Zapnuto<->Vypnuto")},
-    {FieldId::tabOUTimpuls, K::Text, ""},
-    {FieldId::tabOUTimpulsLEN, K::Text,
-     QT_TRANSLATE_NOOP("GridBuilder", "doba trvání impulsu (0-255) x 0,1 sekund (např. 125=12,5 sekund)")},
-    {FieldId::tabOUTZpr, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto digitálním výstupu")},
-    {std::nullopt, K::Button, ""},
-};
 const GridHeading kOutputHeadings[] = {
-    {QT_TRANSLATE_NOOP("GridBuilder", "Název"), 0, FieldId::tabOUTNazev, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 0 'Vypnuto'"), 0, FieldId::tabOUTVyp, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Stav 1 'Zapnuto'"), 0, FieldId::tabOUTZap, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabOUTNeg, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Impuls, Název + délka (v sekundách)"), 0, FieldId::tabOUTimpuls, 2},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabOUTZpr, 1},
 };
 
-const GridColumn kAnalogColumns[] = {
-    {FieldId::tabAINNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název analogového vstupu")},
-    {FieldId::tabAINStateL, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu LOW (nízká)"), 1},
-    {FieldId::tabAINStateM, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu MEDIUM (normální)")},
-    {FieldId::tabAINStateH, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název stavu HIGH (vysoká)"), 1},
-    {FieldId::tabAINCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL1")},
-    {FieldId::tabAINHCL1Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL1"), 1},
-    {FieldId::tabAINCL1UpEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 nahoru")},
-    {FieldId::tabAINCL1Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 nahoru")},
-    {FieldId::tabAINCL1DnEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL1 dolu"), 1},
-    {FieldId::tabAINCL1Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL1 dolu"), 1},
-    {FieldId::tabAINCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota úrovně CL2")},
-    {FieldId::tabAINHCL2Level, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Hodnota  hystereze CL2"), 1},
-    {FieldId::tabAINCL2UpEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 nahoru")},
-    {FieldId::tabAINCL2Up, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 nahoru")},
-    {FieldId::tabAINCL2DnEvent, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Posílat SMS zprávu při přechodu přes CL2 dolu"), 1},
-    {FieldId::tabAINCL2Dn, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Text SMS zprávy při přechodu přes CL2 dolu"), 1},
-    {FieldId::tabAINNeg, K::Check, ""},
-    {FieldId::tabAINPrc, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět hodnotu")},
-    {FieldId::tabAINZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Po hodnotě uvádět jméno stavu")},
-    {std::nullopt, K::Button, ""},
-};
 const GridHeading kAnalogHeadings[] = {
     {QT_TRANSLATE_NOOP("GridBuilder", "Název\nStav LOW"), 0, FieldId::tabAINNazev, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Stav MEDIUM\nStav HIGH"), 0, FieldId::tabAINStateM, 1},
@@ -110,36 +47,32 @@ const GridHeading kAnalogHeadings[] = {
     {QT_TRANSLATE_NOOP("GridBuilder", "CL2"), 0, FieldId::tabAINCL2Level, 3},
     {QT_TRANSLATE_NOOP("GridBuilder", "úroveň\nhyster."), 1, FieldId::tabAINCL2Level, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "přechod up\npřechod down"), 1, FieldId::tabAINCL2UpEvent, 2},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Negace"), 0, FieldId::tabAINNeg, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět\nhodnotu"), 0, FieldId::tabAINPrc, 1},
     {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět\nstav"), 0, FieldId::tabAINZpr, 1},
 };
 
-const GridColumn kPhoneColumns[] = {
-    {FieldId::tabTC, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo")},
-    {FieldId::tabTCPrijem, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Přijímat příkazy z tohoto tel. čísla")},
-    {FieldId::tabTCUdalost, K::Check,
-     QT_TRANSLATE_NOOP("GridBuilder", "Odesílat zprávy o událostech na toto tel. číslo")},
-    {std::nullopt, K::Button, ""},
-};
-const GridHeading kPhoneHeadings[] = {
-    {QT_TRANSLATE_NOOP("GridBuilder", "Telefonní číslo"), 0, FieldId::tabTC, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Příjem příkazů"), 0, FieldId::tabTCPrijem, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Odesílání zpráv o událostech"), 0, FieldId::tabTCUdalost, 1},
-};
-
-const GridColumn kCounterColumns[] = {
-    {FieldId::tabCITNazev, K::Text, QT_TRANSLATE_NOOP("GridBuilder", "Název čítače")},
-    {FieldId::tabCITZpr, K::Check, QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě informace o tonto čítači")},
-};
-const GridHeading kCounterHeadings[] = {
-    {QT_TRANSLATE_NOOP("GridBuilder", "Název čítače"), 0, FieldId::tabCITNazev, 1},
-    {QT_TRANSLATE_NOOP("GridBuilder", "Uvádět ve zprávě"), 0, FieldId::tabCITZpr, 1},
-};
-
-QLabel* heading(const char* text)
+// The columns of a tab's grid: its fields that have a grid column, in the
+// order of the field views, and the row's button last when it has one.
+std::span<const GridColumn> columnsOf(int tab, bool button)
 {
-    auto* l = new QLabel(gridText(text));
+    static std::vector<GridColumn> columns[8];
+    std::vector<GridColumn>& c = columns[std::size_t(tab)];
+    if (c.empty()) {
+        for (const FieldView& v : kFieldViews) {
+            const FieldDef& f = field(v.id);
+            if (f.tab == tab && v.grid.line >= 0)
+                c.push_back({v.id, f.kind == FieldKind::Text ? ColumnKind::Text : ColumnKind::Check, v.grid.tooltip,
+                             v.grid.line});
+        }
+        if (button)
+            c.push_back({std::nullopt, ColumnKind::Button, ""});
+    }
+    return c;
+}
+
+QLabel* heading(const QString& text)
+{
+    auto* l = new QLabel(text);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     // The station's headings are blue so they stand apart from the fields.
@@ -181,13 +114,25 @@ QString widgetName(const FieldDef& field, int index)
 int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb)
 {
     int headingLines = 0;
-    for (const GridHeading& h : table.headings)
-        headingLines = std::max(headingLines, h.line + 1);
+    std::vector<bool> headed;
     for (const GridHeading& h : table.headings) {
         const GridColumn* under = columnOf(table, h.from);
         Q_ASSERT(under); // a heading over a column its grid lacks: a mistake in the tables above
-        if (under)
-            layout->addWidget(heading(h.text), h.line, layoutColumn(table, *under), 1, h.span);
+        if (!under)
+            continue;
+        const int at = layoutColumn(table, *under);
+        layout->addWidget(heading(gridText(h.text)), h.line, at, 1, h.span);
+        headingLines = std::max(headingLines, h.line + 1);
+        headed.resize(std::max(headed.size(), std::size_t(at + h.span)));
+        std::fill_n(headed.begin() + at, h.span, true);
+    }
+    // A column no heading of the grid covers is headed by its field's caption.
+    for (const GridColumn& c : table.columns) {
+        const int at = layoutColumn(table, c);
+        if (c.field && c.line == 0 && (std::size_t(at) >= headed.size() || !headed[std::size_t(at)])) {
+            layout->addWidget(heading(field(*c.field).caption()), 0, at);
+            headingLines = std::max(headingLines, 1);
+        }
     }
 
     for (const GridColumn& c : table.columns) {
@@ -251,7 +196,7 @@ const GridTable& inputGrid()
                              RowSet::Inputs,
                              0,
                              kInputCount,
-                             kInputColumns,
+                             columnsOf(2, true),
                              kInputHeadings,
                              "tabINPbt",
                              QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
@@ -266,7 +211,7 @@ const GridTable& outputGrid()
                              RowSet::Outputs,
                              0,
                              kOutputCount,
-                             kOutputColumns,
+                             columnsOf(3, true),
                              kOutputHeadings,
                              "tabOUTbt",
                              QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
@@ -281,7 +226,7 @@ GridTable analogGrid(int firstRow)
                      RowSet::Analogs,
                      firstRow,
                      4,
-                     kAnalogColumns,
+                     columnsOf(4, true),
                      kAnalogHeadings,
                      "tabAINbt",
                      QT_TRANSLATE_NOOP("GridBuilder", "Možnosti"),
@@ -295,8 +240,8 @@ const GridTable& phoneGrid()
                              RowSet::Phones,
                              0,
                              kPhoneCount,
-                             kPhoneColumns,
-                             kPhoneHeadings,
+                             columnsOf(6, true),
+                             {},
                              "tabTCZmenit",
                              QT_TRANSLATE_NOOP("GridBuilder", "Změnit"),
                              "",
@@ -306,8 +251,7 @@ const GridTable& phoneGrid()
 
 const GridTable& counterGrid()
 {
-    static const GridTable s{
-        "tabCITJmeno", RowSet::Counters, 0, kCounterCount, kCounterColumns, kCounterHeadings, "", "", "", 1};
+    static const GridTable s{"tabCITJmeno", RowSet::Counters, 0, kCounterCount, columnsOf(7, false), {}, "", "", "", 1};
     return s;
 }
 

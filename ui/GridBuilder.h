@@ -1,7 +1,8 @@
 #pragma once
 // The settings grids of the main window (inputs, outputs, analog inputs,
-// telephone numbers, counters) are described by column tables and built by one
-// routine, so the eight rows of a grid cannot drift apart.
+// telephone numbers, counters) are built by one routine, so the eight rows of
+// a grid cannot drift apart. Their columns come from the field views
+// (model/ConfigFields.h): a field given a grid column shows in its tab's grid.
 
 #include "model/ConfigFields.h"
 
@@ -31,7 +32,8 @@ struct GridColumn {
 };
 
 // A heading starts above the column of `from` (on the same line of the row)
-// and spans `span` columns.
+// and spans `span` columns. A column that no heading covers is headed by its
+// field's caption.
 struct GridHeading {
     const char* text;
     int line; // heading line above the grid: 0 or 1
@@ -65,7 +67,7 @@ int layoutColumn(const GridTable& table, const GridColumn& column);
 // Fills `layout` with headings and rows; returns the first free layout row.
 int buildGrid(QGridLayout* layout, const GridTable& table, const GridCallbacks& cb);
 
-// The column tables of the five grids.
+// The five grids.
 const GridTable& inputGrid();
 const GridTable& outputGrid();
 GridTable analogGrid(int firstRow); // rows 0..3 on one tab, 4..7 on the next
