@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,6 +143,25 @@ TEST(GridTables, EveryRowFieldOfAGridTabHasOneColumn)
     for (const FieldDef& f : configFields()) {
         if (f.count > 1) {
             EXPECT_EQ(columns[f.id], dialogOnly.count(f.id) ? 0 : 1) << f.name;
+        }
+    }
+    // And every field column is headed: by a heading of the grid or by its caption.
+    for (const GridTable& t : {inputGrid(), outputGrid(), analogGrid(0), phoneGrid(), counterGrid()}) {
+        QWidget page;
+        auto* grid = new QGridLayout(&page);
+        buildGrid(grid, t, {});
+        for (const GridColumn& c : t.columns) {
+            if (!c.field)
+                continue;
+            const int col = layoutColumn(t, c);
+            int headings = 0;
+            for (int i = 0; i < grid->count(); ++i) {
+                int row, column, rows, span;
+                grid->getItemPosition(i, &row, &column, &rows, &span);
+                auto* l = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+                headings += l && l->objectName().isEmpty() && row == 0 && column <= col && col < column + span;
+            }
+            EXPECT_EQ(headings, 1) << field(*c.field).name;
         }
     }
 }
