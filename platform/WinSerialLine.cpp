@@ -1,7 +1,9 @@
 #include "platform/WinSerialLine.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWinEventNotifier>
 
 #include <windows.h>
@@ -28,6 +30,15 @@ QString systemMessage(DWORD code)
 // this long to accept one is not going to.
 constexpr DWORD kWriteTimeoutMs = 3000;
 
+// Under Wine the read's completion event is set at once, but the wake-up it
+// sends the event loop arrives late: replies were seen only when the link's
+// 100 ms reply timer woke the loop, so a 2 KiB read took 30 s instead of 3.
+// While a reply is due (from a write until kPollForMs after it), a short
+// timer also looks at the event. The station speaks only when asked, so an
+// idle line is not polled.
+constexpr int kPollEveryMs = 2;
+constexpr qint64 kPollForMs = 2000;
+
 } // namespace
 
 struct WinSerialLine::Port {
@@ -36,9 +47,12 @@ struct WinSerialLine::Port {
     bool readPending = false;
     char byte = 0; // the pending one-byte read lands here
     std::unique_ptr<QWinEventNotifier> readDone;
+    QTimer poll;
+    QElapsedTimer sinceWrite;
 
     ~Port()
     {
+        poll.stop();
         readDone.reset(); // before its event goes
         if (handle != INVALID_HANDLE_VALUE) {
             if (readPending) {
@@ -136,6 +150,16 @@ bool WinSerialLine::open(const QString& portName)
     }
     port->readDone = std::make_unique<QWinEventNotifier>(port->readOv.hEvent);
     connect(port->readDone.get(), &QWinEventNotifier::activated, this, &WinSerialLine::onReadDone);
+    port->poll.setTimerType(Qt::PreciseTimer);
+    port->poll.setInterval(kPollEveryMs);
+    connect(&port->poll, &QTimer::timeout, this, [this] {
+        if (!m_port)
+            return;
+        if (m_port->sinceWrite.elapsed() > kPollForMs)
+            m_port->poll.stop();
+        else if (m_port->readPending && WaitForSingleObject(m_port->readOv.hEvent, 0) == WAIT_OBJECT_0)
+            onReadDone();
+    });
     m_port = std::move(port);
     m_open = true;
     startRead();
@@ -235,6 +259,9 @@ bool WinSerialLine::write(std::span<const std::uint8_t> bytes)
         fail(error);
         return false;
     }
+    m_port->sinceWrite.start();
+    if (!m_port->poll.isActive())
+        m_port->poll.start();
     return written == DWORD(bytes.size());
 }
 

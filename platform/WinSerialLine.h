@@ -3,11 +3,13 @@
 // communications API: 19,200 baud, 8N1, no flow control, DTR off and RTS on,
 // as the configuration cable expects.
 //
-// Reading never polls: one overlapped read of a single byte is always
-// pending, and its completion event wakes the Qt event loop (the reply wait
-// sleeps there). When it completes, whatever else the driver holds is taken
-// at once, and the next one-byte read is started. So bytes arrive only while
-// events are processed, as on every other line.
+// One overlapped read of a single byte is always pending, and its completion
+// event wakes the Qt event loop (the reply wait sleeps there). When it
+// completes, whatever else the driver holds is taken at once, and the next
+// one-byte read is started. So bytes arrive only while events are processed,
+// as on every other line. Where that wake-up comes late (Wine), a 2 ms timer
+// also looks at the event while a reply is due, for 2 s after each write;
+// an idle line is never polled and the CPU never spins.
 
 #include "link/SerialLine.h"
 
