@@ -211,30 +211,27 @@ QWidget* SettingsTabs::buildSmsTab()
     bg->addWidget(textField(FieldId::rtBattLow), 1, 1);
     col->addWidget(batt);
 
-    auto* power = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí síťového napájení"));
-    auto* wg = new QGridLayout(power);
-    wg->addWidget(checkField(FieldId::opPowerReport,
-                             QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")),
-                  0, 0, 1, 2);
-    textRow(wg, 1, "txtPowerUp", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"),
-            FieldId::rtPowerUp);
-    textRow(wg, 2, "txtPowerDown", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"),
-            FieldId::rtPowerDown);
-    col->addWidget(power);
-
-    auto* sw = new QGroupBox(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí zařízení"));
-    auto* sg = new QGridLayout(sw);
-    sg->addWidget(checkField(FieldId::opSwitchReport,
-                             QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")),
-                  0, 0, 1, 2);
-    textRow(sg, 1, "txtSwitchOn", QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"),
-            FieldId::rtSwitchOn);
-    textRow(sg, 2, "txtSwitchOff", QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"),
-            FieldId::rtSwitchOff);
-    col->addWidget(sw);
     // The caption columns of the frames line up so the texts start at one edge.
-    for (QGridLayout* g : {na, bg, wg, sg})
-        g->setColumnMinimumWidth(0, 330);
+    constexpr int kCaptionColumn = 330;
+    // The mains and the device report groups: the option, then its on and off texts.
+    const auto reportGroup = [&](const QString& title, FieldId option, const char* onLabel, FieldId onText,
+                                 const char* offLabel, FieldId offText) {
+        auto* box = new QGroupBox(title);
+        auto* g = new QGridLayout(box);
+        g->addWidget(
+            checkField(option, QCoreApplication::translate("SettingsTabs", "posílat hlášení o zapnutí/vypnutí")), 0, 0,
+            1, 2);
+        textRow(g, 1, onLabel, QCoreApplication::translate("SettingsTabs", "Text hlášení při zapnutí:"), onText);
+        textRow(g, 2, offLabel, QCoreApplication::translate("SettingsTabs", "Text hlášení při vypnutí:"), offText);
+        g->setColumnMinimumWidth(0, kCaptionColumn);
+        col->addWidget(box);
+    };
+    reportGroup(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí síťového napájení"),
+                FieldId::opPowerReport, "txtPowerUp", FieldId::rtPowerUp, "txtPowerDown", FieldId::rtPowerDown);
+    reportGroup(QCoreApplication::translate("SettingsTabs", "Zapnutí/Vypnutí zařízení"), FieldId::opSwitchReport,
+                "txtSwitchOn", FieldId::rtSwitchOn, "txtSwitchOff", FieldId::rtSwitchOff);
+    for (QGridLayout* g : {na, bg})
+        g->setColumnMinimumWidth(0, kCaptionColumn);
     col->addStretch(1);
     return page;
 }

@@ -124,33 +124,27 @@ TEST_P(LateReplies, CompletedTransferHoldsExactlyTheStationsBytes)
 }
 
 constexpr int kLast = 1984 - 8;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Timings, LateReplies,
     ::testing::Values(
-        LateCase{.name = "CleanRead"}, LateCase{.name = "OnceJustAfterTheFirstWait", .onceAddress = 272, .onceMs = 120},
+        LateCase{.name = "CleanRead"},
+        LateCase{.name = "OnceJustAfterTheFirstWait", .onceAddress = 272, .onceMs = 120},
         LateCase{.name = "Once150", .onceAddress = 272, .onceMs = 150},
         LateCase{.name = "Once350", .onceAddress = 272, .onceMs = 350},
         LateCase{.name = "FirstBlockOnce1000", .onceAddress = 0, .onceMs = 1000},
-        LateCase{.name = "Every150", .everyReadMs = 150}, LateCase{.name = "Every600", .everyReadMs = 600},
+        LateCase{.name = "Every150", .everyReadMs = 150},
+        LateCase{.name = "Every600", .everyReadMs = 600},
         LateCase{.name = "Every1000", .everyReadMs = 1000},
-        // A station that needs 25-40 ms a reply, one reply later
-        // than the longest wait: the late reply passes for the
-        // retry's, the retry's for the next block's.
+        // A station that needs 25-40 ms a reply, one reply later than the longest
+        // wait: the late reply passes for the retry's, the retry's for the next block's.
         LateCase{.name = "SlowStationOnce1190", .onceAddress = 272, .onceMs = 1190, .replyMs = 25, .jitterMs = 15},
         LateCase{.name = "SlowStationOnce1250", .onceAddress = 800, .onceMs = 1250, .replyMs = 25, .jitterMs = 15},
         LateCase{.name = "SlowStationOnce1500", .onceAddress = 8, .onceMs = 1500, .replyMs = 25, .jitterMs = 15},
-        LateCase{.name = "QuickSlowStationOnce1250",
-                 .onceAddress = 280,
-                 .onceMs = 1250,
-                 .quick = true,
-                 .replyMs = 25,
-                 .jitterMs = 15},
-        LateCase{.name = "QuickSlowStationOnce1500",
-                 .onceAddress = 16,
-                 .onceMs = 1500,
-                 .quick = true,
-                 .replyMs = 25,
-                 .jitterMs = 15},
+        LateCase{.name = "QuickSlowStationOnce1250", .onceAddress = 280, .onceMs = 1250, .quick = true,
+                 .replyMs = 25, .jitterMs = 15},
+        LateCase{.name = "QuickSlowStationOnce1500", .onceAddress = 16, .onceMs = 1500, .quick = true,
+                 .replyMs = 25, .jitterMs = 15},
         LateCase{.name = "TwiceSecond", .twiceAt = 8, .replyMs = 25, .jitterMs = 15},
         LateCase{.name = "TwiceMiddle", .twiceAt = 1000},
         LateCase{.name = "TwiceLast", .twiceAt = kLast, .replyMs = 25, .jitterMs = 15},
@@ -163,14 +157,11 @@ INSTANTIATE_TEST_SUITE_P(
         LateCase{.name = "CleanVerifiedWrite", .write = true},
         LateCase{.name = "VerifiedWriteOnce350", .onceAddress = 40, .onceMs = 350, .write = true},
         LateCase{.name = "VerifiedWriteEvery250", .everyReadMs = 250, .write = true},
-        LateCase{.name = "VerifiedWriteSlowOnce1250",
-                 .onceAddress = 280,
-                 .onceMs = 1250,
-                 .write = true,
-                 .replyMs = 25,
-                 .jitterMs = 15},
+        LateCase{.name = "VerifiedWriteSlowOnce1250", .onceAddress = 280, .onceMs = 1250, .write = true,
+                 .replyMs = 25, .jitterMs = 15},
         LateCase{.name = "VerifiedWriteTwice", .write = true, .twiceAt = 400},
         LateCase{.name = "VerifiedWriteStale", .write = true, .staleAt = 400}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
